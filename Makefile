@@ -1,0 +1,35 @@
+# Top-level entry points. Everything a fresh machine needs is installed by scripts/setup-deps.
+BUILD    ?= build
+ASAN     ?= build-asan
+JOBS     ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test demo sanitize bench clean
+
+all: build
+
+deps:
+	@scripts/setup-deps
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The same suite with address and undefined-behaviour checks.
+sanitize: deps
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DTREVAN_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/trevan_bench_db
+
+clean:
+	rm -rf $(BUILD) $(ASAN)

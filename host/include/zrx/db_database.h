@@ -1,0 +1,96 @@
+// ZcDbDatabase: one drawing's objects, tables, dictionaries and handles.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "db_block.h"
+#include "db_dictionary.h"
+#include "db_group.h"
+#include "db_tables.h"
+
+class ZcDbDatabaseImpl;
+
+class ZRX_API ZcDbDatabase {
+public:
+    // With buildDefaultDrawing the tables hold what a new drawing holds: model and paper
+    // space, layer "0", the ByBlock, ByLayer and Continuous line types, the "Standard" text
+    // and dimension styles, the "ACAD" application, and the group dictionary.
+    explicit ZcDbDatabase(bool buildDefaultDrawing = true, bool noDocument = false);
+    ~ZcDbDatabase();
+    ZcDbDatabase(const ZcDbDatabase&) = delete;
+    ZcDbDatabase& operator=(const ZcDbDatabase&) = delete;
+
+    ZcDbObjectId blockTableId() const;
+    ZcDbObjectId layerTableId() const;
+    ZcDbObjectId linetypeTableId() const;
+    ZcDbObjectId textStyleTableId() const;
+    ZcDbObjectId dimStyleTableId() const;
+    ZcDbObjectId regAppTableId() const;
+    ZcDbObjectId namedObjectsDictionaryId() const;
+    ZcDbObjectId groupDictionaryId() const;
+    ZcDbObjectId modelSpaceId() const;
+    ZcDbObjectId paperSpaceId() const;
+
+    Zcad::ErrorStatus getBlockTable(ZcDbBlockTable*& table, ZcDb::OpenMode mode) const;
+    Zcad::ErrorStatus getLayerTable(ZcDbLayerTable*& table, ZcDb::OpenMode mode) const;
+    Zcad::ErrorStatus getLinetypeTable(ZcDbLinetypeTable*& table, ZcDb::OpenMode mode) const;
+    Zcad::ErrorStatus getTextStyleTable(ZcDbTextStyleTable*& table, ZcDb::OpenMode mode) const;
+    Zcad::ErrorStatus getDimStyleTable(ZcDbDimStyleTable*& table, ZcDb::OpenMode mode) const;
+    Zcad::ErrorStatus getRegAppTable(ZcDbRegAppTable*& table, ZcDb::OpenMode mode) const;
+    Zcad::ErrorStatus getSymbolTable(ZcDbBlockTable*& t, ZcDb::OpenMode m) const { return getBlockTable(t, m); }
+    Zcad::ErrorStatus getSymbolTable(ZcDbLayerTable*& t, ZcDb::OpenMode m) const { return getLayerTable(t, m); }
+    Zcad::ErrorStatus getSymbolTable(ZcDbLinetypeTable*& t, ZcDb::OpenMode m) const { return getLinetypeTable(t, m); }
+    Zcad::ErrorStatus getSymbolTable(ZcDbTextStyleTable*& t, ZcDb::OpenMode m) const { return getTextStyleTable(t, m); }
+    Zcad::ErrorStatus getSymbolTable(ZcDbDimStyleTable*& t, ZcDb::OpenMode m) const { return getDimStyleTable(t, m); }
+    Zcad::ErrorStatus getSymbolTable(ZcDbRegAppTable*& t, ZcDb::OpenMode m) const { return getRegAppTable(t, m); }
+    Zcad::ErrorStatus getNamedObjectsDictionary(ZcDbDictionary*& dict, ZcDb::OpenMode mode) const;
+    Zcad::ErrorStatus getGroupDictionary(ZcDbDictionary*& dict, ZcDb::OpenMode mode) const;
+
+    // Handle to id in constant time. eUnknownHandle when the handle is not in use.
+    Zcad::ErrorStatus getZcDbObjectId(ZcDbObjectId& id, bool createIfNotFound, const ZcDbHandle& handle,
+                                      uint32_t xRefId = 0) const;
+    // Adds an object that has no owner yet (the caller sets one); it stays open for write.
+    Zcad::ErrorStatus addZcDbObject(ZcDbObjectId& id, ZcDbObject* obj);
+    Zcad::ErrorStatus addZcDbObject(ZcDbObject* obj);
+    // The next handle a new object gets.
+    ZcDbHandle handseed() const;
+
+    ZcDbObjectId clayer() const;
+    Zcad::ErrorStatus setClayer(ZcDbObjectId layerId);
+    ZcDbObjectId celtype() const;
+    Zcad::ErrorStatus setCeltype(ZcDbObjectId linetypeId);
+    ZcDbObjectId textstyle() const;
+    Zcad::ErrorStatus setTextstyle(ZcDbObjectId styleId);
+    ZcDbObjectId dimstyle() const;
+    Zcad::ErrorStatus setDimstyle(ZcDbObjectId styleId);
+    ZcDbObjectId byLayerLinetype() const;
+    ZcDbObjectId byBlockLinetype() const;
+    ZcDbObjectId continuousLinetype() const;
+
+    Zcad::ErrorStatus getFilename(const char*& name) const;
+    void setFilename(const char* name);
+
+    // Objects of this database open right now.
+    int numOpenObjects() const;
+
+    ZcDbDatabaseImpl* impl() const { return m_impl.get(); }
+
+private:
+    std::unique_ptr<ZcDbDatabaseImpl> m_impl;
+};
+
+class ZRX_API ZcDbHostApplicationServices {
+public:
+    ZcDbDatabase* workingDatabase() const { return m_working; }
+    void setWorkingDatabase(ZcDbDatabase* db) { m_working = db; }
+
+private:
+    ZcDbDatabase* m_working = nullptr;
+};
+
+ZRX_API ZcDbHostApplicationServices* zcdbHostApplicationServices();
+
+// Registers an application name in the working database: RTNORM when newly registered,
+// RTERROR when it was already there (or there is no working database).
+ZRX_API int zcdbRegApp(const char* appName);

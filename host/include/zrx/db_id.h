@@ -1,0 +1,80 @@
+// Object ids and handles.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+#include "zc_array.h"
+#include "zrx_export.h"
+
+class ZcDbDatabase;
+class ZcDbObject;
+class ZcRxClass;
+struct ZcDbStub;
+
+// A database handle: a 64-bit number unique in its database, written as upper-case
+// hexadecimal without leading zeros.
+class ZRX_API ZcDbHandle {
+public:
+    ZcDbHandle() = default;
+    ZcDbHandle(uint64_t value) : m_value(value) {}  // NOLINT: the platform converts implicitly
+    // Parses hexadecimal text; anything that is not hexadecimal gives the null handle.
+    explicit ZcDbHandle(const char* hex);
+
+    bool isNull() const { return m_value == 0; }
+    void setNull() { m_value = 0; }
+    uint64_t value() const { return m_value; }
+    // Writes the hexadecimal text; the buffer should hold 17 characters.
+    bool getIntoAsciiBuffer(char* buffer, size_t size = 17) const;
+
+    ZcDbHandle& operator++() { ++m_value; return *this; }
+    ZcDbHandle operator+(const ZcDbHandle& o) const { return ZcDbHandle(m_value + o.m_value); }
+    bool operator==(const ZcDbHandle& o) const { return m_value == o.m_value; }
+    bool operator!=(const ZcDbHandle& o) const { return m_value != o.m_value; }
+    bool operator<(const ZcDbHandle& o) const { return m_value < o.m_value; }
+    bool operator>(const ZcDbHandle& o) const { return m_value > o.m_value; }
+
+private:
+    uint64_t m_value = 0;
+};
+
+// Identifies a database-resident object for as long as its database lives.
+class ZRX_API ZcDbObjectId {
+public:
+    ZcDbObjectId() = default;
+    static const ZcDbObjectId kNull;
+
+    bool isNull() const { return m_stub == nullptr; }
+    void setNull() { m_stub = nullptr; }
+    // True when the id names an object that still exists (erased or not).
+    bool isValid() const;
+    bool isErased() const;
+    bool isResident() const { return isValid(); }
+    ZcDbHandle handle() const;
+    ZcDbDatabase* database() const;
+    ZcDbDatabase* originalDatabase() const { return database(); }
+    ZcRxClass* objectClass() const;
+
+    bool operator==(const ZcDbObjectId& o) const { return m_stub == o.m_stub; }
+    bool operator!=(const ZcDbObjectId& o) const { return m_stub != o.m_stub; }
+    bool operator<(const ZcDbObjectId& o) const { return m_stub < o.m_stub; }
+    bool operator>(const ZcDbObjectId& o) const { return m_stub > o.m_stub; }
+    explicit operator bool() const { return m_stub != nullptr; }
+
+    // For the host's own bookkeeping.
+    ZcDbStub* stub() const { return m_stub; }
+    static ZcDbObjectId fromStub(ZcDbStub* s) { ZcDbObjectId id; id.m_stub = s; return id; }
+
+private:
+    ZcDbStub* m_stub = nullptr;
+};
+
+template <>
+struct std::hash<ZcDbObjectId> {
+    size_t operator()(const ZcDbObjectId& id) const noexcept { return std::hash<const void*>()(id.stub()); }
+};
+
+typedef ZcArray<ZcDbObjectId> ZcDbObjectIdArray;
+typedef ZcArray<void*> ZcDbVoidPtrArray;
+typedef ZcArray<int> ZcDbIntArray;

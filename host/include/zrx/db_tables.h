@@ -1,0 +1,152 @@
+// The symbol tables of a drawing other than blocks: layers, line types, text styles,
+// dimension styles and registered applications.
+#pragma once
+
+#include <vector>
+
+#include "cm_color.h"
+#include "db_dimvars.h"
+#include "db_symtab.h"
+
+class ZRX_API ZcDbLayerTableRecord : public ZcDbSymbolTableRecord {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbLayerTableRecord);
+    ZcDbLayerTableRecord() = default;
+    ZcRxObject* clone() const override;
+
+    bool isFrozen() const { assertReadEnabled(); return m_frozen; }
+    void setIsFrozen(bool v) { assertWriteEnabled(); m_frozen = v; }
+    bool isOff() const { assertReadEnabled(); return m_off; }
+    void setIsOff(bool v) { assertWriteEnabled(); m_off = v; }
+    bool isLocked() const { assertReadEnabled(); return m_locked; }
+    void setIsLocked(bool v) { assertWriteEnabled(); m_locked = v; }
+    bool isPlottable() const { assertReadEnabled(); return m_plottable; }
+    Zcad::ErrorStatus setIsPlottable(bool v) { assertWriteEnabled(); m_plottable = v; return Zcad::eOk; }
+    ZcCmColor color() const { assertReadEnabled(); return m_color; }
+    void setColor(const ZcCmColor& c) { assertWriteEnabled(); m_color = c; }
+    ZcDbObjectId linetypeObjectId() const { assertReadEnabled(); return m_linetype; }
+    void setLinetypeObjectId(ZcDbObjectId id) { assertWriteEnabled(); m_linetype = id; }
+    ZcDb::LineWeight lineWeight() const { assertReadEnabled(); return m_lineWeight; }
+    Zcad::ErrorStatus setLineWeight(ZcDb::LineWeight w) { assertWriteEnabled(); m_lineWeight = w; return Zcad::eOk; }
+
+private:
+    bool m_frozen = false;
+    bool m_off = false;
+    bool m_locked = false;
+    bool m_plottable = true;
+    ZcCmColor m_color = ZcCmColor::fromIndex(7);
+    ZcDbObjectId m_linetype;
+    ZcDb::LineWeight m_lineWeight = ZcDb::kLnWtByLwDefault;
+};
+
+class ZRX_API ZcDbLinetypeTableRecord : public ZcDbSymbolTableRecord {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbLinetypeTableRecord);
+    ZcDbLinetypeTableRecord() = default;
+    ZcRxObject* clone() const override;
+
+    const char* comments() const { assertReadEnabled(); return m_comments.c_str(); }
+    Zcad::ErrorStatus setComments(const char* text);
+    double patternLength() const { assertReadEnabled(); return m_patternLength; }
+    void setPatternLength(double length) { assertWriteEnabled(); m_patternLength = length; }
+    int numDashes() const { assertReadEnabled(); return static_cast<int>(m_dashes.size()); }
+    void setNumDashes(int count);
+    // Positive: a dash; negative: a gap; zero: a dot.
+    double dashLengthAt(int index) const;
+    Zcad::ErrorStatus setDashLengthAt(int index, double length);
+    bool isScaledToFit() const { assertReadEnabled(); return m_scaledToFit; }
+    void setIsScaledToFit(bool v) { assertWriteEnabled(); m_scaledToFit = v; }
+
+private:
+    std::string m_comments;
+    double m_patternLength = 0.0;
+    std::vector<double> m_dashes;
+    bool m_scaledToFit = false;
+};
+
+class ZRX_API ZcDbTextStyleTableRecord : public ZcDbSymbolTableRecord {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbTextStyleTableRecord);
+    ZcDbTextStyleTableRecord() = default;
+    ZcRxObject* clone() const override;
+
+    Zcad::ErrorStatus fileName(const char*& name) const { assertReadEnabled(); name = m_fileName.c_str(); return Zcad::eOk; }
+    Zcad::ErrorStatus setFileName(const char* name);
+    Zcad::ErrorStatus bigFontFileName(const char*& name) const { assertReadEnabled(); name = m_bigFont.c_str(); return Zcad::eOk; }
+    Zcad::ErrorStatus setBigFontFileName(const char* name);
+    double textSize() const { assertReadEnabled(); return m_textSize; }
+    Zcad::ErrorStatus setTextSize(double size);
+    double xScale() const { assertReadEnabled(); return m_xScale; }
+    Zcad::ErrorStatus setXScale(double scale);
+    double obliquingAngle() const { assertReadEnabled(); return m_oblique; }
+    Zcad::ErrorStatus setObliquingAngle(double angle) { assertWriteEnabled(); m_oblique = angle; return Zcad::eOk; }
+    double priorSize() const { assertReadEnabled(); return m_priorSize; }
+    Zcad::ErrorStatus setPriorSize(double size) { assertWriteEnabled(); m_priorSize = size; return Zcad::eOk; }
+    uint8_t flagBits() const { assertReadEnabled(); return m_flagBits; }
+    void setFlagBits(uint8_t bits) { assertWriteEnabled(); m_flagBits = bits; }
+    bool isShapeFile() const { assertReadEnabled(); return (m_flags70 & 1) != 0; }
+    void setIsShapeFile(bool v) { assertWriteEnabled(); m_flags70 = static_cast<uint8_t>(v ? (m_flags70 | 1) : (m_flags70 & ~1)); }
+    bool isVertical() const { assertReadEnabled(); return (m_flags70 & 4) != 0; }
+    void setIsVertical(bool v) { assertWriteEnabled(); m_flags70 = static_cast<uint8_t>(v ? (m_flags70 | 4) : (m_flags70 & ~4)); }
+
+private:
+    std::string m_fileName = "txt";
+    std::string m_bigFont;
+    double m_textSize = 0.0;
+    double m_xScale = 1.0;
+    double m_oblique = 0.0;
+    double m_priorSize = 2.5;
+    uint8_t m_flagBits = 0;  // 2 backwards, 4 upside down
+    uint8_t m_flags70 = 0;   // 1 shape file, 4 vertical
+};
+
+class ZRX_API ZcDbDimStyleTableRecord : public ZcDbSymbolTableRecord {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbDimStyleTableRecord);
+    ZcDbDimStyleTableRecord() = default;
+    ZcRxObject* clone() const override;
+
+    const ZcDbDimVars& vars() const { assertReadEnabled(); return m_vars; }
+    ZcDbDimVars& varsForWrite() { assertWriteEnabled(); return m_vars; }
+
+    double dimasz() const { return vars().dimasz; }
+    Zcad::ErrorStatus setDimasz(double v);
+    double dimscale() const { return vars().dimscale; }
+    Zcad::ErrorStatus setDimscale(double v);
+    double dimtxt() const { return vars().dimtxt; }
+    Zcad::ErrorStatus setDimtxt(double v);
+    double dimexe() const { return vars().dimexe; }
+    Zcad::ErrorStatus setDimexe(double v) { varsForWrite().dimexe = v; return Zcad::eOk; }
+    double dimexo() const { return vars().dimexo; }
+    Zcad::ErrorStatus setDimexo(double v) { varsForWrite().dimexo = v; return Zcad::eOk; }
+    double dimgap() const { return vars().dimgap; }
+    Zcad::ErrorStatus setDimgap(double v) { varsForWrite().dimgap = v; return Zcad::eOk; }
+    ZcDbObjectId dimblk() const { return vars().dimblk; }
+    Zcad::ErrorStatus setDimblk(ZcDbObjectId id) { varsForWrite().dimblk = id; return Zcad::eOk; }
+    ZcDbObjectId dimblk1() const { return vars().dimblk1; }
+    Zcad::ErrorStatus setDimblk1(ZcDbObjectId id) { varsForWrite().dimblk1 = id; return Zcad::eOk; }
+    ZcDbObjectId dimblk2() const { return vars().dimblk2; }
+    Zcad::ErrorStatus setDimblk2(ZcDbObjectId id) { varsForWrite().dimblk2 = id; return Zcad::eOk; }
+    ZcDbObjectId dimldrblk() const { return vars().dimldrblk; }
+    Zcad::ErrorStatus setDimldrblk(ZcDbObjectId id) { varsForWrite().dimldrblk = id; return Zcad::eOk; }
+    bool dimsah() const { return vars().dimsah; }
+    Zcad::ErrorStatus setDimsah(bool v) { varsForWrite().dimsah = v; return Zcad::eOk; }
+    ZcDbObjectId dimtxsty() const { return vars().dimtxsty; }
+    Zcad::ErrorStatus setDimtxsty(ZcDbObjectId id) { varsForWrite().dimtxsty = id; return Zcad::eOk; }
+
+private:
+    ZcDbDimVars m_vars;
+};
+
+class ZRX_API ZcDbRegAppTableRecord : public ZcDbSymbolTableRecord {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbRegAppTableRecord);
+    ZcDbRegAppTableRecord() = default;
+    ZcRxObject* clone() const override;
+};
+
+ZCDB_DECLARE_TABLE(ZcDbLayerTable, ZcDbLayerTableRecord);
+ZCDB_DECLARE_TABLE(ZcDbLinetypeTable, ZcDbLinetypeTableRecord);
+ZCDB_DECLARE_TABLE(ZcDbTextStyleTable, ZcDbTextStyleTableRecord);
+ZCDB_DECLARE_TABLE(ZcDbDimStyleTable, ZcDbDimStyleTableRecord);
+ZCDB_DECLARE_TABLE(ZcDbRegAppTable, ZcDbRegAppTableRecord);

@@ -1,0 +1,67 @@
+// Residency: handles, stubs and the open-object count of a database.
+#include "database_impl.h"
+
+#include <atomic>
+
+#include "zrxhost/contract.h"
+
+namespace {
+std::atomic<int64_t> g_nextSerial{1};
+}
+
+ZcDbDatabaseImpl::ZcDbDatabaseImpl(ZcDbDatabase* db) : owner(db), m_serial(g_nextSerial++) {}
+
+ZcDbDatabaseImpl::~ZcDbDatabaseImpl()
+{
+    m_tearingDown = true;
+    // Unhook every object from its stub first, so that no destructor sees a dangling
+    // neighbour while the database goes.
+    std::vector<ZcDbObject*> objects;
+    objects.reserve(m_stubs.size());
+    for (ZcDbStub& s : m_stubs) {
+        if (s.object != nullptr) objects.push_back(s.object);
+        s.object = nullptr;
+    }
+    for (ZcDbObject* o : objects) {
+        o->setStub(nullptr);
+        delete o;
+    }
+}
+
+ZcDbStub* ZcDbDatabaseImpl::addObject(ZcDbObject* obj, ZcDbObjectId ownerId)
+{
+    while (m_byHandle.count(m_handseed) != 0) ++m_handseed;
+    return addObjectWithHandle(obj, ownerId, m_handseed);
+}
+
+ZcDbStub* ZcDbDatabaseImpl::addObjectWithHandle(ZcDbObject* obj, ZcDbObjectId ownerId, uint64_t handle)
+{
+    if (handle == 0 || m_byHandle.count(handle) != 0) return nullptr;
+    ZcDbStub& s = m_stubs.emplace_back();
+    s.object = obj;
+    s.database = owner;
+    s.handle = handle;
+    s.writer = true;
+    m_byHandle.emplace(handle, &s);
+    if (handle >= m_handseed) m_handseed = handle + 1;
+    obj->setStub(&s);
+    {
+        zrxhost::HostAccess access;
+        obj->setOwnerId(ownerId);
+    }
+    ++m_openCount;
+    return &s;
+}
+
+ZcDbStub* ZcDbDatabaseImpl::findHandle(uint64_t handle) const
+{
+    auto it = m_byHandle.find(handle);
+    return it == m_byHandle.end() ? nullptr : it->second;
+}
+
+void ZcDbDatabaseImpl::reserveHandlesBelow(uint64_t handle)
+{
+    if (handle > m_handseed) m_handseed = handle;
+}
+
+uint64_t ZcDbDatabaseImpl::nextHandle() const { return m_handseed; }

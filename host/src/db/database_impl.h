@@ -1,0 +1,66 @@
+// The inside of a database, shared by the host's database, table and file code.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <unordered_map>
+
+#include "db_database.h"
+#include "stub.h"
+
+class ZcDbDatabaseImpl {
+public:
+    explicit ZcDbDatabaseImpl(ZcDbDatabase* owner);
+    ~ZcDbDatabaseImpl();
+
+    // Makes the object resident with the next free handle; it is left open for write.
+    ZcDbStub* addObject(ZcDbObject* obj, ZcDbObjectId owner);
+    // The same with a given handle (drawings read from disk keep theirs); null when the
+    // handle is already in use.
+    ZcDbStub* addObjectWithHandle(ZcDbObject* obj, ZcDbObjectId owner, uint64_t handle);
+    ZcDbStub* findHandle(uint64_t handle) const;
+    // Raises the next free handle to at least this value.
+    void reserveHandlesBelow(uint64_t handle);
+    uint64_t nextHandle() const;
+
+    void noteOpened() { ++m_openCount; }
+    void noteClosed() { --m_openCount; }
+    int openCount() const { return m_openCount; }
+    bool tearingDown() const { return m_tearingDown; }
+    // A number that names the database in entity names of the C interface.
+    int64_t serial() const { return m_serial; }
+    const std::deque<ZcDbStub>& stubs() const { return m_stubs; }
+
+    ZcDbDatabase* owner;
+    ZcDbObjectId blockTable, layerTable, linetypeTable, textStyleTable, dimStyleTable, regAppTable;
+    ZcDbObjectId namedObjects, groupDictionary, modelSpace, paperSpace;
+    ZcDbObjectId clayer, celtype, textstyle, dimstyle, byLayerLt, byBlockLt, continuousLt;
+    std::string filename;
+
+private:
+    std::deque<ZcDbStub> m_stubs;
+    std::unordered_map<uint64_t, ZcDbStub*> m_byHandle;
+    uint64_t m_handseed = 1;
+    int m_openCount = 0;
+    bool m_tearingDown = false;
+    int64_t m_serial;
+};
+
+namespace zrxhost {
+// Every database of the process, for entity names and the open-object report.
+const std::deque<ZcDbDatabase*>& liveDatabases();
+ZcDbDatabase* databaseBySerial(int64_t serial);
+void registerDatabase(ZcDbDatabase* db);
+void unregisterDatabase(ZcDbDatabase* db);
+// Makes a new object resident under an owner; it stays open for write for the caller.
+ZcDbObjectId adopt(ZcDbDatabase* db, ZcDbObject* obj, ZcDbObjectId owner);
+
+// The object behind an id without the open protocol, for host code that reads on its own
+// behalf inside a HostAccess scope; null when the id is not of that kind.
+template <class T>
+T* peek(ZcDbObjectId id)
+{
+    ZcDbStub* s = id.stub();
+    return (s != nullptr && s->object != nullptr) ? T::cast(s->object) : nullptr;
+}
+}  // namespace zrxhost

@@ -1,0 +1,174 @@
+// Result-buffer chains: allocation, release, building and copying.
+#include "zc_resbuf.h"
+
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+
+ZcRbValueKind zcutRbValueKind(int t)
+{
+    using K = ZcRbValueKind;
+    switch (t) {
+    case RTREAL: case RTANG: case RTORINT: return K::kReal;
+    case RTPOINT: case RT3DPOINT: return K::kPoint;
+    case RTSHORT: return K::kShort;
+    case RTSTR: case RTDXF0: return K::kString;
+    case RTENAME: case RTPICKS: return K::kName;
+    case RTLONG: return K::kLong;
+    case RTINT64: case RTLONG_PTR: return K::kInt64;
+    case RTLB: case RTLE: case RTDOTE: case RTNIL: case RTT: case RTVOID: case RTNONE: return K::kNone;
+    default: break;
+    }
+    if (t == -1 || t == -2) return K::kName;
+    if (t == -4) return K::kString;
+    if (t < 0) return K::kNone;
+    if (t <= 9) return K::kString;
+    if (t <= 37) return K::kPoint;
+    if (t <= 59) return K::kReal;
+    if (t <= 79) return K::kShort;
+    if (t <= 89) return K::kNone;
+    if (t <= 99) return K::kLong;
+    if (t <= 109) return K::kString;            // subclass markers, control strings, handles
+    if (t <= 139) return K::kPoint;             // UCS origin and axes
+    if (t <= 149) return K::kReal;
+    if (t <= 159) return K::kNone;
+    if (t <= 169) return K::kInt64;
+    if (t <= 179) return K::kShort;
+    if (t <= 209) return K::kNone;
+    if (t <= 239) return K::kPoint;             // extrusion direction
+    if (t <= 269) return K::kNone;
+    if (t <= 299) return K::kShort;             // 270-289 shorts, 290-299 booleans
+    if (t <= 309) return K::kString;
+    if (t <= 319) return K::kBinary;
+    if (t <= 369) return K::kString;            // handles as hexadecimal text
+    if (t <= 389) return K::kShort;
+    if (t <= 399) return K::kString;
+    if (t <= 409) return K::kShort;
+    if (t <= 419) return K::kString;
+    if (t <= 429) return K::kLong;
+    if (t <= 439) return K::kString;
+    if (t <= 459) return K::kLong;
+    if (t <= 469) return K::kReal;
+    if (t <= 481) return K::kString;
+    if (t == 999) return K::kString;
+    if (t == 1004) return K::kBinary;
+    if (t >= 1000 && t <= 1009) return K::kString;
+    if (t >= 1010 && t <= 1039) return K::kPoint;
+    if (t >= 1040 && t <= 1059) return K::kReal;
+    if (t >= 1060 && t <= 1070) return K::kShort;
+    if (t == 1071) return K::kLong;
+    return K::kNone;
+}
+
+resbuf* zcutNewRb(int restype)
+{
+    auto* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    rb->restype = static_cast<short>(restype);
+    return rb;
+}
+
+int zcutRelRb(resbuf* rb)
+{
+    while (rb != nullptr) {
+        resbuf* next = rb->rbnext;
+        switch (zcutRbValueKind(rb->restype)) {
+        case ZcRbValueKind::kString: std::free(rb->resval.rstring); break;
+        case ZcRbValueKind::kBinary: std::free(rb->resval.rbinary.buf); break;
+        default: break;
+        }
+        std::free(rb);
+        rb = next;
+    }
+    return RTNORM;
+}
+
+static char* copyString(const char* s)
+{
+    if (s == nullptr) return nullptr;
+    size_t n = std::strlen(s) + 1;
+    auto* p = static_cast<char*>(std::malloc(n));
+    std::memcpy(p, s, n);
+    return p;
+}
+
+resbuf* zcutBuildList(int rtype, ...)
+{
+    va_list ap;
+    va_start(ap, rtype);
+    resbuf* head = nullptr;
+    resbuf** tail = &head;
+    for (int t = rtype; t != 0; t = va_arg(ap, int)) {
+        resbuf* rb = zcutNewRb(t);
+        *tail = rb;
+        tail = &rb->rbnext;
+        switch (zcutRbValueKind(t)) {
+        case ZcRbValueKind::kString: rb->resval.rstring = copyString(va_arg(ap, const char*)); break;
+        case ZcRbValueKind::kReal: rb->resval.rreal = va_arg(ap, double); break;
+        case ZcRbValueKind::kShort: rb->resval.rint = static_cast<short>(va_arg(ap, int)); break;
+        case ZcRbValueKind::kLong: rb->resval.rlong = va_arg(ap, int32_t); break;
+        case ZcRbValueKind::kInt64: rb->resval.mnInt64 = va_arg(ap, int64_t); break;
+        case ZcRbValueKind::kPoint: {
+            const double* p = va_arg(ap, const double*);
+            rb->resval.rpoint[0] = p[0];
+            rb->resval.rpoint[1] = p[1];
+            rb->resval.rpoint[2] = (t == RTPOINT) ? 0.0 : p[2];
+            break;
+        }
+        case ZcRbValueKind::kName: {
+            const int64_t* n = va_arg(ap, const int64_t*);
+            rb->resval.rlname[0] = n[0];
+            rb->resval.rlname[1] = n[1];
+            break;
+        }
+        case ZcRbValueKind::kBinary: {
+            const ads_binary* b = va_arg(ap, const ads_binary*);
+            rb->resval.rbinary.clen = b->clen;
+            rb->resval.rbinary.buf = static_cast<char*>(std::malloc(static_cast<size_t>(b->clen > 0 ? b->clen : 1)));
+            if (b->clen > 0) std::memcpy(rb->resval.rbinary.buf, b->buf, static_cast<size_t>(b->clen));
+            break;
+        }
+        case ZcRbValueKind::kNone:
+            if (t != -3 && zcutRbValueKind(t) == ZcRbValueKind::kNone && !(t >= RTNONE && t <= RTINT64)) {
+                // Not a code the platform can build: give nothing rather than a half list.
+                va_end(ap);
+                zcutRelRb(head);
+                return nullptr;
+            }
+            break;
+        }
+    }
+    va_end(ap);
+    return head;
+}
+
+resbuf* zcutDuplicateRb(const resbuf* rb)
+{
+    resbuf* head = nullptr;
+    resbuf** tail = &head;
+    for (; rb != nullptr; rb = rb->rbnext) {
+        resbuf* copy = zcutNewRb(rb->restype);
+        copy->resval = rb->resval;
+        if (zcutRbValueKind(rb->restype) == ZcRbValueKind::kString) {
+            copy->resval.rstring = copyString(rb->resval.rstring);
+        } else if (zcutRbValueKind(rb->restype) == ZcRbValueKind::kBinary) {
+            short n = rb->resval.rbinary.clen;
+            copy->resval.rbinary.buf = static_cast<char*>(std::malloc(static_cast<size_t>(n > 0 ? n : 1)));
+            if (n > 0) std::memcpy(copy->resval.rbinary.buf, rb->resval.rbinary.buf, static_cast<size_t>(n));
+        }
+        *tail = copy;
+        tail = &copy->rbnext;
+    }
+    return head;
+}
+
+void zcutDelString(char*& s)
+{
+    std::free(s);
+    s = nullptr;
+}
+
+int zcutNewString(const char* source, char*& dest)
+{
+    dest = copyString(source == nullptr ? "" : source);
+    return RTNORM;
+}

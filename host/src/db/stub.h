@@ -1,0 +1,18 @@
+// The host's record behind an object id: where the object is, its handle and open state.
+#pragma once
+
+#include <cstdint>
+
+class ZcDbObject;
+class ZcDbDatabase;
+
+struct ZcDbStub {
+    ZcDbObject* object = nullptr;
+    ZcDbDatabase* database = nullptr;
+    uint64_t handle = 0;
+    uint32_t readers = 0;
+    bool writer = false;
+    bool erased = false;
+
+    bool isOpen() const { return writer || readers > 0; }
+};

@@ -1,0 +1,4 @@
+// The process-wide default tolerance.
+#include "zrx/ge_tol.h"
+
+ZcGeTol ZcGeContext::gTol;
