@@ -57,6 +57,10 @@ public:
     void setStub(ZcDbStub* s) { m_stub = s; }
 
 protected:
+    // Called by erase() before the flag changes; objects that own others (a block
+    // reference's attributes) pass the erasure on. A status other than eOk stops it.
+    virtual Zcad::ErrorStatus subErase(bool erasing);
+
     ZcDbObject();
     // A copy carries the data and xdata but no identity, owner or reactors.
     ZcDbObject(const ZcDbObject& other);

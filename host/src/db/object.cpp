@@ -34,7 +34,9 @@ ZcDbObject::~ZcDbObject()
     if (m_stub != nullptr && m_stub->object == this) {
         // The database owns what it holds; the stub must not lead to freed memory.
         m_stub->object = nullptr;
-        zrxhost::contractViolation(std::string("a database-resident ") + isA()->name() +
+        char hex[17];
+        ZcDbHandle(m_stub->handle).getIntoAsciiBuffer(hex, sizeof hex);
+        zrxhost::contractViolation(std::string("the database-resident object ") + hex +
                                    " was deleted; close it and let the database own it");
     }
 }
@@ -72,9 +74,12 @@ Zcad::ErrorStatus ZcDbObject::erase(bool erasing)
     if (m_stub == nullptr) return Zcad::eNotInDatabase;
     assertWriteEnabled();
     if (m_stub->erased == erasing) return erasing ? Zcad::eWasErased : Zcad::eOk;
+    if (Zcad::ErrorStatus es = subErase(erasing); es != Zcad::eOk) return es;
     m_stub->erased = erasing;
     return Zcad::eOk;
 }
+
+Zcad::ErrorStatus ZcDbObject::subErase(bool /*erasing*/) { return Zcad::eOk; }
 
 Zcad::ErrorStatus ZcDbObject::upgradeOpen()
 {

@@ -1,0 +1,4 @@
+// The host SDK: everything a plug-in includes.
+#pragma once
+
+#include "zrx/zrx_all.h"

@@ -1,0 +1,105 @@
+// Handles: unique, written as the platform writes them, found in both directions, and
+// still there after erasure.
+#include <set>
+#include <string>
+
+#include "support/host_fixture.h"
+
+namespace {
+
+using Handles = HostTest;
+
+std::string hexOf(const ZcDbHandle& h)
+{
+    char buf[17];
+    EXPECT_TRUE(h.getIntoAsciiBuffer(buf));
+    return buf;
+}
+
+TEST_F(Handles, TextIsUpperCaseHexWithoutLeadingZeros)
+{
+    EXPECT_EQ(hexOf(ZcDbHandle(0x1a3)), "1A3");
+    EXPECT_EQ(hexOf(ZcDbHandle(0xFFFFFFFFFFFFFFFFull)), "FFFFFFFFFFFFFFFF");
+    EXPECT_EQ(ZcDbHandle("01a3").value(), 0x1A3u);
+    EXPECT_TRUE(ZcDbHandle("1G").isNull());
+    EXPECT_TRUE(ZcDbHandle("").isNull());
+    EXPECT_TRUE(ZcDbHandle("11112222333344445").isNull());  // more than 64 bits
+    char tiny[3];
+    EXPECT_FALSE(ZcDbHandle(0x1A3).getIntoAsciiBuffer(tiny, sizeof tiny));
+}
+
+TEST_F(Handles, EveryNewObjectGetsItsOwnAndLookupFindsIt)
+{
+    std::set<uint64_t> seen;
+    for (int i = 0; i < 200; ++i) {
+        ZcDbObjectId id = addToModelSpace(new ZcDbLine({0, 0, 0}, {double(i), 1, 0}));
+        ZcDbHandle h = id.handle();
+        EXPECT_TRUE(seen.insert(h.value()).second);
+        ZcDbObjectId found;
+        ASSERT_EQ(db->getZcDbObjectId(found, false, h), Zcad::eOk);
+        EXPECT_EQ(found, id);
+        EXPECT_EQ(ZcDbHandle(hexOf(h).c_str()), h);
+    }
+    EXPECT_GT(db->handseed().value(), *seen.rbegin());
+}
+
+TEST_F(Handles, UnknownHandleIsReported)
+{
+    ZcDbObjectId id;
+    EXPECT_EQ(db->getZcDbObjectId(id, false, ZcDbHandle(0xABCDEF)), Zcad::eUnknownHandle);
+    EXPECT_TRUE(id.isNull());
+    EXPECT_EQ(db->getZcDbObjectId(id, false, ZcDbHandle()), Zcad::eNullHandle);
+}
+
+TEST_F(Handles, ErasedObjectsStayFindableButIteratorsSkipThem)
+{
+    ZcDbObjectId a = addToModelSpace(new ZcDbLine({0, 0, 0}, {1, 0, 0}));
+    ZcDbObjectId b = addToModelSpace(new ZcDbLine({0, 0, 0}, {2, 0, 0}));
+    ZcDbObjectId c = addToModelSpace(new ZcDbLine({0, 0, 0}, {3, 0, 0}));
+    {
+        ZcDbObjectPointer<ZcDbLine> p(b, ZcDb::kForWrite);
+        ASSERT_EQ(p->erase(), Zcad::eOk);
+    }
+    ZcDbObjectId found;
+    ASSERT_EQ(db->getZcDbObjectId(found, false, b.handle()), Zcad::eOk);
+    EXPECT_EQ(found, b);
+    EXPECT_TRUE(found.isErased());
+
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(db->modelSpaceId(), ZcDb::kForRead);
+    ZcDbBlockTableRecordIterator* it = nullptr;
+    ASSERT_EQ(ms->newIterator(it), Zcad::eOk);
+    std::vector<ZcDbObjectId> order;
+    for (; !it->done(); it->step()) {
+        ZcDbObjectId id;
+        it->getEntityId(id);
+        order.push_back(id);
+    }
+    delete it;
+    EXPECT_EQ(order, (std::vector<ZcDbObjectId>{a, c}));
+
+    ASSERT_EQ(ms->newIterator(it, true, false), Zcad::eOk);
+    int all = 0;
+    for (; !it->done(); it->step(true, false)) ++all;
+    delete it;
+    EXPECT_EQ(all, 3);
+}
+
+TEST_F(Handles, EntityNamesRoundTripAndGoStaleWithTheirDrawing)
+{
+    ZcDbObjectId id = addToModelSpace(new ZcDbLine({0, 0, 0}, {1, 0, 0}));
+    ads_name name;
+    ASSERT_EQ(zcdbGetZdsName(name, id), Zcad::eOk);
+    ZcDbObjectId back;
+    ASSERT_EQ(zcdbGetObjectId(back, name), Zcad::eOk);
+    EXPECT_EQ(back, id);
+
+    ads_name other;
+    {
+        ZcDbDatabase scratch;
+        ZcDbObjectId ms = scratch.modelSpaceId();
+        ASSERT_EQ(zcdbGetZdsName(other, ms), Zcad::eOk);
+    }
+    EXPECT_EQ(zcdbGetObjectId(back, other), Zcad::eInvalidAdsName);
+}
+
+}  // namespace
