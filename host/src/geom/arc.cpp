@@ -11,6 +11,9 @@ namespace zrx::geom {
 
 namespace {
 
+// A zero normal stands for the world Z axis, as a missing extrusion does in a drawing.
+ZcGeVector3d unitNormal(const ZcGeVector3d& n) { return n.isZeroLength() ? ZcGeVector3d::kZAxis : n.normal(); }
+
 double angleTol(const Arc& arc, const ZcGeTol& tol) { return arc.radius > 0.0 ? tol.equalPoint() / arc.radius : 0.0; }
 
 // The angle of a point moved into the arc's range when it lies there within tolerance.
@@ -35,7 +38,7 @@ Arc Arc::makeCircle(const ZcGePoint3d& c, double r, const ZcGeVector3d& n)
     Arc a;
     a.center = c;
     a.radius = r;
-    a.normal = n.normal();
+    a.normal = unitNormal(n);
     a.startAngle = 0.0;
     a.endAngle = kTwoPi;
     a.circle = true;
@@ -47,7 +50,7 @@ Arc Arc::makeArc(const ZcGePoint3d& c, double r, const ZcGeVector3d& n, double s
     Arc a;
     a.center = c;
     a.radius = r;
-    a.normal = n.normal();
+    a.normal = unitNormal(n);
     a.startAngle = normalizeAngle(start);
     a.endAngle = normalizeAngle(end);
     if (a.endAngle <= a.startAngle) a.endAngle += kTwoPi;

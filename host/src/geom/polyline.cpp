@@ -82,7 +82,8 @@ ZcGeVector3d PolylinePiece::derivative(double fraction) const
 }
 
 Polyline::Polyline(std::vector<PolylineVertex> vertices, bool closed, double elevation, const ZcGeVector3d& normal)
-    : m_vertices(std::move(vertices)), m_closed(closed), m_elevation(elevation), m_normal(normal.normal())
+    : m_vertices(std::move(vertices)), m_closed(closed), m_elevation(elevation),
+      m_normal(normal.isZeroLength() ? ZcGeVector3d::kZAxis : normal.normal())
 {
     m_toWorld = ZcGeMatrix3d::planeToWorld(m_normal);
     m_toPlane = m_toWorld.inverse();
@@ -192,6 +193,7 @@ std::optional<ZcGeVector3d> firstDeriv(const Polyline& pl, double param, const Z
 ZcGePoint3d closestPointTo(const Polyline& pl, const ZcGePoint3d& point, bool extend)
 {
     const auto& pieces = pl.pieces();
+    if (pl.vertices().empty()) return point;
     if (pieces.empty()) return pl.at(0.0);
     ZcGePoint3d best;
     double bestDist = HUGE_VAL;

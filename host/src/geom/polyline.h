@@ -41,6 +41,7 @@ struct ZRX_API PolylinePiece {
 class ZRX_API Polyline {
 public:
     Polyline() = default;
+    // A zero normal stands for the world Z axis, as a missing extrusion does in a drawing.
     Polyline(std::vector<PolylineVertex> vertices, bool closed, double elevation = 0.0,
              const ZcGeVector3d& normal = ZcGeVector3d::kZAxis);
 
@@ -93,6 +94,7 @@ ZRX_API std::optional<ZcGeVector3d> firstDeriv(const Polyline& pl, double param,
                                                const ZcGeTol& tol = ZcGeContext::gTol);
 // With extend, an open path's first piece continues backwards and its last piece forwards
 // along their own geometry: a straight piece as a ray, an arc piece round its whole circle.
+// An empty path answers the point itself.
 ZRX_API ZcGePoint3d closestPointTo(const Polyline& pl, const ZcGePoint3d& point, bool extend);
 // Pieces in order, each an open path with the same plane and elevation. A closed path is
 // cut at every parameter, the last piece running on through vertex 0 to the first cut; the
