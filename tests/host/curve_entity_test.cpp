@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "owned_entities.h"
 #include "support/host_fixture.h"
 
 namespace {
@@ -18,14 +19,6 @@ void expectPoint(const ZcGePoint3d& actual, double x, double y, double z = 0.0)
     EXPECT_NEAR(actual.z, z, 1e-9);
 }
 
-struct Owned {
-    ZcDbVoidPtrArray items;
-    ~Owned()
-    {
-        for (void* p : items) delete static_cast<ZcDbEntity*>(p);
-    }
-    ZcDbEntity* at(int i) const { return static_cast<ZcDbEntity*>(items[i]); }
-};
 
 ZcDbPolyline* bentPath()
 {
@@ -68,7 +61,7 @@ TEST_F(CurveEntities, SplittingALineAtPointsGivesOrderedPiecesWithItsProperties)
     ZcDbLine line({0, 0, 0}, {10, 0, 0});
     line.setColorIndex(3);
     ZcGePoint3dArray at{ZcGePoint3d(7, 0, 0), ZcGePoint3d(2, 0, 0), ZcGePoint3d(5, 1, 0)};
-    Owned pieces;
+    OwnedEntities pieces;
     ASSERT_EQ(line.getSplitCurves(at, pieces.items), Zcad::eOk);
     ASSERT_EQ(pieces.items.length(), 3);  // the point off the line is ignored
     double xs[][2] = {{0, 2}, {2, 7}, {7, 10}};
@@ -135,7 +128,7 @@ TEST_F(CurveEntities, ExplodingAPolylineGivesItsLinesAndArcs)
 {
     std::unique_ptr<ZcDbPolyline> pl(bentPath());
     pl->setElevation(7);
-    Owned parts;
+    OwnedEntities parts;
     ASSERT_EQ(pl->explode(parts.items), Zcad::eOk);
     ASSERT_EQ(parts.items.length(), 3);
     EXPECT_NE(ZcDbLine::cast(parts.at(0)), nullptr);

@@ -165,7 +165,8 @@ resbuf* ZcDbObject::xData(const char* regappName) const
     resbuf** tail = &head;
     for (const ZcDbXdataStore::App& a : m_xdata->apps()) {
         if (regappName != nullptr && !zrxhost::equalsNoCase(a.name, regappName)) continue;
-        resbuf* app = zcutBuildList(1001, a.name.c_str(), 0);
+        resbuf* app = zcutNewRb(1001);
+        zcutNewString(a.name.c_str(), app->resval.rstring);
         app->rbnext = zcutDuplicateRb(a.items);
         *tail = app;
         while (*tail != nullptr) tail = &(*tail)->rbnext;

@@ -3,29 +3,43 @@
 
 #include <cmath>
 
+#include "db_spline.h"
 #include "ent/kernel_curve.h"
+#include "geom/spline_intersect.h"
+#include "geom/spline_project.h"
+#include "geom/spline_eval.h"
+#include "geom/spline_transform.h"
 
 namespace geom = zrx::geom;
 
 namespace zrxent {
 
-std::optional<Geometry> geometryOf(const ZcDbEntity* entity) { return kernelOf(entity); }
+std::optional<Geometry> geometryOf(const ZcDbEntity* entity)
+{
+    if (auto* spline = ZcDbSpline::cast(entity)) {
+        if (spline->isNull()) return std::nullopt;
+        return Geometry(spline->nurbs());
+    }
+    std::optional<geom::Curve> c = kernelOf(entity);
+    if (!c) return std::nullopt;
+    return Geometry(std::move(*c));
+}
 
 std::vector<ZcGePoint3d> intersect(const Geometry& a, const Geometry& b, geom::Extend mode)
 {
-    return geom::intersectWith(a, b, mode);
+    return std::visit([mode](const auto& x, const auto& y) { return geom::intersectWith(x, y, mode); }, a, b);
 }
 
 namespace {
 
-std::optional<ZcGeVector3d> planeNormalOf(const Geometry& g)
+std::optional<ZcGeVector3d> planeNormalOf(const geom::Curve& g)
 {
     if (const auto* a = std::get_if<geom::Arc>(&g)) return a->normal;
     if (const auto* p = std::get_if<geom::Polyline>(&g)) return p->normal();
     return std::nullopt;
 }
 
-ZcGePoint3d anyPointOf(const Geometry& g)
+ZcGePoint3d anyPointOf(const geom::Curve& g)
 {
     if (const auto* a = std::get_if<geom::Arc>(&g)) return a->center;
     const auto& pl = std::get<geom::Polyline>(g);
@@ -40,7 +54,7 @@ ZcGeVector3d alongNormal(const ZcGeVector3d& v, const ZcGePlane& plane)
 
 }  // namespace
 
-std::optional<Geometry> projected(const Geometry& g, const ZcGePlane& plane)
+std::optional<geom::Curve> projectedCurve(const geom::Curve& g, const ZcGePlane& plane)
 {
     if (const auto* l = std::get_if<geom::Line>(&g)) {
         ZcGePoint3d base = plane.closestPointTo(l->base);
@@ -60,7 +74,8 @@ std::optional<Geometry> projected(const Geometry& g, const ZcGePlane& plane)
     return geom::transformed(g, shift);
 }
 
-std::optional<ZcGePoint3d> liftBack(const Geometry& original, const ZcGePlane& plane, const ZcGePoint3d& onFlat)
+std::optional<ZcGePoint3d> liftBackCurve(const geom::Curve& original, const ZcGePlane& plane,
+                                         const ZcGePoint3d& onFlat)
 {
     if (const auto* l = std::get_if<geom::Line>(&original)) {
         ZcGePoint3d base = plane.closestPointTo(l->base);
@@ -70,6 +85,45 @@ std::optional<ZcGePoint3d> liftBack(const Geometry& original, const ZcGePlane& p
     }
     ZcGePoint3d p = anyPointOf(original);
     return onFlat + (p - plane.closestPointTo(p));
+}
+
+// Projection along the normal onto the plane, an affine map: a spline's image is the
+// spline of its projected control points, on the same parameters.
+ZcGeMatrix3d projectionOnto(const ZcGePlane& plane)
+{
+    ZcGeVector3d n = plane.normal();
+    ZcGePoint3d o = plane.pointOnPlane();
+    ZcGeMatrix3d m;
+    double d = o.asVector().dotProduct(n);
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) m.entry[r][c] = (r == c ? 1.0 : 0.0) - n[static_cast<unsigned>(r)] * n[static_cast<unsigned>(c)];
+        m.entry[r][3] = d * n[static_cast<unsigned>(r)];
+    }
+    return m;
+}
+
+std::optional<Geometry> projected(const Geometry& g, const ZcGePlane& plane)
+{
+    if (const auto* s = std::get_if<geom::Nurbs>(&g)) {
+        std::optional<geom::Nurbs> flat = geom::transformed(*s, projectionOnto(plane));
+        if (!flat) return std::nullopt;
+        return Geometry(std::move(*flat));
+    }
+    std::optional<geom::Curve> flat = projectedCurve(std::get<geom::Curve>(g), plane);
+    if (!flat) return std::nullopt;
+    return Geometry(std::move(*flat));
+}
+
+std::optional<ZcGePoint3d> liftBack(const Geometry& original, const ZcGePlane& plane, const ZcGePoint3d& onFlat)
+{
+    if (const auto* s = std::get_if<geom::Nurbs>(&original)) {
+        std::optional<geom::Nurbs> flat = geom::transformed(*s, projectionOnto(plane));
+        if (!flat) return std::nullopt;
+        std::optional<double> t = geom::paramAtPoint(*flat, onFlat);
+        if (!t) return std::nullopt;
+        return geom::pointAtParam(*s, *t);
+    }
+    return liftBackCurve(std::get<geom::Curve>(original), plane, onFlat);
 }
 
 }  // namespace zrxent
