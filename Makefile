@@ -28,6 +28,10 @@ sanitize: deps
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
 
+# The host at work: the demo script played on a new drawing, drawn to $(BUILD)/demo.svg.
+demo: build
+	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
+
 bench: build
 	$(BUILD)/bench/trevan_bench_db
 

@@ -6,6 +6,7 @@
 
 #include "db_block.h"
 #include "db_dictionary.h"
+#include "db_dwg_version.h"
 #include "db_group.h"
 #include "db_tables.h"
 
@@ -70,6 +71,18 @@ public:
 
     Zcad::ErrorStatus getFilename(const char*& name) const;
     void setFilename(const char* name);
+
+    // Drawing files (ASCII DXF; a .dwg path holds the same text). Reading replaces the
+    // database's content only when the whole file was read; on failure the content is
+    // unchanged and zrxhost::lastDrawingFileError() tells the file, line and reason.
+    // Saving writes a temporary file and renames it over the target.
+    Zcad::ErrorStatus readDwgFile(const char* fileName, int shareMode = 0, bool allowCPConversion = false,
+                                  const char* password = nullptr);
+    Zcad::ErrorStatus dxfIn(const char* fileName, const char* logFilename = nullptr);
+    Zcad::ErrorStatus saveAs(const char* fileName, bool bakAndRename = false,
+                             ZcDb::ZcDbDwgVersion version = ZcDb::kDHL_CURRENT);
+    Zcad::ErrorStatus dxfOut(const char* fileName, int precision = 16, ZcDb::ZcDbDwgVersion version = ZcDb::kDHL_CURRENT,
+                             bool saveThumbnailImage = false);
 
     // Objects of this database open right now.
     int numOpenObjects() const;

@@ -2,6 +2,7 @@
 #include "database_impl.h"
 
 #include <atomic>
+#include <utility>
 
 #include "zrxhost/contract.h"
 
@@ -30,6 +31,7 @@ ZcDbDatabaseImpl::~ZcDbDatabaseImpl()
 
 ZcDbStub* ZcDbDatabaseImpl::addObject(ZcDbObject* obj, ZcDbObjectId ownerId)
 {
+    if (uint64_t pinned = std::exchange(m_pinned, 0); pinned != 0) return addObjectWithHandle(obj, ownerId, pinned);
     while (m_byHandle.count(m_handseed) != 0) ++m_handseed;
     return addObjectWithHandle(obj, ownerId, m_handseed);
 }
@@ -65,3 +67,9 @@ void ZcDbDatabaseImpl::reserveHandlesBelow(uint64_t handle)
 }
 
 uint64_t ZcDbDatabaseImpl::nextHandle() const { return m_handseed; }
+
+void ZcDbDatabaseImpl::rehome(ZcDbDatabase* db)
+{
+    owner = db;
+    for (ZcDbStub& s : m_stubs) s.database = db;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -21,6 +22,12 @@ public:
     ZcDbStub* findHandle(uint64_t handle) const;
     // Raises the next free handle to at least this value.
     void reserveHandlesBelow(uint64_t handle);
+    // The next addObject takes this handle instead of the next free one, so that a drawing
+    // read from disk keeps its handles through the ordinary append and add paths.
+    void pinNextHandle(uint64_t handle) { m_pinned = handle; }
+    // Hands every object over to another database object (a drawing is read into a scratch
+    // database and moved into the caller's only when the whole file was read).
+    void rehome(ZcDbDatabase* db);
     uint64_t nextHandle() const;
 
     void noteOpened() { ++m_openCount; }
@@ -36,11 +43,15 @@ public:
     ZcDbObjectId namedObjects, groupDictionary, modelSpace, paperSpace;
     ZcDbObjectId clayer, celtype, textstyle, dimstyle, byLayerLt, byBlockLt, continuousLt;
     std::string filename;
+    // What the drawing-file code keeps beyond the model (header variables, classes,
+    // unmodelled pairs); its type is private to host/src/dxf.
+    std::shared_ptr<void> fileState;
 
 private:
     std::deque<ZcDbStub> m_stubs;
     std::unordered_map<uint64_t, ZcDbStub*> m_byHandle;
     uint64_t m_handseed = 1;
+    uint64_t m_pinned = 0;
     int m_openCount = 0;
     bool m_tearingDown = false;
     int64_t m_serial;

@@ -1,0 +1,42 @@
+// The documents' inside, for the command loop and the application frame.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "zrx/ed_docs.h"
+
+class ZcApDocumentImpl {
+public:
+    ZcApDocumentImpl(std::unique_ptr<ZcDbDatabase> db, std::string title);
+    ~ZcApDocumentImpl();
+
+    ZcApDocument* facade() const { return m_facade.get(); }
+
+    std::unique_ptr<ZcDbDatabase> database;
+    std::string title;
+    std::vector<ZcAp::DocLockMode> locks;
+    std::vector<std::string> queuedInput;
+    bool commandActive = false;
+    ZcTransactionManager transactions;
+
+private:
+    std::unique_ptr<ZcApDocument> m_facade;
+};
+
+namespace zrxhost::docs {
+
+ZcApDocument* current();
+// Runs fn with each open document current in turn, then makes the first current again.
+void inEachDocument(const std::function<void()>& fn);
+int lockCount(const ZcApDocument* doc);
+// The input queued for the current document by sendStringToExecute, taken out.
+std::vector<std::string> takeQueuedInput();
+void setCommandActive(bool active);
+// A new default document, made current; the first one is "Drawing1.dwg".
+ZcApDocument* newDefaultDocument();
+void closeAllDocuments();
+
+}  // namespace zrxhost::docs

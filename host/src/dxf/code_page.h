@@ -1,0 +1,56 @@
+// Text of drawings older than R2007 is in the code page named by $DWGCODEPAGE; characters
+// outside it are written as \U+XXXX (and, by old Asian versions, \M+nXXXX). The host keeps
+// all text as UTF-8; conversion uses glibc's iconv, which knows every Windows code page a
+// drawing can name (CP932 is Windows' Shift-JIS).
+#pragma once
+
+#include <iconv.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "zrx/zrx_export.h"
+
+namespace zrx::dxf {
+
+class ZRX_API CodePage {
+public:
+    // A $DWGCODEPAGE value ("ANSI_932", "ANSI_1252", "dos932"…); unknown names read as
+    // ANSI_1252, the platform's default. "UTF-8" is text as it is (R2007 and later).
+    explicit CodePage(std::string_view dwgCodePage);
+    static CodePage utf8() { return CodePage("UTF-8"); }
+    ~CodePage();
+    CodePage(CodePage&& other) noexcept;
+    CodePage& operator=(CodePage&& other) noexcept;
+    CodePage(const CodePage&) = delete;
+    CodePage& operator=(const CodePage&) = delete;
+
+    bool isUtf8() const { return m_utf8; }
+    // The iconv name in use ("CP932").
+    const std::string& iconvName() const { return m_iconvName; }
+
+    // File bytes to UTF-8. Bytes that are not valid in the code page come out as U+FFFD;
+    // \U+XXXX and \M+nXXXX escapes become the characters they stand for.
+    std::string decode(std::string_view raw);
+    // UTF-8 to file bytes; a character the code page cannot hold is written \U+XXXX.
+    std::string encode(std::string_view utf8);
+
+private:
+    void close();
+    bool isLeadByte(unsigned char c) const;
+    void appendDecoded(std::string& out, std::string_view bytes, iconv_t cd);
+    bool decodeMbcs(std::string& out, char page, std::string_view hex);
+
+    bool m_utf8 = false;
+    std::string m_iconvName;
+    iconv_t m_toUtf8 = reinterpret_cast<iconv_t>(-1);
+    iconv_t m_fromUtf8 = reinterpret_cast<iconv_t>(-1);
+};
+
+// The iconv name for a $DWGCODEPAGE value; empty when it is not one the host knows.
+ZRX_API std::string iconvNameOf(std::string_view dwgCodePage);
+// Appends the UTF-8 form of a code point.
+void appendUtf8(std::string& out, char32_t cp);
+
+}  // namespace zrx::dxf

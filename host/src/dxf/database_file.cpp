@@ -1,0 +1,199 @@
+// ZcDbDatabase's file members: reading into a scratch database that replaces the content
+// only on success, and atomic saving through a temporary file in the target's folder.
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "db/database_impl.h"
+#include "db_database.h"
+#include "dxf/document_reader.h"
+#include "dxf/document_writer.h"
+#include "zrxhost/contract.h"
+#include "zrxhost/drawing_file.h"
+
+namespace zrxhost {
+namespace {
+thread_local std::string t_lastError;
+}
+const std::string& lastDrawingFileError() { return t_lastError; }
+}  // namespace zrxhost
+
+namespace {
+
+using zrx::dxf::DxfError;
+
+// The file's text mapped read-only: a drawing of a million entities is read without a
+// copy, and the pages the reader has passed are given back as it goes.
+class MappedFile {
+public:
+    explicit MappedFile(const std::string& path)
+    {
+        int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            throw DxfError(errno == ENOENT ? Zcad::eFileNotFound : Zcad::eFileAccessErr, path, 0,
+                           std::string("cannot open: ") + std::strerror(errno));
+        }
+        struct stat st {};
+        if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            close(fd);
+            throw DxfError(Zcad::eFileAccessErr, path, 0, "not a regular file");
+        }
+        m_size = static_cast<size_t>(st.st_size);
+        if (m_size > 0) {
+            void* p = mmap(nullptr, m_size, PROT_READ, MAP_PRIVATE, fd, 0);
+            if (p == MAP_FAILED) {
+                close(fd);
+                throw DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot read: ") + std::strerror(errno));
+            }
+            m_data = static_cast<const char*>(p);
+            madvise(p, m_size, MADV_SEQUENTIAL);
+        }
+        close(fd);
+    }
+    ~MappedFile()
+    {
+        if (m_data != nullptr) munmap(const_cast<char*>(m_data), m_size);
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    std::string_view text() const { return {m_data == nullptr ? "" : m_data, m_size}; }
+
+private:
+    const char* m_data = nullptr;
+    size_t m_size = 0;
+};
+
+// A DWG file starts with its version ("AC1032") and goes on in binary; a DXF file starts
+// with a group code.
+void refuseBinary(std::string_view text, const std::string& path)
+{
+    if (text.size() >= 6 && text.substr(0, 4) == "AC10" && std::isdigit(static_cast<unsigned char>(text[4])) &&
+        std::isdigit(static_cast<unsigned char>(text[5]))) {
+        throw DxfError(Zcad::eFilerError, path, 0,
+                       "cannot read binary DWG (" + std::string(text.substr(0, 6)) + "); save the drawing as DXF");
+    }
+    if (text.substr(0, 18) == "AutoCAD Binary DXF") {
+        throw DxfError(Zcad::eFilerError, path, 0, "cannot read binary DXF; save the drawing as ASCII DXF");
+    }
+}
+
+zrx::dxf::Version versionOf(ZcDb::ZcDbDwgVersion v)
+{
+    using zrx::dxf::Version;
+    switch (v) {
+    case ZcDb::kDHL_1009: return Version::R12;
+    case ZcDb::kDHL_1500: return Version::R2000;
+    case ZcDb::kDHL_1800: return Version::R2004;
+    case ZcDb::kDHL_2100: return Version::R2007;
+    case ZcDb::kDHL_2400: return Version::R2010;
+    case ZcDb::kDHL_3200: return Version::R2018;
+    default: return Version::R2013;
+    }
+}
+
+Zcad::ErrorStatus failWith(const DxfError& e)
+{
+    zrxhost::t_lastError = e.what();
+    return e.status();
+}
+
+Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, ZcDb::ZcDbDwgVersion version)
+{
+    zrxhost::t_lastError.clear();
+    if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
+    std::string path = fileName;
+    std::string temp = path + ".XXXXXX";
+    int fd = mkstemp(temp.data());
+    if (fd < 0) {
+        return failWith(DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot write: ") + std::strerror(errno)));
+    }
+    std::FILE* out = fdopen(fd, "wb");
+    try {
+        zrx::dxf::Version v = versionOf(version);
+        const zrx::dxf::FileState& state = zrx::dxf::fileState(db);
+        zrx::dxf::CodePage cp = zrx::dxf::atLeast(v, zrx::dxf::Version::R2007) ? zrx::dxf::CodePage::utf8()
+                                                                              : zrx::dxf::CodePage(state.codePage);
+        zrx::dxf::TagWriter writer(out, path, std::move(cp), precision);
+        zrx::dxf::DocumentWriter doc(db, writer, v);
+        {
+            zrxhost::HostAccess access;
+            doc.prepare();
+        }
+        doc.write();
+        if (std::fflush(out) != 0 || fsync(fd) != 0) {
+            throw DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot write: ") + std::strerror(errno));
+        }
+        std::fclose(out);
+        out = nullptr;
+        // The new file gets the permissions an ordinary new file would get.
+        mode_t mask = umask(0);
+        umask(mask);
+        chmod(temp.c_str(), 0666 & ~mask);
+        if (std::rename(temp.c_str(), path.c_str()) != 0) {
+            throw DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot replace: ") + std::strerror(errno));
+        }
+    } catch (const DxfError& e) {
+        if (out != nullptr) std::fclose(out);
+        std::remove(temp.c_str());
+        return failWith(e);
+    }
+    return Zcad::eOk;
+}
+
+}  // namespace
+
+Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const char* fileName, int, bool, const char*)
+{
+    return dxfIn(fileName, nullptr);
+}
+
+Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
+{
+    zrxhost::t_lastError.clear();
+    if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
+    if (numOpenObjects() != 0) {
+        zrxhost::t_lastError = std::string(fileName) + ": the drawing has objects open; close them before reading";
+        return Zcad::eInvalidOpenState;
+    }
+    auto scratch = std::make_unique<ZcDbDatabase>(false, true);
+    try {
+        MappedFile file(fileName);
+        refuseBinary(file.text(), fileName);
+        zrxhost::HostAccess access;
+        zrx::dxf::DocumentReader reader(scratch.get(), file.text(), fileName);
+        reader.releaseMappedPages();
+        reader.read();
+    } catch (const DxfError& e) {
+        // What was read goes with the scratch database; this one keeps its content.
+        zrxhost::HostAccess access;
+        for (const ZcDbStub& s : scratch->impl()->stubs()) {
+            while (s.object != nullptr && s.isOpen()) s.object->close();
+        }
+        scratch.reset();
+        return failWith(e);
+    }
+    std::swap(m_impl, scratch->m_impl);
+    m_impl->rehome(this);
+    scratch->m_impl->rehome(scratch.get());
+    m_impl->filename = fileName;
+    return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbDatabase::saveAs(const char* fileName, bool, ZcDb::ZcDbDwgVersion version)
+{
+    Zcad::ErrorStatus es = save(this, fileName, 16, version);
+    if (es == Zcad::eOk) m_impl->filename = fileName;
+    return es;
+}
+
+Zcad::ErrorStatus ZcDbDatabase::dxfOut(const char* fileName, int precision, ZcDb::ZcDbDwgVersion version, bool)
+{
+    return save(this, fileName, precision, version);
+}

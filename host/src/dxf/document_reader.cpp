@@ -1,0 +1,304 @@
+// Sections, header, classes and tables of a drawing file.
+#include "dxf/document_reader.h"
+
+#include <memory>
+
+#include "db/database_impl.h"
+#include "db_block.h"
+#include "db_tables.h"
+#include "dxf/entity_codec.h"
+#include "dxf/raw_objects.h"
+#include "dxf/table_codec.h"
+#include "dxf/tag_writer.h"
+#include "zrxhost/contract.h"
+
+namespace zrx::dxf {
+
+namespace {
+std::string_view trimmedType(std::string_view v)
+{
+    while (!v.empty() && (v.back() == ' ' || v.back() == '\t')) v.remove_suffix(1);
+    while (!v.empty() && (v.front() == ' ' || v.front() == '\t')) v.remove_prefix(1);
+    return v;
+}
+
+const char* tableClassName(std::string_view t)
+{
+    if (t == "VPORT") return "AcDbViewportTable";
+    if (t == "VIEW") return "AcDbViewTable";
+    if (t == "UCS") return "AcDbUCSTable";
+    return "AcDbSymbolTable";
+}
+
+ZcDbSymbolTable* newTable(std::string_view t)
+{
+    if (t == "LAYER") return new ZcDbLayerTable;
+    if (t == "LTYPE") return new ZcDbLinetypeTable;
+    if (t == "STYLE") return new ZcDbTextStyleTable;
+    if (t == "DIMSTYLE") return new ZcDbDimStyleTable;
+    if (t == "APPID") return new ZcDbRegAppTable;
+    return new ZcDbBlockTable;
+}
+}  // namespace
+
+DocumentReader::DocumentReader(ZcDbDatabase* db, std::string_view text, std::string file)
+    : m_in(text, file), c(db, file)
+{
+}
+
+bool DocumentReader::nextRecord(Record& r)
+{
+    if (m_haveNext) {
+        std::swap(r, m_next);
+        m_haveNext = false;
+        return true;
+    }
+    Tag t;
+    if (!m_in.next(t)) return false;
+    if (t.code != 0) {
+        c.fail(Zcad::eBadDxfSequence, t.line, "group " + std::to_string(t.code) + " where an object (group 0) belongs");
+    }
+    r.clear();
+    r.type = trimmedType(t.value);
+    r.line = t.line;
+    Tag p;
+    while (m_in.peek(p) && p.code != 0) {
+        m_in.next(p);
+        r.add(p);
+    }
+    return true;
+}
+
+bool DocumentReader::peekType(std::string_view& type)
+{
+    if (!m_haveNext) {
+        if (!nextRecord(m_next)) return false;
+        m_haveNext = true;
+    }
+    type = m_next.type;
+    return true;
+}
+
+void DocumentReader::truncated(const std::string& where) const
+{
+    throw DxfError(Zcad::eBadDxfSequence, c.file, m_in.line(), "the file ends early: " + where + " is missing");
+}
+
+std::string DocumentReader::className(const Record& r) const
+{
+    for (const RawRecord& cls : c.state.classes) {
+        std::string dxf, name;
+        for (const KeptTag& t : cls.tags) {
+            if (t.code == 1) dxf = t.value;
+            else if (t.code == 2) name = t.value;
+        }
+        if (dxf == r.type && !name.empty()) return name;
+    }
+    if (r.hasMarkers()) return std::string(r.markerNames.back());
+    return std::string(r.type);
+}
+
+void DocumentReader::read()
+{
+    Record r;
+    bool sawEof = false;
+    while (nextRecord(r)) {
+        if (r.type == "EOF") {
+            sawEof = true;
+            break;
+        }
+        if (r.type != "SECTION") c.fail(Zcad::eBadDxfSequence, r.line, "\"" + std::string(r.type) + "\" outside any section");
+        if (r.size() == 0 || r[0].code != 2) c.fail(Zcad::eBadDxfSequence, r.line, "a section without a name");
+        std::string name(trimmedType(r[0].value));
+        if (name == "HEADER") {
+            m_header.clear();
+            for (size_t i = 1; i < r.size(); ++i) {
+                if (r[i].code == 9) m_header.emplace_back(std::string(trimmedType(r[i].value)), std::vector<Tag>{});
+                else if (!m_header.empty()) m_header.back().second.push_back(r[i]);
+            }
+            header();
+        } else if (name == "CLASSES") {
+            classes();
+        } else if (name == "TABLES") {
+            tables();
+        } else if (name == "BLOCKS") {
+            ensureBasics();
+            blocks();
+        } else if (name == "ENTITIES") {
+            ensureBasics();
+            entities();
+        } else if (name == "OBJECTS") {
+            ensureBasics();
+            objects();
+        } else {
+            RawSection raw{name, {}};
+            for (size_t i = 1; i < r.size(); ++i) raw.tags.push_back(KeptTag{r[i].code, c.text(r[i])});
+            c.state.otherSections.push_back(std::move(raw));
+            otherSection(name);
+        }
+    }
+    if (!sawEof) truncated("the end-of-file marker (0 EOF)");
+    ensureBasics();
+    ensureObjects();
+    applyHeader();
+    c.runLater();
+    uint64_t seed = std::max(m_handseed, c.highestHandle + 1);
+    c.db->impl()->reserveHandlesBelow(seed);
+}
+
+void DocumentReader::header()
+{
+    for (const auto& [name, values] : m_header) {
+        if (name == "$ACADVER" && !values.empty()) m_acadver = std::string(trimmedType(values[0].value));
+        if (name == "$DWGCODEPAGE" && !values.empty()) c.state.codePage = std::string(trimmedType(values[0].value));
+        if (name == "$HANDSEED" && !values.empty()) parseHandle(values[0].value, m_handseed);
+    }
+    // Objects the file gives no handle (R12 table heads) are numbered past its seed.
+    c.db->impl()->reserveHandlesBelow(m_handseed);
+    c.version = versionFromAcadver(m_acadver);
+    c.codePage = atLeast(c.version, Version::R2007) ? CodePage::utf8() : CodePage(c.state.codePage);
+    for (const auto& [name, values] : m_header) {
+        HeaderVariable v{name, {}};
+        for (const Tag& t : values) v.values.push_back(KeptTag{t.code, c.text(t)});
+        c.state.header.push_back(std::move(v));
+    }
+    Record end;
+    if (!nextRecord(end)) truncated("the end of the HEADER section");
+    if (end.type != "ENDSEC") c.fail(Zcad::eBadDxfSequence, end.line, "the HEADER section is not ended");
+}
+
+void DocumentReader::applyHeader()
+{
+    auto named = [this](const char* var) -> std::string {
+        const HeaderVariable* v = c.state.variable(var);
+        return v != nullptr && !v->values.empty() ? v->values[0].value : std::string();
+    };
+    ZcDbObjectId id;
+    if (!(id = c.layer(named("$CLAYER").empty() ? "0" : named("$CLAYER"), 0)).isNull()) c.db->setClayer(id);
+    if (!(id = c.linetype(named("$CELTYPE"))).isNull()) c.db->setCeltype(id);
+    if (!(id = c.textStyle(named("$TEXTSTYLE"))).isNull()) c.db->setTextstyle(id);
+    if (!(id = c.dimStyle(named("$DIMSTYLE"))).isNull()) c.db->setDimstyle(id);
+}
+
+void DocumentReader::classes()
+{
+    Record r;
+    while (nextRecord(r)) {
+        if (r.type == "ENDSEC") return;
+        c.state.classes.push_back(r.kept(c.codePage));
+    }
+    truncated("the end of the CLASSES section");
+}
+
+void DocumentReader::otherSection(const std::string& name)
+{
+    Record r;
+    while (nextRecord(r)) {
+        if (r.type == "ENDSEC") return;
+        RawSection& raw = c.state.otherSections.back();
+        raw.tags.push_back(KeptTag{0, std::string(r.type)});
+        for (const Tag& t : r.tags) raw.tags.push_back(KeptTag{t.code, c.text(t)});
+    }
+    truncated("the end of the " + name + " section");
+}
+
+void DocumentReader::tables()
+{
+    Record r;
+    while (nextRecord(r)) {
+        if (r.type == "ENDSEC") return;
+        if (r.type != "TABLE") c.fail(Zcad::eBadDxfSequence, r.line, "\"" + std::string(r.type) + "\" where a TABLE belongs");
+        table(r);
+    }
+    truncated("the end of the TABLES section");
+}
+
+void DocumentReader::table(Record& head)
+{
+    std::string name;
+    for (size_t i = 0; i < head.size(); ++i) {
+        if (head[i].code == 2 && name.empty()) {
+            name = std::string(trimmedType(head[i].value));
+            head.use(i);
+        } else if (head[i].code == 70 && head.markerAt(i) != "AcDbDimStyleTable") {
+            head.integer(i, c.file);  // the record count is written anew
+        }
+    }
+    c.state.tableOrder.push_back(name);
+    ObjectHead h = readHead(head, c);
+    ZcDbDatabaseImpl* impl = c.db->impl();
+    ZcRxClass* modelled = modelledTableClass(name);
+    std::unique_ptr<ZcDbObject> freshTable;
+    if (modelled != nullptr) {
+        freshTable.reset(newTable(name));
+    } else {
+        freshTable = std::make_unique<ZcDbRawSymbolTable>(rawClass(ZcDbRawSymbolTable::desc(), tableClassName(name), "TABLE"), name);
+    }
+    ZcDbObjectId tableId;
+    c.withHandle(h.handle, head.line, [&] { return c.db->addZcDbObject(tableId, freshTable.get()); });
+    ZcDbObject* tableObj = freshTable.release();
+    tableObj->close();
+    readXdataInto(head, c, tableObj);
+    queueReactors(c, tableObj, h);
+    Extras headKept = head.leftovers(c.codePage);
+    if (!headKept.empty()) c.state.extras[tableObj->handle().value()] = std::move(headKept);
+    if (name == "LAYER") impl->layerTable = tableId;
+    else if (name == "LTYPE") impl->linetypeTable = tableId;
+    else if (name == "STYLE") impl->textStyleTable = tableId;
+    else if (name == "DIMSTYLE") impl->dimStyleTable = tableId;
+    else if (name == "APPID") impl->regAppTable = tableId;
+    else if (name == "BLOCK_RECORD") impl->blockTable = tableId;
+    else c.state.rawTables[name] = tableId;
+
+    Record r;
+    while (nextRecord(r)) {
+        if (r.type == "ENDTAB") return;
+        ObjectHead rh = readHead(r, c, r.type == "DIMSTYLE" ? 105 : 5);
+        Extras kept;
+        c.current = &kept;
+        if (modelled != nullptr) {
+            std::unique_ptr<ZcDbSymbolTableRecord> fresh(r.type == name ? readTableRecord(name, r, c) : nullptr);
+            ZcDbObjectId id;
+            Zcad::ErrorStatus es = Zcad::eInvalidInput;
+            if (fresh != nullptr) {
+                es = c.withHandle(rh.handle, r.line, [&] {
+                    return static_cast<ZcDbSymbolTable*>(tableObj)->add(id, fresh.get());
+                });
+            }
+            ZcDbSymbolTableRecord* rec = es == Zcad::eOk ? fresh.release() : nullptr;
+            if (rec == nullptr) {
+                // Kept as it is: a record no host record can hold, or a second record of
+                // the same name.
+                c.claimHandle(rh.handle, r.line);
+                r.resetUse();
+                c.state.keptRecords[name].push_back(r.kept(c.codePage));
+                continue;
+            }
+            rec->close();
+            readXdataInto(r, c, rec);
+            queueReactors(c, rec, rh);
+            Extras left = r.leftovers(c.codePage);
+            kept.sections = std::move(left.sections);
+            if (!kept.empty()) c.state.extras[rec->handle().value()] = std::move(kept);
+        } else {
+            auto fresh = std::make_unique<ZcDbRawTableRecord>(
+                rawClass(ZcDbRawTableRecord::desc(), className(r), std::string(r.type)), Extras());
+            for (size_t i = 0; i < r.size(); ++i) {
+                if (r[i].code == 2) {
+                    fresh->setName(c.text(r[i]).c_str());
+                    break;
+                }
+            }
+            ZcDbObjectId id;
+            c.withHandle(rh.handle, r.line, [&] { return static_cast<ZcDbRawSymbolTable*>(tableObj)->add(id, fresh.get()); });
+            ZcDbRawTableRecord* rec = fresh.release();
+            rec->close();
+            readXdataInto(r, c, rec);
+            queueReactors(c, rec, rh);
+            rec->setData(r.leftovers(c.codePage, true));
+        }
+    }
+    truncated("the end of the " + name + " table (ENDTAB)");
+}
+
+}  // namespace zrx::dxf

@@ -1,0 +1,44 @@
+// Writes a whole database as ASCII DXF of one version: what the host models from the
+// model, everything else from what the file state kept.
+#pragma once
+
+#include "db_database.h"
+#include "dxf/entity_codec.h"
+#include "dxf/file_state.h"
+
+namespace zrx::dxf {
+
+class DocumentWriter {
+public:
+    DocumentWriter(ZcDbDatabase* db, TagWriter& w, Version version);
+    // Gives new objects that exist only in the file (block ends, ends of sequence, VPORT,
+    // VIEW and UCS tables) handles of their own, once, so that every save writes the same.
+    void prepare();
+    void write();
+    // Entities an R12 file cannot hold and that were left out.
+    int droppedEntities() const { return m_dropped; }
+
+private:
+    void header();
+    void tables();
+    void table(const std::string& name);
+    void tableHead(const std::string& name, const ZcDbObject* table, int count);
+    void blocks();
+    void block(const ZcDbBlockTableRecord* btr);
+    void entities();
+    void entity(const ZcDbEntity* e);
+    void objects();
+    void object(const ZcDbObject* obj);
+    uint64_t allocate();
+
+    ZcDbDatabase* m_db;
+    TagWriter& w;
+    Version m_version;
+    FileState& m_state;
+    WriteContext m_ctx;
+    uint64_t m_nextFileHandle = 0;
+    uint64_t m_fileHandleEnd = 0;
+    int m_dropped = 0;
+};
+
+}  // namespace zrx::dxf

@@ -1,0 +1,252 @@
+// The parts every object and entity share: handle, reactors, owner, xdata, and the
+// AcDbEntity properties.
+#include <cstdlib>
+#include <cstring>
+
+#include "db_tables.h"
+#include "db/database_impl.h"
+#include "dxf/entity_codec.h"
+#include "zc_resbuf.h"
+#include "zrxhost/contract.h"
+
+namespace zrx::dxf {
+
+std::string WriteContext::nameOf(ZcDbObjectId id)
+{
+    auto* record = zrxhost::peek<ZcDbSymbolTableRecord>(id);
+    return record != nullptr ? record->name() : "";
+}
+
+bool isWorldZ(const ZcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
+
+ZcGePoint3d ocsToWcs(const ZcGePoint3d& p, const ZcGeVector3d& normal)
+{
+    if (isWorldZ(normal)) return p;
+    ZcGeVector3d z = normal.normal();
+    ZcGeVector3d x = z.perpVector();
+    ZcGeVector3d y = z.crossProduct(x);
+    ZcGeVector3d v = x * p.x + y * p.y + z * p.z;
+    return {v.x, v.y, v.z};
+}
+
+ZcGePoint3d wcsToOcs(const ZcGePoint3d& p, const ZcGeVector3d& normal)
+{
+    if (isWorldZ(normal)) return p;
+    ZcGeVector3d z = normal.normal();
+    ZcGeVector3d x = z.perpVector();
+    ZcGeVector3d y = z.crossProduct(x);
+    ZcGeVector3d v(p.x, p.y, p.z);
+    return {v.dotProduct(x), v.dotProduct(y), v.dotProduct(z)};
+}
+
+ObjectHead readHead(Record& r, ReadContext& c, int handleCode)
+{
+    ObjectHead head;
+    bool inReactors = false;
+    int depth = 0;
+    for (size_t i = 0; i < r.size(); ++i) {
+        const Tag& t = r[i];
+        if (t.code == 102) {
+            bool opens = !t.value.empty() && t.value[0] == '{';
+            if (opens) {
+                ++depth;
+                inReactors = t.value == "{ACAD_REACTORS";
+                if (inReactors) r.use(i);
+            } else {
+                if (inReactors) r.use(i);
+                inReactors = false;
+                if (depth > 0) --depth;
+            }
+            continue;
+        }
+        if (inReactors && t.code == 330) {
+            head.reactors.push_back(r.handle(i, c.file));
+            continue;
+        }
+        if (depth > 0) continue;
+        if (t.code == handleCode && head.handle == 0 && r.markerNo[i] == 0) {
+            head.handle = r.handle(i, c.file);
+        } else if (t.code == 330 && !head.hasOwner && r.markerNo[i] == 0) {
+            head.owner = r.handle(i, c.file);
+            head.hasOwner = true;
+        } else if (t.code == 67 && (r.markerAt(i) == "AcDbEntity" || !r.hasMarkers())) {
+            // Read, not taken: the pair stays where the file had it.
+            int64_t v = 0;
+            head.paperSpace = parseInt(t.value, v) && v == 1;
+        }
+    }
+    return head;
+}
+
+void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto)
+{
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r.used(i) || (r.hasMarkers() && r.markerAt(i) != "AcDbEntity")) continue;
+        const Tag& t = r[i];
+        switch (t.code) {
+        case 8:
+            e->setLayer(c.layer(c.text(r, i), t.line));
+            break;
+        case 6: {
+            ZcDbObjectId lt = c.linetype(c.text(t));
+            if (!lt.isNull() && e->setLinetype(lt) == Zcad::eOk) r.use(i);
+            break;
+        }
+        case 62: {
+            int64_t v = r.integer(i, c.file);
+            if (v >= 0 && v <= 256 && e->setColorIndex(static_cast<uint16_t>(v)) == Zcad::eOk) {
+                keepInto.readColor = static_cast<int>(v);
+            } else {
+                r.unuse(i);
+            }
+            break;
+        }
+        case 48:
+            e->setLinetypeScale(r.real(i, c.file));
+            break;
+        case 370:
+            e->setLineWeight(static_cast<ZcDb::LineWeight>(r.integer(i, c.file)));
+            break;
+        case 60:
+            e->setVisibility(r.integer(i, c.file) == 1 ? ZcDb::kInvisible : ZcDb::kVisible);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+namespace {
+
+char* copyString(const std::string& s)
+{
+    auto* p = static_cast<char*>(std::malloc(s.size() + 1));
+    std::memcpy(p, s.c_str(), s.size() + 1);
+    return p;
+}
+
+bool hexToBytes(std::string_view hex, std::string& out)
+{
+    if (hex.size() % 2 != 0) return false;
+    for (size_t i = 0; i < hex.size(); i += 2) {
+        uint64_t b = 0;
+        if (!parseHandle(hex.substr(i, 2), b)) return false;
+        out += static_cast<char>(b);
+    }
+    return true;
+}
+
+// The xdata pairs from the first 1001 group on, as a result-buffer chain; null when none.
+resbuf* readXdata(Record& r, ReadContext& c, uint32_t& firstLine)
+{
+    size_t start = r.size();
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r[i].code == 1001) {
+            start = i;
+            break;
+        }
+    }
+    if (start == r.size()) return nullptr;
+    firstLine = r[start].line;
+    resbuf* head = nullptr;
+    resbuf** tail = &head;
+    for (size_t i = start; i < r.size() && r[i].code >= 1000; ++i) {
+        const Tag& t = r[i];
+        resbuf* rb = nullptr;
+        switch (zcutRbValueKind(t.code)) {
+        case ZcRbValueKind::kString: {
+            rb = zcutNewRb(t.code);
+            std::string value = c.text(r, i);
+            if (t.code == 1001) c.ensureRegApp(value);
+            rb->resval.rstring = copyString(value);
+            break;
+        }
+        case ZcRbValueKind::kPoint: {
+            rb = zcutNewRb(t.code);
+            ZcGePoint3d p = r.point(i, c.file);
+            rb->resval.rpoint[0] = p.x;
+            rb->resval.rpoint[1] = p.y;
+            rb->resval.rpoint[2] = p.z;
+            break;
+        }
+        case ZcRbValueKind::kReal:
+            rb = zcutNewRb(t.code);
+            rb->resval.rreal = r.real(i, c.file);
+            break;
+        case ZcRbValueKind::kShort:
+            rb = zcutNewRb(t.code);
+            rb->resval.rint = static_cast<short>(r.integer(i, c.file));
+            break;
+        case ZcRbValueKind::kLong:
+            rb = zcutNewRb(t.code);
+            rb->resval.rlong = static_cast<int32_t>(r.integer(i, c.file));
+            break;
+        case ZcRbValueKind::kBinary: {
+            std::string bytes;
+            if (!hexToBytes(t.value, bytes) || bytes.size() > 32767) {
+                zcutRelRb(head);
+                c.fail(Zcad::eInvalidResBuf, t.line + 1, "binary xdata is not hexadecimal");
+            }
+            r.use(i);
+            rb = zcutNewRb(t.code);
+            rb->resval.rbinary.clen = static_cast<short>(bytes.size());
+            rb->resval.rbinary.buf = static_cast<char*>(std::malloc(bytes.size() + 1));
+            std::memcpy(rb->resval.rbinary.buf, bytes.data(), bytes.size());
+            break;
+        }
+        default:
+            // An xdata code the platform does not define: it stays a kept pair.
+            continue;
+        }
+        *tail = rb;
+        tail = &rb->rbnext;
+    }
+    return head;
+}
+
+}  // namespace
+
+void readXdataInto(Record& r, ReadContext& c, ZcDbObject* obj)
+{
+    uint32_t line = r.line;
+    if (resbuf* xdata = readXdata(r, c, line)) {
+        Zcad::ErrorStatus es = obj->setXData(xdata);
+        zcutRelRb(xdata);
+        if (es != Zcad::eOk) c.fail(es, line, std::string("xdata not accepted: ") + zcadErrorStatusText(es));
+    }
+}
+
+void queueReactors(ReadContext& c, ZcDbObject* obj, const ObjectHead& head)
+{
+    if (!head.reactors.empty()) {
+        ZcDbObjectId self = obj->objectId();
+        c.later([&c, self, reactors = head.reactors] {
+            ZcDbObject* o = self.stub()->object;
+            for (uint64_t h : reactors) {
+                ZcDbObjectId id = c.idOf(h);
+                // A reactor that names nothing in the drawing is a dangling link, not content.
+                if (!id.isNull()) o->addPersistentReactor(id);
+            }
+        });
+    }
+}
+
+void writeEntityHead(ObjectOut& o, std::string_view type, const ZcDbEntity* e, WriteContext& c, int readColor)
+{
+    o.begin(type, e);
+    o.ownership(e);
+    o.subclass("AcDbEntity");
+    TagWriter& w = o.w;
+    if (!e->ownerId().isNull() && e->ownerId() == c.db->paperSpaceId() && !o.kept(67)) w.integer(67, 1);
+    w.text(8, WriteContext::nameOf(e->layerId()));
+    if (!e->linetypeId().isNull() && e->linetypeId() != c.db->byLayerLinetype()) {
+        w.text(6, WriteContext::nameOf(e->linetypeId()));
+    }
+    if (e->colorIndex() != 256) w.integer(62, e->colorIndex());
+    if (readColor >= 0 && readColor != e->colorIndex()) o.dropTrueColor();
+    if (e->lineWeight() != ZcDb::kLnWtByLayer && !o.r12()) w.integer(370, e->lineWeight());
+    if (e->linetypeScale() != 1.0) w.real(48, e->linetypeScale());
+    if (e->visibility() == ZcDb::kInvisible) w.integer(60, 1);
+}
+
+}  // namespace zrx::dxf

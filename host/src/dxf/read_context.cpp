@@ -1,0 +1,129 @@
+// Name lookups keep the last answer: consecutive entities mostly share a layer.
+#include "dxf/read_context.h"
+
+#include "db/database_impl.h"
+#include "db_block.h"
+#include "db_tables.h"
+#include "dxf/tag_writer.h"
+#include "zrxhost/contract.h"
+
+namespace zrx::dxf {
+
+ReadContext::ReadContext(ZcDbDatabase* database, std::string fileName)
+    : db(database), state(fileState(database)), file(std::move(fileName)), codePage("ANSI_1252")
+{
+}
+
+ZcDbObjectId ReadContext::idOf(uint64_t handle) const
+{
+    return ZcDbObjectId::fromStub(db->impl()->findHandle(handle));
+}
+
+ZcDbObjectId ReadContext::lookup(ZcDbObjectId tableId, std::string_view name, std::string& cacheName,
+                                 ZcDbObjectId& cacheId)
+{
+    if (!cacheId.isNull() && name == cacheName) return cacheId;
+    auto* table = zrxhost::peek<ZcDbSymbolTable>(tableId);
+    ZcDbObjectId id;
+    if (table == nullptr || table->getAt(std::string(name).c_str(), id, true) != Zcad::eOk) return {};
+    cacheName = name;
+    cacheId = id;
+    return id;
+}
+
+ZcDbObjectId ReadContext::layer(std::string_view name, uint32_t line)
+{
+    ZcDbObjectId id = lookup(db->layerTableId(), name, m_layerName, m_layerId);
+    if (!id.isNull()) return id;
+    auto* table = zrxhost::peek<ZcDbLayerTable>(db->layerTableId());
+    if (table == nullptr) fail(Zcad::eBadDxfSequence, line, "an entity comes before the LAYER table");
+    auto* record = new ZcDbLayerTableRecord;
+    if (record->setName(std::string(name).c_str()) != Zcad::eOk) {
+        delete record;
+        fail(Zcad::eInvalidSymbolTableName, line, "invalid layer name \"" + std::string(name) + "\"");
+    }
+    record->setLinetypeObjectId(db->continuousLinetype());
+    table->add(id, record);
+    record->close();
+    return id;
+}
+
+ZcDbObjectId ReadContext::linetype(std::string_view name)
+{
+    return lookup(db->linetypeTableId(), name, m_linetypeName, m_linetypeId);
+}
+
+ZcDbObjectId ReadContext::textStyle(std::string_view name)
+{
+    return lookup(db->textStyleTableId(), name, m_styleName, m_styleId);
+}
+
+ZcDbObjectId ReadContext::dimStyle(std::string_view name)
+{
+    return lookup(db->dimStyleTableId(), name, m_dimStyleName, m_dimStyleId);
+}
+
+ZcDbObjectId ReadContext::block(std::string_view name, uint32_t line)
+{
+    auto* table = zrxhost::peek<ZcDbBlockTable>(db->blockTableId());
+    if (table == nullptr) fail(Zcad::eBadDxfSequence, line, "a block is named before the block table exists");
+    ZcDbObjectId id;
+    if (table->getAt(std::string(name).c_str(), id, true) == Zcad::eOk) return id;
+    auto* record = new ZcDbBlockTableRecord;
+    if (record->setName(std::string(name).c_str()) != Zcad::eOk) {
+        delete record;
+        fail(Zcad::eInvalidBlockName, line, "invalid block name \"" + std::string(name) + "\"");
+    }
+    table->add(id, record);
+    record->close();
+    return id;
+}
+
+void ReadContext::ensureRegApp(const std::string& name)
+{
+    // Entities mostly carry the same few applications.
+    if (m_knownApps.count(name) != 0) return;
+    m_knownApps.insert(name);
+    auto* table = zrxhost::peek<ZcDbRegAppTable>(db->regAppTableId());
+    if (table == nullptr || table->has(name.c_str())) return;
+    auto* record = new ZcDbRegAppTableRecord;
+    if (record->setName(name.c_str()) != Zcad::eOk || table->add(record) != Zcad::eOk) {
+        delete record;
+        return;
+    }
+    record->close();
+}
+
+void ReadContext::unpin() { db->impl()->pinNextHandle(0); }
+
+void ReadContext::pinHandle(uint64_t handle, uint32_t line)
+{
+    unpin();
+    if (handle == 0) return;
+    if (db->impl()->findHandle(handle) != nullptr || m_claimed.count(handle) != 0) {
+        fail(Zcad::eHandleExists, line, "duplicate handle " + formatHandle(handle));
+    }
+    if (handle > highestHandle) highestHandle = handle;
+    db->impl()->pinNextHandle(handle);
+}
+
+void ReadContext::claimHandle(uint64_t handle, uint32_t line)
+{
+    if (handle == 0) return;
+    if (db->impl()->findHandle(handle) != nullptr || !m_claimed.insert(handle).second) {
+        fail(Zcad::eHandleExists, line, "duplicate handle " + formatHandle(handle));
+    }
+    if (handle > highestHandle) highestHandle = handle;
+}
+
+void ReadContext::runLater()
+{
+    // Work may queue more work (a dictionary entry resolving to an object with reactors).
+    for (size_t i = 0; i < m_later.size(); ++i) {
+        auto work = std::move(m_later[i]);
+        work();
+    }
+    m_later.clear();
+}
+
+}  // namespace zrx::dxf

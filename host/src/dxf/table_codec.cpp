@@ -1,0 +1,309 @@
+// Table records: names, flags and the settings the host models.
+#include "dxf/table_codec.h"
+
+#include "db/database_impl.h"
+#include "db_block.h"
+#include "db_tables.h"
+#include "zrxhost/contract.h"
+
+namespace zrx::dxf {
+
+ZcRxClass* modelledTableClass(std::string_view t)
+{
+    if (t == "LAYER") return ZcDbLayerTable::desc();
+    if (t == "LTYPE") return ZcDbLinetypeTable::desc();
+    if (t == "STYLE") return ZcDbTextStyleTable::desc();
+    if (t == "DIMSTYLE") return ZcDbDimStyleTable::desc();
+    if (t == "APPID") return ZcDbRegAppTable::desc();
+    if (t == "BLOCK_RECORD") return ZcDbBlockTable::desc();
+    return nullptr;
+}
+
+const char* recordMarker(std::string_view t)
+{
+    if (t == "LAYER") return "AcDbLayerTableRecord";
+    if (t == "LTYPE") return "AcDbLinetypeTableRecord";
+    if (t == "STYLE") return "AcDbTextStyleTableRecord";
+    if (t == "DIMSTYLE") return "AcDbDimStyleTableRecord";
+    if (t == "APPID") return "AcDbRegAppTableRecord";
+    if (t == "BLOCK_RECORD") return "AcDbBlockTableRecord";
+    return "";
+}
+
+namespace {
+
+// Later references between records: a dimension style names blocks that the block record
+// table, after it in the file, defines.
+void setLater(ReadContext& c, ZcDbDimStyleTableRecord* rec, ZcDbObjectId ZcDbDimVars::*field, uint64_t handle)
+{
+    c.later([&c, rec, field, handle] {
+        ZcDbObjectId id = c.idOf(handle);
+        if (!id.isNull()) rec->varsForWrite().*field = id;
+    });
+}
+
+bool readLayer(Record& r, ReadContext& c, ZcDbLayerTableRecord* rec)
+{
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r.used(i)) continue;
+        switch (r[i].code) {
+        case 70: {
+            int64_t f = r.integer(i, c.file);
+            rec->setIsFrozen((f & 1) != 0);
+            rec->setIsLocked((f & 4) != 0);
+            c.keepBits(70, f & ~int64_t(5));
+            break;
+        }
+        case 62: {
+            int64_t v = r.integer(i, c.file);
+            rec->setIsOff(v < 0);
+            ZcCmColor color;
+            if (!color.setColorIndex(static_cast<uint16_t>(v < 0 ? -v : v))) {
+                r.unuse(i);
+                break;
+            }
+            rec->setColor(color);
+            break;
+        }
+        case 6: {
+            ZcDbObjectId lt = c.linetype(c.text(r[i]));
+            if (!lt.isNull()) {
+                rec->setLinetypeObjectId(lt);
+                r.use(i);
+            }
+            break;
+        }
+        case 290: rec->setIsPlottable(r.integer(i, c.file) != 0); break;
+        case 370: rec->setLineWeight(static_cast<ZcDb::LineWeight>(r.integer(i, c.file))); break;
+        default: break;
+        }
+    }
+    return true;
+}
+
+bool readLinetype(Record& r, ReadContext& c, ZcDbLinetypeTableRecord* rec)
+{
+    // Shapes and texts in a pattern (74 not 0) are kept as they are, the pattern with them.
+    bool complex = false;
+    for (size_t i = 0; i < r.size(); ++i) {
+        int64_t v = 0;
+        if (r[i].code == 74 && parseInt(r[i].value, v) && v != 0) complex = true;
+    }
+    std::vector<double> dashes;
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r.used(i)) continue;
+        switch (r[i].code) {
+        case 70: c.keepBits(70, r.integer(i, c.file)); break;
+        case 3: rec->setComments(c.text(r, i).c_str()); break;
+        case 72: if (!complex) r.use(i); break;
+        case 73: if (!complex) r.integer(i, c.file); break;
+        case 74: if (!complex) r.integer(i, c.file); break;
+        case 40: if (!complex) rec->setPatternLength(r.real(i, c.file)); break;
+        case 49: if (!complex) dashes.push_back(r.real(i, c.file)); break;
+        default: break;
+        }
+    }
+    rec->setNumDashes(static_cast<int>(dashes.size()));
+    for (size_t k = 0; k < dashes.size(); ++k) rec->setDashLengthAt(static_cast<int>(k), dashes[k]);
+    return true;
+}
+
+bool readStyle(Record& r, ReadContext& c, ZcDbTextStyleTableRecord* rec)
+{
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r.used(i)) continue;
+        switch (r[i].code) {
+        case 70: {
+            int64_t f = r.integer(i, c.file);
+            rec->setIsShapeFile((f & 1) != 0);
+            rec->setIsVertical((f & 4) != 0);
+            c.keepBits(70, f & ~int64_t(5));
+            break;
+        }
+        case 40:
+            if (rec->setTextSize(r.real(i, c.file)) != Zcad::eOk) r.unuse(i);
+            break;
+        case 41:
+            if (rec->setXScale(r.real(i, c.file)) != Zcad::eOk) r.unuse(i);
+            break;
+        case 50: rec->setObliquingAngle(r.real(i, c.file) / kDegrees); break;
+        case 71: rec->setFlagBits(static_cast<uint8_t>(r.integer(i, c.file))); break;
+        case 42: rec->setPriorSize(r.real(i, c.file)); break;
+        case 3: rec->setFileName(c.text(r, i).c_str()); break;
+        case 4: rec->setBigFontFileName(c.text(r, i).c_str()); break;
+        default: break;
+        }
+    }
+    return true;
+}
+
+bool readDimStyle(Record& r, ReadContext& c, ZcDbDimStyleTableRecord* rec)
+{
+    ZcDbDimVars& v = rec->varsForWrite();
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r.used(i)) continue;
+        switch (r[i].code) {
+        case 70: c.keepBits(70, r.integer(i, c.file)); break;
+        case 41: v.dimasz = r.real(i, c.file); break;
+        case 40: v.dimscale = r.real(i, c.file); break;
+        case 140: v.dimtxt = r.real(i, c.file); break;
+        case 44: v.dimexe = r.real(i, c.file); break;
+        case 42: v.dimexo = r.real(i, c.file); break;
+        case 147: v.dimgap = r.real(i, c.file); break;
+        case 144: v.dimlfac = r.real(i, c.file); break;
+        case 271: v.dimdec = static_cast<int>(r.integer(i, c.file)); break;
+        case 77: v.dimtad = static_cast<int>(r.integer(i, c.file)); break;
+        case 176: v.dimclrd = static_cast<int>(r.integer(i, c.file)); break;
+        case 177: v.dimclre = static_cast<int>(r.integer(i, c.file)); break;
+        case 178: v.dimclrt = static_cast<int>(r.integer(i, c.file)); break;
+        case 173: v.dimsah = r.integer(i, c.file) != 0; break;
+        case 340: setLater(c, rec, &ZcDbDimVars::dimtxsty, r.handle(i, c.file)); break;
+        case 341: setLater(c, rec, &ZcDbDimVars::dimldrblk, r.handle(i, c.file)); break;
+        case 342: setLater(c, rec, &ZcDbDimVars::dimblk, r.handle(i, c.file)); break;
+        case 343: setLater(c, rec, &ZcDbDimVars::dimblk1, r.handle(i, c.file)); break;
+        case 344: setLater(c, rec, &ZcDbDimVars::dimblk2, r.handle(i, c.file)); break;
+        default: break;
+        }
+    }
+    return true;
+}
+
+bool readFlagsOnly(Record& r, ReadContext& c)
+{
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (!r.used(i) && r[i].code == 70 && r.markerAt(i) != "AcDbBlockTableRecord") {
+            c.keepBits(70, r.integer(i, c.file));
+        }
+    }
+    return true;
+}
+
+template <class R>
+ZcDbSymbolTableRecord* make(Record& r, ReadContext& c, bool (*read)(Record&, ReadContext&, R*))
+{
+    auto* rec = new R;
+    if (read(r, c, rec)) return rec;
+    delete rec;
+    return nullptr;
+}
+
+}  // namespace
+
+ZcDbSymbolTableRecord* readTableRecord(std::string_view t, Record& r, ReadContext& c)
+{
+    size_t nameAt = r.size();
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r[i].code == 2 && !r.used(i)) {
+            nameAt = i;
+            break;
+        }
+    }
+    if (nameAt == r.size() || r[nameAt].value.empty()) return nullptr;
+    std::string name = c.text(r[nameAt]);
+    ZcDbSymbolTableRecord* rec = nullptr;
+    if (t == "LAYER") rec = make<ZcDbLayerTableRecord>(r, c, &readLayer);
+    else if (t == "LTYPE") rec = make<ZcDbLinetypeTableRecord>(r, c, &readLinetype);
+    else if (t == "STYLE") rec = make<ZcDbTextStyleTableRecord>(r, c, &readStyle);
+    else if (t == "DIMSTYLE") rec = make<ZcDbDimStyleTableRecord>(r, c, &readDimStyle);
+    else if (t == "APPID" && readFlagsOnly(r, c)) rec = new ZcDbRegAppTableRecord;
+    else if (t == "BLOCK_RECORD") rec = new ZcDbBlockTableRecord;
+    if (rec == nullptr) return nullptr;
+    if (rec->setName(name.c_str()) != Zcad::eOk) {
+        delete rec;
+        return nullptr;
+    }
+    r.use(nameAt);
+    return rec;
+}
+
+namespace {
+
+void writeLayer(ObjectOut& o, const ZcDbLayerTableRecord* rec)
+{
+    TagWriter& w = o.w;
+    w.integer(70, (rec->isFrozen() ? 1 : 0) | (rec->isLocked() ? 4 : 0) | o.bits(70));
+    int color = rec->color().colorIndex();
+    w.integer(62, rec->isOff() ? -color : color);
+    if (!rec->linetypeObjectId().isNull()) w.text(6, WriteContext::nameOf(rec->linetypeObjectId()));
+    if (!o.r12()) {
+        if (!rec->isPlottable()) w.integer(290, 0);
+        w.integer(370, rec->lineWeight());
+    }
+}
+
+void writeLinetype(ObjectOut& o, const ZcDbLinetypeTableRecord* rec)
+{
+    TagWriter& w = o.w;
+    w.integer(70, o.bits(70));
+    w.text(3, rec->comments());
+    if (o.kept(73)) return;  // a pattern with shapes or texts, kept as it was read
+    w.integer(72, 65);
+    w.integer(73, rec->numDashes());
+    w.real(40, rec->patternLength());
+    for (int i = 0; i < rec->numDashes(); ++i) {
+        w.real(49, rec->dashLengthAt(i));
+        if (!o.r12()) w.integer(74, 0);
+    }
+}
+
+void writeStyle(ObjectOut& o, const ZcDbTextStyleTableRecord* rec)
+{
+    TagWriter& w = o.w;
+    w.integer(70, (rec->isShapeFile() ? 1 : 0) | (rec->isVertical() ? 4 : 0) | o.bits(70));
+    w.real(40, rec->textSize());
+    w.real(41, rec->xScale());
+    w.real(50, rec->obliquingAngle() * kDegrees);
+    w.integer(71, rec->flagBits());
+    w.real(42, rec->priorSize());
+    const char* font = "";
+    rec->fileName(font);
+    w.text(3, font);
+    const char* big = "";
+    rec->bigFontFileName(big);
+    w.text(4, big);
+}
+
+void writeDimStyle(ObjectOut& o, const ZcDbDimStyleTableRecord* rec)
+{
+    TagWriter& w = o.w;
+    const ZcDbDimVars& v = rec->vars();
+    w.integer(70, o.bits(70));
+    w.real(40, v.dimscale);
+    w.real(41, v.dimasz);
+    w.real(42, v.dimexo);
+    w.real(44, v.dimexe);
+    w.integer(77, v.dimtad);
+    w.real(140, v.dimtxt);
+    w.real(144, v.dimlfac);
+    w.real(147, v.dimgap);
+    w.integer(173, v.dimsah ? 1 : 0);
+    w.integer(176, v.dimclrd);
+    w.integer(177, v.dimclre);
+    w.integer(178, v.dimclrt);
+    if (o.r12()) return;
+    w.integer(271, v.dimdec);
+    auto ref = [&w](int code, ZcDbObjectId id) {
+        if (!id.isNull() && !id.isErased()) w.handle(code, id.handle().value());
+    };
+    ref(340, v.dimtxsty);
+    ref(341, v.dimldrblk);
+    ref(342, v.dimblk);
+    ref(343, v.dimblk1);
+    ref(344, v.dimblk2);
+}
+
+}  // namespace
+
+void writeTableRecord(ObjectOut& o, std::string_view t, const ZcDbSymbolTableRecord* rec, WriteContext&)
+{
+    o.subclass("AcDbSymbolTableRecord");
+    o.subclass(recordMarker(t));
+    o.w.text(2, rec->name());
+    if (auto* layer = ZcDbLayerTableRecord::cast(rec)) writeLayer(o, layer);
+    else if (auto* lt = ZcDbLinetypeTableRecord::cast(rec)) writeLinetype(o, lt);
+    else if (auto* st = ZcDbTextStyleTableRecord::cast(rec)) writeStyle(o, st);
+    else if (auto* ds = ZcDbDimStyleTableRecord::cast(rec)) writeDimStyle(o, ds);
+    else if (ZcDbRegAppTableRecord::cast(rec) != nullptr) o.w.integer(70, o.bits(70));
+}
+
+}  // namespace zrx::dxf

@@ -1,0 +1,77 @@
+// Highlighting and temporary vectors, kept for commands and tests to read.
+#include <set>
+
+#include "editor/editor.h"
+#include "editor/selection_sets.h"
+#include "zrx/ed_display.h"
+#include "zrxhost/display_state.h"
+
+namespace zrxhost {
+namespace {
+std::set<ZcDbObjectId>& highlighted()
+{
+    static std::set<ZcDbObjectId> s;
+    return s;
+}
+std::set<ZcDbObjectId>& undrawn()
+{
+    static std::set<ZcDbObjectId> s;
+    return s;
+}
+std::vector<GrVector>& vectors()
+{
+    static std::vector<GrVector> v;
+    return v;
+}
+}  // namespace
+
+bool isHighlighted(ZcDbObjectId id) { return highlighted().count(id) != 0; }
+bool isUndrawn(ZcDbObjectId id) { return undrawn().count(id) != 0; }
+const std::vector<GrVector>& grDrawVectors() { return vectors(); }
+
+void resetDisplayState()
+{
+    highlighted().clear();
+    undrawn().clear();
+    vectors().clear();
+}
+
+}  // namespace zrxhost
+
+int zcedRedraw(const ads_name ent, int mode)
+{
+    using namespace zrxhost;
+    if (mode < 1 || mode > 4) return RTERROR;
+    std::vector<ZcDbObjectId> ids;
+    if (ent == nullptr || (ent[0] == 0 && ent[1] == 0)) {
+        if (mode != 1) return RTERROR;
+        vectors().clear();
+        undrawn().clear();
+        return RTNORM;
+    }
+    if (const ed::SelectionSet* s = ed::findSet(ent)) {
+        ids = s->ids;
+    } else {
+        ZcDbObjectId id = ed::idOf(ent);
+        if (id.isNull()) return RTERROR;
+        ids.push_back(id);
+    }
+    for (ZcDbObjectId id : ids) {
+        switch (mode) {
+        case 1: undrawn().erase(id); break;
+        case 2: undrawn().insert(id); break;
+        case 3: highlighted().insert(id); break;
+        case 4: highlighted().erase(id); break;
+        }
+    }
+    return RTNORM;
+}
+
+int zcedGrDraw(const ads_point from, const ads_point to, int color, int hl)
+{
+    if (from == nullptr || to == nullptr) return RTERROR;
+    zrxhost::vectors().push_back({ZcGePoint3d(from[X], from[Y], from[Z]), ZcGePoint3d(to[X], to[Y], to[Z]), color, hl != 0});
+    return RTNORM;
+}
+
+void zcedUpdateDisplay() {}

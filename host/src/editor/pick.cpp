@@ -1,0 +1,86 @@
+// Entity picks: at a point through the pick box, or by handle.
+#include "editor/pick.h"
+
+#include "editor/editor.h"
+#include "editor/geometry.h"
+#include "editor/view_state.h"
+#include "zrx/ed_input.h"
+#include "zrx/ed_sysvars.h"
+#include "zrxhost/contract.h"
+#include "db/database_impl.h"
+
+namespace zrxhost::ed {
+
+ZcDbObjectId pickAt(ZcDbDatabase* db, const ZcGePoint3d& p)
+{
+    if (db == nullptr) return {};
+    resbuf box{};
+    int pickbox = zcedGetVar("PICKBOX", &box) == RTNORM ? box.resval.rint : 3;
+    double aperture = pickbox * pixelSize(db);
+    zrxhost::HostAccess access;
+    ZcDbObjectId best;
+    double bestDistance = aperture;
+    for (ZcDbObjectId id : liveEntities(db->modelSpaceId())) {
+        auto* e = zrxhost::peek<ZcDbEntity>(id);
+        if (e == nullptr || !isShown(e)) continue;
+        double d = entityDistance(e, p);
+        if (d <= bestDistance) {
+            best = id;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+}  // namespace zrxhost::ed
+
+int zcedEntSel(const char* prompt, ads_name entres, ads_point ptres)
+{
+    using namespace zrxhost::ed;
+    InitGet init = takeInitGet();
+    ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
+    for (;;) {
+        Answer a = ask(prompt, "\nSelect object: ");
+        if (a.kind == Answer::kCancel) return RTCAN;
+        if (a.kind == Answer::kEnter) {
+            setErrno(OL_ENTSELNULL);
+            return RTERROR;
+        }
+        ZcDbObjectId hit;
+        ZcGePoint3d at;
+        if (auto p = parsePoint(a.text)) {
+            at = *p;
+            hit = pickAt(db, at);
+        } else if (auto pick = parseHandlePick(a.text)) {
+            ZcDbObjectId id;
+            zrxhost::HostAccess access;
+            if (db != nullptr && db->getZcDbObjectId(id, false, pick->handle) == Zcad::eOk && !id.isErased()) {
+                auto* e = zrxhost::peek<ZcDbEntity>(id);
+                if (e != nullptr && isShown(e)) {
+                    hit = id;
+                    at = pick->at ? *pick->at : pointOnEntity(e);
+                }
+            }
+        } else if (auto kw = matchKeyword(init, a.text)) {
+            setLastInput(*kw);
+            return RTKWORD;
+        } else if (init.bits & RSG_OTHER) {
+            setLastInput(a.text);
+            return RTKWORD;
+        } else {
+            if (!reject("Invalid selection", a.text)) return RTCAN;
+            continue;
+        }
+        if (hit.isNull()) {
+            setErrno(OL_ENTSELPICK);
+            return RTERROR;
+        }
+        nameOf(hit, entres);
+        if (ptres != nullptr) {
+            ptres[X] = at.x;
+            ptres[Y] = at.y;
+            ptres[Z] = at.z;
+        }
+        return RTNORM;
+    }
+}

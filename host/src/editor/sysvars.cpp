@@ -1,0 +1,245 @@
+// System variables: the platform's names, types and defaults (metric drawing).
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <variant>
+
+#include "editor/editor.h"
+#include "editor/view_state.h"
+#include "util/text_case.h"
+#include "zrx/ed_sysvars.h"
+#include "zrxhost/contract.h"
+#include "db/database_impl.h"
+
+namespace zrxhost::ed {
+namespace {
+
+struct Point2 {
+    double x, y;
+};
+using Value = std::variant<short, double, std::string, Point2, ZcGePoint3d>;
+
+enum class Scope { Session, Drawing };
+
+struct Var {
+    Value initial;
+    Scope scope = Scope::Session;
+    bool readOnly = false;
+    // Range check for numbers; true when the value may be set.
+    std::function<bool(const Value&)> accepts;
+    // Variables that live somewhere else (a table record, the view) read and write there.
+    std::function<Value()> get;
+    std::function<bool(const Value&)> set;
+};
+
+ZcDbDatabase* working() { return zcdbHostApplicationServices()->workingDatabase(); }
+
+std::function<bool(const Value&)> shortRange(int lo, int hi)
+{
+    return [lo, hi](const Value& v) { return std::get<short>(v) >= lo && std::get<short>(v) <= hi; };
+}
+std::function<bool(const Value&)> realAtLeast(double lo, bool inclusive = true)
+{
+    return [lo, inclusive](const Value& v) { return inclusive ? std::get<double>(v) >= lo : std::get<double>(v) > lo; };
+}
+
+// The name of a drawing's current record in a table.
+template <class Table>
+std::string currentName(ZcDbObjectId recordId)
+{
+    zrxhost::HostAccess access;
+    auto* r = zrxhost::peek<ZcDbSymbolTableRecord>(recordId);
+    return r != nullptr ? std::string(r->name()) : std::string();
+}
+
+std::map<std::string, Var>& table()
+{
+    static std::map<std::string, Var> vars = [] {
+        std::map<std::string, Var> t;
+        t["PICKSTYLE"] = {short(1), Scope::Session, false, shortRange(0, 3), {}, {}};
+        t["OSMODE"] = {short(4133), Scope::Session, false, shortRange(0, 32767), {}, {}};
+        t["ERRNO"] = {short(0), Scope::Session, false, {}, {}, {}};
+        t["PICKBOX"] = {short(3), Scope::Session, false, shortRange(0, 50), {}, {}};
+        t["HIGHLIGHT"] = {short(1), Scope::Session, false, shortRange(0, 1), {}, {}};
+        t["CMDECHO"] = {short(1), Scope::Session, false, shortRange(0, 1), {}, {}};
+        t["CVPORT"] = {short(2), Scope::Session, true, {}, {}, {}};
+        t["WORLDUCS"] = {short(1), Scope::Session, true, {}, {}, {}};
+        t["UCSORG"] = {ZcGePoint3d(0, 0, 0), Scope::Session, true, {}, {}, {}};
+        t["UCSXDIR"] = {ZcGePoint3d(1, 0, 0), Scope::Session, true, {}, {}, {}};
+        t["UCSYDIR"] = {ZcGePoint3d(0, 1, 0), Scope::Session, true, {}, {}, {}};
+        t["LASTPOINT"] = {ZcGePoint3d(0, 0, 0), Scope::Drawing, false, {}, {}, {}};
+        // The release the drawing files are written for (AC1027).
+        t["ACADVER"] = {std::string("19.0s (LMS Tech)"), Scope::Session, true, {}, {}, {}};
+        t["SCREENSIZE"] = {Point2{double(kScreenWidth), double(kScreenHeight)}, Scope::Session, true, {}, {}, {}};
+        t["DIMASZ"] = {2.5, Scope::Drawing, false, realAtLeast(0.0), {}, {}};
+        t["DIMSCALE"] = {1.0, Scope::Drawing, false, realAtLeast(0.0), {}, {}};
+        t["TEXTSIZE"] = {2.5, Scope::Drawing, false, realAtLeast(0.0, false), {}, {}};
+        t["LTSCALE"] = {1.0, Scope::Drawing, false, realAtLeast(0.0, false), {}, {}};
+        t["PDMODE"] = {short(0), Scope::Drawing, false, {}, {}, {}};
+        t["PDSIZE"] = {0.0, Scope::Drawing, false, {}, {}, {}};
+        t["LUNITS"] = {short(2), Scope::Drawing, false, shortRange(1, 5), {}, {}};
+        t["LUPREC"] = {short(4), Scope::Drawing, false, shortRange(0, 8), {}, {}};
+        t["AUNITS"] = {short(0), Scope::Drawing, false, shortRange(0, 4), {}, {}};
+        t["AUPREC"] = {short(0), Scope::Drawing, false, shortRange(0, 8), {}, {}};
+        t["VIEWSIZE"] = {0.0, Scope::Drawing, true, {}, [] { return Value(viewOf(working()).height); }, {}};
+        t["VIEWCTR"] = {ZcGePoint3d(), Scope::Drawing, true, {}, [] { return Value(viewOf(working()).center); }, {}};
+        t["DWGNAME"] = {std::string(), Scope::Drawing, true, {}, [] {
+            const char* name = "";
+            if (working() != nullptr) working()->getFilename(name);
+            std::string path = name;
+            size_t slash = path.find_last_of('/');
+            return Value(path.empty() ? std::string("Drawing1.dwg") : path.substr(slash == std::string::npos ? 0 : slash + 1));
+        }, {}};
+        t["DWGPREFIX"] = {std::string(), Scope::Drawing, true, {}, [] {
+            const char* name = "";
+            if (working() != nullptr) working()->getFilename(name);
+            std::string path = name;
+            size_t slash = path.find_last_of('/');
+            return Value(slash == std::string::npos ? std::string() : path.substr(0, slash + 1));
+        }, {}};
+        t["CLAYER"] = {std::string("0"), Scope::Drawing, false, {}, [] {
+            return Value(working() != nullptr ? currentName<ZcDbLayerTable>(working()->clayer()) : std::string("0"));
+        }, [](const Value& v) {
+            ZcDbDatabase* db = working();
+            if (db == nullptr) return false;
+            zrxhost::HostAccess access;
+            auto* layers = zrxhost::peek<ZcDbLayerTable>(db->layerTableId());
+            ZcDbObjectId id;
+            if (layers == nullptr || layers->getAt(std::get<std::string>(v).c_str(), id) != Zcad::eOk) return false;
+            auto* layer = zrxhost::peek<ZcDbLayerTableRecord>(id);
+            if (layer == nullptr || layer->isFrozen()) return false;
+            return db->setClayer(id) == Zcad::eOk;
+        }};
+        t["CELTYPE"] = {std::string("ByLayer"), Scope::Drawing, false, {}, [] {
+            return Value(working() != nullptr ? currentName<ZcDbLinetypeTable>(working()->celtype()) : std::string("ByLayer"));
+        }, [](const Value& v) {
+            ZcDbDatabase* db = working();
+            if (db == nullptr) return false;
+            zrxhost::HostAccess access;
+            auto* types = zrxhost::peek<ZcDbLinetypeTable>(db->linetypeTableId());
+            ZcDbObjectId id;
+            if (types == nullptr || types->getAt(std::get<std::string>(v).c_str(), id) != Zcad::eOk) return false;
+            return db->setCeltype(id) == Zcad::eOk;
+        }};
+        t["TEXTSTYLE"] = {std::string("Standard"), Scope::Drawing, false, {}, [] {
+            return Value(working() != nullptr ? currentName<ZcDbTextStyleTable>(working()->textstyle()) : std::string("Standard"));
+        }, [](const Value& v) {
+            ZcDbDatabase* db = working();
+            if (db == nullptr) return false;
+            zrxhost::HostAccess access;
+            auto* styles = zrxhost::peek<ZcDbTextStyleTable>(db->textStyleTableId());
+            ZcDbObjectId id;
+            if (styles == nullptr || styles->getAt(std::get<std::string>(v).c_str(), id) != Zcad::eOk) return false;
+            return db->setTextstyle(id) == Zcad::eOk;
+        }};
+        // Set through the DIMSTYLE command on the platform, never directly.
+        t["DIMSTYLE"] = {std::string("Standard"), Scope::Drawing, true, {}, [] {
+            return Value(working() != nullptr ? currentName<ZcDbDimStyleTable>(working()->dimstyle()) : std::string("Standard"));
+        }, {}};
+        return t;
+    }();
+    return vars;
+}
+
+std::unordered_map<std::string, Value>& sessionValues()
+{
+    static std::unordered_map<std::string, Value> v;
+    return v;
+}
+
+std::unordered_map<std::string, Value>& drawingValues(ZcDbDatabase* db)
+{
+    static std::unordered_map<int64_t, std::unordered_map<std::string, Value>> perDrawing;
+    return perDrawing[drawingKey(db)];
+}
+
+Value current(const std::string& name, const Var& var)
+{
+    if (var.get) return var.get();
+    auto& store = var.scope == Scope::Session ? sessionValues() : drawingValues(working());
+    auto it = store.find(name);
+    return it != store.end() ? it->second : var.initial;
+}
+
+// The value in the variable's own type, or nothing when the buffer cannot give one.
+std::optional<Value> convert(const resbuf* rb, const Value& like)
+{
+    if (std::holds_alternative<short>(like)) {
+        long v = 0;
+        if (rb->restype == RTSHORT) v = rb->resval.rint;
+        else if (rb->restype == RTLONG) v = rb->resval.rlong;
+        else return std::nullopt;
+        if (v < -32768 || v > 32767) return std::nullopt;
+        return Value(static_cast<short>(v));
+    }
+    if (std::holds_alternative<double>(like)) {
+        if (rb->restype == RTREAL) return Value(rb->resval.rreal);
+        if (rb->restype == RTSHORT) return Value(double(rb->resval.rint));
+        if (rb->restype == RTLONG) return Value(double(rb->resval.rlong));
+        return std::nullopt;
+    }
+    if (std::holds_alternative<std::string>(like)) {
+        if (rb->restype != RTSTR || rb->resval.rstring == nullptr) return std::nullopt;
+        return Value(std::string(rb->resval.rstring));
+    }
+    if (rb->restype != RTPOINT && rb->restype != RT3DPOINT) return std::nullopt;
+    if (std::holds_alternative<Point2>(like)) return Value(Point2{rb->resval.rpoint[0], rb->resval.rpoint[1]});
+    return Value(ZcGePoint3d(rb->resval.rpoint[0], rb->resval.rpoint[1],
+                             rb->restype == RT3DPOINT ? rb->resval.rpoint[2] : 0.0));
+}
+
+}  // namespace
+}  // namespace zrxhost::ed
+
+int zcedGetVar(const char* sym, resbuf* result)
+{
+    using namespace zrxhost::ed;
+    if (sym == nullptr || result == nullptr) return RTERROR;
+    std::string name = zrxhost::upperAscii(sym);
+    auto it = table().find(name);
+    if (it == table().end()) return RTERROR;
+    Value v = current(name, it->second);
+    result->rbnext = nullptr;
+    if (auto* s = std::get_if<short>(&v)) {
+        result->restype = RTSHORT;
+        result->resval.rint = *s;
+    } else if (auto* d = std::get_if<double>(&v)) {
+        result->restype = RTREAL;
+        result->resval.rreal = *d;
+    } else if (auto* str = std::get_if<std::string>(&v)) {
+        result->restype = RTSTR;
+        result->resval.rstring = static_cast<char*>(std::malloc(str->size() + 1));
+        std::memcpy(result->resval.rstring, str->c_str(), str->size() + 1);
+    } else if (auto* p2 = std::get_if<Point2>(&v)) {
+        result->restype = RTPOINT;
+        result->resval.rpoint[0] = p2->x;
+        result->resval.rpoint[1] = p2->y;
+        result->resval.rpoint[2] = 0.0;
+    } else {
+        const auto& p = std::get<ZcGePoint3d>(v);
+        result->restype = RT3DPOINT;
+        result->resval.rpoint[0] = p.x;
+        result->resval.rpoint[1] = p.y;
+        result->resval.rpoint[2] = p.z;
+    }
+    return RTNORM;
+}
+
+int zcedSetVar(const char* sym, const resbuf* value)
+{
+    using namespace zrxhost::ed;
+    if (sym == nullptr || value == nullptr) return RTERROR;
+    std::string name = zrxhost::upperAscii(sym);
+    auto it = table().find(name);
+    if (it == table().end() || it->second.readOnly) return RTERROR;
+    const Var& var = it->second;
+    std::optional<Value> v = convert(value, var.initial);
+    if (!v || (var.accepts && !var.accepts(*v))) return RTERROR;
+    if (var.set) return var.set(*v) ? RTNORM : RTERROR;
+    auto& store = var.scope == Scope::Session ? sessionValues() : drawingValues(working());
+    store[name] = *v;
+    return RTNORM;
+}

@@ -1,0 +1,31 @@
+// The LISP reader.
+#pragma once
+
+#include <stdexcept>
+#include <string_view>
+
+#include "lisp/value.h"
+
+namespace zrxhost::lisp {
+
+// The text ends inside an expression.
+struct Incomplete {};
+struct ReadError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class Reader {
+public:
+    explicit Reader(std::string_view text);
+    bool atEnd();
+    // The next expression; throws Incomplete or ReadError.
+    ValuePtr read();
+
+private:
+    void skipSpace();
+    static ValuePtr atom(const std::string& word);
+    std::string_view m_text;
+    size_t m_pos = 0;
+};
+
+}  // namespace zrxhost::lisp

@@ -1,0 +1,10 @@
+// The calling thread's last Windows error.
+#include "zrx/win_types.h"
+
+namespace {
+thread_local DWORD g_lastError = ERROR_SUCCESS;
+}
+
+DWORD GetLastError() { return g_lastError; }
+
+void SetLastError(DWORD error) { g_lastError = error; }

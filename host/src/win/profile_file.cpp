@@ -1,0 +1,355 @@
+// Private profile files. A write changes only the lines it must: every other line keeps its
+// bytes, so a Shift-JIS file written by the Windows product stays as it was around the value.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "util/text_case.h"
+#include "win/code_page.h"
+#include "win/file_attributes.h"
+#include "win/windows_path.h"
+#include "zrx/win_profile.h"
+
+namespace {
+using zrxhost::TextEncoding;
+
+enum class Kind { Other, Section, Key };
+
+struct Line {
+    std::string raw;  // the bytes on disk, without the line end
+    std::string eol;  // "\r\n", "\n" or "" for a last line without one
+    Kind kind = Kind::Other;
+    std::string name;
+    std::string value;
+};
+
+struct Profile {
+    std::vector<Line> lines;
+    TextEncoding encoding = TextEncoding::Utf8;
+    std::string eol = "\r\n";
+};
+
+std::string trim(std::string_view s)
+{
+    size_t b = s.find_first_not_of(" \t");
+    if (b == std::string_view::npos) return {};
+    size_t e = s.find_last_not_of(" \t");
+    return std::string(s.substr(b, e - b + 1));
+}
+
+void parse(Line& line, std::string text)
+{
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+    std::string t = trim(text);
+    line.kind = Kind::Other;
+    if (t.empty() || t[0] == ';') return;
+    if (t[0] == '[') {
+        size_t close = t.find(']');
+        line.kind = Kind::Section;
+        line.name = trim(std::string_view(t).substr(1, close == std::string::npos ? std::string::npos : close - 1));
+        return;
+    }
+    size_t eq = t.find('=');
+    if (eq == std::string::npos) return;
+    line.kind = Kind::Key;
+    line.name = trim(std::string_view(t).substr(0, eq));
+    std::string v = trim(std::string_view(t).substr(eq + 1));
+    // A value in matching quotes is given without them.
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.substr(1, v.size() - 2);
+    line.value = v;
+}
+
+std::string decodeLine(const std::string& raw, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::Utf8) return raw;
+    auto text = zrxhost::cp932ToUtf8(raw);
+    return text ? *text : raw;
+}
+
+Profile parseBytes(const std::string& bytes)
+{
+    Profile p;
+    auto decoded = zrxhost::decodeFileText(bytes);
+    p.encoding = decoded ? decoded->encoding : TextEncoding::Cp932;
+    bool eolSeen = false;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t nl = bytes.find('\n', start);
+        Line line;
+        if (nl == std::string::npos) {
+            line.raw = bytes.substr(start);
+            start = bytes.size();
+        } else {
+            size_t end = nl;
+            line.eol = "\n";
+            if (end > start && bytes[end - 1] == '\r') {
+                --end;
+                line.eol = "\r\n";
+            }
+            line.raw = bytes.substr(start, end - start);
+            start = nl + 1;
+            if (!eolSeen) {
+                p.eol = line.eol;
+                eolSeen = true;
+            }
+        }
+        parse(line, decodeLine(line.raw, p.encoding));
+        p.lines.push_back(std::move(line));
+    }
+    return p;
+}
+
+// The file a profile name stands for: a bare name lives in the Windows folder.
+std::optional<zrxhost::ResolvedPath> profilePath(LPCSTR fileName)
+{
+    if (fileName == nullptr || *fileName == '\0') {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return std::nullopt;
+    }
+    std::string name = fileName;
+    bool bare = name.find_first_of("\\/") == std::string::npos && !(name.size() >= 2 && name[1] == ':');
+    if (bare) {
+        const char* windir = std::getenv("windir");
+        name = std::string(windir != nullptr ? windir : "C:\\WINDOWS") + "\\" + name;
+    }
+    return zrxhost::resolveWindowsPath(name);
+}
+
+std::optional<std::string> readBytes(const std::string& hostFile)
+{
+    std::ifstream in(hostFile, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Index range [begin, end) of the first section of that name, the header included.
+bool findSection(const Profile& p, std::string_view section, size_t& begin, size_t& end)
+{
+    for (size_t i = 0; i < p.lines.size(); ++i) {
+        if (p.lines[i].kind == Kind::Section && zrxhost::equalsNoCase(p.lines[i].name, section)) {
+            begin = i;
+            end = i + 1;
+            while (end < p.lines.size() && p.lines[end].kind != Kind::Section) ++end;
+            return true;
+        }
+    }
+    return false;
+}
+
+const Line* findKey(const Profile& p, size_t begin, size_t end, std::string_view key)
+{
+    for (size_t i = begin + 1; i < end; ++i) {
+        if (p.lines[i].kind == Kind::Key && zrxhost::equalsNoCase(p.lines[i].name, key)) return &p.lines[i];
+    }
+    return nullptr;
+}
+
+// Copies text into the buffer, cut so that no character is split, and zero-terminates it.
+DWORD copyCut(std::string_view text, LPSTR buffer, DWORD size)
+{
+    if (buffer == nullptr || size == 0) return 0;
+    size_t n = std::min<size_t>(text.size(), size - 1);
+    if (n < text.size()) {
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    }
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+    return static_cast<DWORD>(n);
+}
+
+// A list of names, each ending with a zero and the list with another.
+DWORD copyList(const std::vector<std::string>& names, LPSTR buffer, DWORD size)
+{
+    if (buffer == nullptr || size == 0) return 0;
+    if (size < 2) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    std::string all;
+    for (const auto& n : names) {
+        all += n;
+        all += '\0';
+    }
+    if (all.size() + 1 <= size) {
+        std::memcpy(buffer, all.data(), all.size());
+        buffer[all.size()] = '\0';
+        if (all.empty()) buffer[1] = '\0';
+        return static_cast<DWORD>(all.size());
+    }
+    // Too small: the last name is cut and the list closed with two zeros.
+    std::memcpy(buffer, all.data(), size - 2);
+    buffer[size - 2] = '\0';
+    buffer[size - 1] = '\0';
+    return size - 2;
+}
+
+bool writeInPlace(const std::string& hostFile, const std::string& bytes)
+{
+    // Written in place, not replaced, so that the file keeps its attributes and owner.
+    int fd = ::open(hostFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0) return false;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) {
+            ::close(fd);
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return ::close(fd) == 0;
+}
+
+std::optional<Line> makeLine(const std::string& text, const Profile& p)
+{
+    auto raw = zrxhost::encodeFileText(text, p.encoding);
+    if (!raw) return std::nullopt;
+    Line line;
+    line.raw = *raw;
+    line.eol = p.eol;
+    parse(line, text);
+    return line;
+}
+
+}  // namespace
+
+DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultText, LPSTR buffer, DWORD size, LPCSTR fileName)
+{
+    std::string def = defaultText != nullptr ? defaultText : "";
+    def.erase(def.find_last_not_of(' ') + 1);
+    Profile p;
+    if (auto path = profilePath(fileName)) {
+        if (auto bytes = readBytes(path->host)) p = parseBytes(*bytes);
+    }
+    if (section == nullptr) {
+        std::vector<std::string> names;
+        for (const auto& l : p.lines) {
+            if (l.kind == Kind::Section) names.push_back(l.name);
+        }
+        return copyList(names, buffer, size);
+    }
+    size_t begin = 0;
+    size_t end = 0;
+    bool found = findSection(p, section, begin, end);
+    if (key == nullptr) {
+        std::vector<std::string> names;
+        for (size_t i = begin + 1; found && i < end; ++i) {
+            if (p.lines[i].kind == Kind::Key) names.push_back(p.lines[i].name);
+        }
+        return copyList(names, buffer, size);
+    }
+    const Line* line = found ? findKey(p, begin, end, key) : nullptr;
+    return copyCut(line != nullptr ? line->value : def, buffer, size);
+}
+
+UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName)
+{
+    char buf[64];
+    if (section == nullptr || key == nullptr) return static_cast<UINT>(defaultValue);
+    const char* marker = "\x01";
+    GetPrivateProfileStringA(section, key, marker, buf, sizeof buf, fileName);
+    if (std::strcmp(buf, marker) == 0) return static_cast<UINT>(defaultValue);
+    return static_cast<UINT>(std::strtol(buf, nullptr, 10));
+}
+
+BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName)
+{
+    if (section == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    auto path = profilePath(fileName);
+    if (!path) return FALSE;
+    Profile p;
+    if (auto bytes = readBytes(path->host)) {
+        if (zrxhost::isHostFileReadOnly(path->host)) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return FALSE;
+        }
+        p = parseBytes(*bytes);
+    } else {
+        struct stat st {};
+        size_t slash = path->host.find_last_of('/');
+        std::string folder = slash == std::string::npos ? std::string(".") : path->host.substr(0, slash);
+        if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+            SetLastError(ERROR_PATH_NOT_FOUND);
+            return FALSE;
+        }
+        // Removing from a file that is not there changes nothing.
+        if (key == nullptr || value == nullptr) return TRUE;
+    }
+
+    size_t begin = 0;
+    size_t end = 0;
+    bool found = findSection(p, section, begin, end);
+    if (key == nullptr) {
+        if (found) p.lines.erase(p.lines.begin() + static_cast<long>(begin), p.lines.begin() + static_cast<long>(end));
+    } else if (value == nullptr) {
+        if (found) {
+            for (size_t i = begin + 1; i < end; ++i) {
+                if (p.lines[i].kind == Kind::Key && zrxhost::equalsNoCase(p.lines[i].name, key)) {
+                    p.lines.erase(p.lines.begin() + static_cast<long>(i));
+                    break;
+                }
+            }
+        }
+    } else {
+        std::string v = value;
+        if (!found) {
+            if (!p.lines.empty() && p.lines.back().eol.empty()) p.lines.back().eol = p.eol;
+            auto header = makeLine("[" + std::string(section) + "]", p);
+            auto entry = makeLine(std::string(key) + "=" + v, p);
+            if (!header || !entry) {
+                SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+                return FALSE;
+            }
+            p.lines.push_back(std::move(*header));
+            p.lines.push_back(std::move(*entry));
+        } else {
+            size_t at = 0;
+            size_t lastKey = begin;
+            for (size_t i = begin + 1; i < end; ++i) {
+                if (p.lines[i].kind != Kind::Key) continue;
+                lastKey = i;
+                if (at == 0 && zrxhost::equalsNoCase(p.lines[i].name, key)) at = i;
+            }
+            if (at != 0) {
+                // The key keeps its own spelling and spacing; only the value changes.
+                std::string text = decodeLine(p.lines[at].raw, p.encoding);
+                auto line = makeLine(text.substr(0, text.find('=') + 1) + v, p);
+                if (!line) {
+                    SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+                    return FALSE;
+                }
+                line->eol = p.lines[at].eol;
+                p.lines[at] = std::move(*line);
+            } else {
+                auto line = makeLine(std::string(key) + "=" + v, p);
+                if (!line) {
+                    SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+                    return FALSE;
+                }
+                if (p.lines[lastKey].eol.empty()) p.lines[lastKey].eol = p.eol;
+                p.lines.insert(p.lines.begin() + static_cast<long>(lastKey) + 1, std::move(*line));
+            }
+        }
+    }
+
+    std::string out;
+    for (const auto& l : p.lines) out += l.raw + l.eol;
+    if (!writeInPlace(path->host, out)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    return TRUE;
+}

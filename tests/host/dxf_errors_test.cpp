@@ -1,0 +1,146 @@
+// Faulty drawing files: each fault is reported with the file and line, and the database
+// that was to be filled keeps what it had.
+#include "dxf_test_files.h"
+#include "support/host_fixture.h"
+#include "zrxhost/drawing_file.h"
+
+namespace {
+
+using dxftest::kEntitiesLine;
+using dxftest::pairs;
+
+const std::string kLine = pairs({{0, "LINE"}, {5, "2A"}, {8, "HULL"}, {10, "0"}, {20, "0"}, {30, "0"}, {11, "5"},
+                                 {21, "5"}, {31, "0"}});
+
+class DxfErrors : public HostTest {
+protected:
+    // Reads the text into the test drawing; the status, with the message kept.
+    Zcad::ErrorStatus read(const std::string& text, const std::string& name = "bad.dxf")
+    {
+        path = dir.file(name);
+        dxftest::writeFile(path, text);
+        Zcad::ErrorStatus es = db->readDwgFile(path.c_str());
+        message = zrxhost::lastDrawingFileError();
+        return es;
+    }
+
+    bool says(const std::string& part) const { return message.find(part) != std::string::npos; }
+
+    dxftest::ScratchDir dir;
+    std::string path;
+    std::string message;
+};
+
+TEST_F(DxfErrors, AWellFormedDrawingReadsAndClearsTheMessage)
+{
+    ASSERT_EQ(read(dxftest::r12Drawing(kLine)), Zcad::eOk) << message;
+    EXPECT_EQ(message, "");
+    ZcDbObjectId id;
+    EXPECT_EQ(db->getZcDbObjectId(id, false, ZcDbHandle(0x2A)), Zcad::eOk);
+}
+
+TEST_F(DxfErrors, ATruncatedFileNamesWhatIsMissing)
+{
+    std::string text = dxftest::r12Drawing(kLine);
+    EXPECT_EQ(read(text.substr(0, text.rfind("0\nEOF"))), Zcad::eBadDxfSequence);
+    EXPECT_TRUE(says("ends early")) << message;
+    EXPECT_TRUE(says(path)) << message;
+}
+
+TEST_F(DxfErrors, ANonNumericGroupCodeNamesItsLine)
+{
+    std::string entity = pairs({{0, "LINE"}, {5, "2A"}}) + "eight\nHULL\n";
+    EXPECT_EQ(read(dxftest::r12Drawing(entity)), Zcad::eInvalidDxfCode);
+    EXPECT_TRUE(says(path + ":" + std::to_string(kEntitiesLine + 4) + ":")) << message;
+}
+
+TEST_F(DxfErrors, AnOddNumberOfLinesNamesTheLastCode)
+{
+    std::string text = dxftest::r12Drawing(kLine);
+    text = text.substr(0, text.size() - 4);  // drops "EOF\n"
+    EXPECT_NE(read(text), Zcad::eOk);
+    EXPECT_TRUE(says("no value line")) << message;
+}
+
+TEST_F(DxfErrors, ABadNumberNamesTheLineOfTheValue)
+{
+    std::string entity = pairs({{0, "LINE"}, {5, "2A"}, {8, "HULL"}, {10, "zero"}});
+    EXPECT_NE(read(dxftest::r12Drawing(entity)), Zcad::eOk);
+    EXPECT_TRUE(says(":" + std::to_string(kEntitiesLine + 7) + ":")) << message;
+}
+
+TEST_F(DxfErrors, ADuplicateHandleIsRefused)
+{
+    EXPECT_EQ(read(dxftest::r12Drawing(kLine + kLine)), Zcad::eHandleExists);
+    EXPECT_TRUE(says("duplicate handle 2A")) << message;
+    EXPECT_TRUE(says(":" + std::to_string(kEntitiesLine + 18) + ":")) << message;
+}
+
+TEST_F(DxfErrors, AReferenceToAMissingOwnerIsRefused)
+{
+    std::string entity = pairs({{0, "LINE"}, {5, "2A"}, {330, "FFF"}, {8, "HULL"}});
+    EXPECT_NE(read(dxftest::r12Drawing(entity)), Zcad::eOk);
+    EXPECT_TRUE(says("owner FFF does not exist")) << message;
+}
+
+TEST_F(DxfErrors, ABinaryDwgIsRefusedByName)
+{
+    std::string dwg = std::string("AC1032\0\0\0\0\0\x1b\x01", 13) + std::string(200, '\x07');
+    EXPECT_EQ(read(dwg, "hull.dwg"), Zcad::eFilerError);
+    EXPECT_TRUE(says("cannot read binary DWG")) << message;
+    EXPECT_TRUE(says("hull.dwg")) << message;
+}
+
+TEST_F(DxfErrors, ADwgPathHoldingDxfTextReads)
+{
+    EXPECT_EQ(read(dxftest::r12Drawing(kLine), "hull.dwg"), Zcad::eOk) << message;
+}
+
+TEST_F(DxfErrors, AMissingFileIsNotFound)
+{
+    EXPECT_EQ(db->readDwgFile(dir.file("none.dxf").c_str()), Zcad::eFileNotFound);
+    EXPECT_NE(zrxhost::lastDrawingFileError().find("none.dxf"), std::string::npos);
+}
+
+TEST_F(DxfErrors, AFailedReadLeavesTheDrawingAsItWas)
+{
+    ZcDbObjectId mine = addToModelSpace(new ZcDbLine({0, 0, 0}, {3, 4, 0}));
+    ZcDbObjectId ms = db->modelSpaceId();
+    EXPECT_NE(read(dxftest::r12Drawing(kLine + kLine)), Zcad::eOk);
+    EXPECT_EQ(db->modelSpaceId(), ms);
+    ZcDbObjectPointer<ZcDbLine> line(mine, ZcDb::kForRead);
+    ASSERT_EQ(line.openStatus(), Zcad::eOk);
+    EXPECT_EQ(line->endPoint(), ZcGePoint3d(3, 4, 0));
+    ZcDbObjectId id;
+    EXPECT_EQ(db->getZcDbObjectId(id, false, ZcDbHandle(0x2A)) == Zcad::eOk && id.objectClass() != ZcDbLine::desc(),
+              false);
+}
+
+TEST_F(DxfErrors, ReadingIsRefusedWhileObjectsAreOpen)
+{
+    ZcDbObjectId mine = addToModelSpace(new ZcDbLine({0, 0, 0}, {3, 4, 0}));
+    ZcDbObjectPointer<ZcDbLine> line(mine, ZcDb::kForRead);
+    EXPECT_EQ(read(dxftest::r12Drawing(kLine)), Zcad::eInvalidOpenState);
+}
+
+TEST_F(DxfErrors, SavingIntoAMissingFolderFailsAndLeavesNoTemporaryFile)
+{
+    std::string target = dir.file("no/such/folder/plan.dxf");
+    EXPECT_EQ(db->saveAs(target.c_str()), Zcad::eFileAccessErr);
+    EXPECT_NE(zrxhost::lastDrawingFileError().find("plan.dxf"), std::string::npos);
+}
+
+TEST_F(DxfErrors, SavingReplacesTheTargetWhole)
+{
+    std::string target = dir.file("plan.dxf");
+    dxftest::writeFile(target, "old content");
+    ASSERT_EQ(db->saveAs(target.c_str()), Zcad::eOk);
+    std::string text = dxftest::readFile(target);
+    EXPECT_EQ(text.rfind("  0\nSECTION\n", 0), 0u);
+    EXPECT_EQ(text.substr(text.size() - 8), "  0\nEOF\n");
+    size_t files = 0;
+    for (auto& entry : std::filesystem::directory_iterator(dir.path())) files += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(files, 1u);  // no temporary file left beside it
+}
+
+}  // namespace

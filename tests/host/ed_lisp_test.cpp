@@ -1,0 +1,175 @@
+// LISP at the command prompt and the functions plug-ins define for it.
+#include "support/editor_fixture.h"
+
+namespace {
+
+std::string g_seen;
+
+const char* typeName(int t)
+{
+    switch (t) {
+    case RTSHORT: return "S";
+    case RTLONG: return "L";
+    case RTREAL: return "R";
+    case RTSTR: return "STR";
+    case RTPOINT: return "P2";
+    case RT3DPOINT: return "P3";
+    case RTLB: return "(";
+    case RTLE: return ")";
+    case RTDOTE: return ".";
+    case RTNIL: return "nil";
+    case RTT: return "T";
+    case RTENAME: return "E";
+    case RTPICKS: return "SS";
+    default: return "?";
+    }
+}
+
+int recordArgs()
+{
+    g_seen.clear();
+    for (resbuf* rb = zcedGetArgs(); rb != nullptr; rb = rb->rbnext) g_seen += std::string(typeName(rb->restype)) + " ";
+    zcedRetT();
+    return RSRSLT;
+}
+
+int giveList()
+{
+    ads_point p = {1, 2, 3};
+    resbuf* list = zcutBuildList(RTSHORT, 7, RTLB, RTSTR, "FR", RTDOTE, RTREAL, 45.0, RTLE, RT3DPOINT, p, 0);
+    zcedRetList(list);
+    zcutRelRb(list);
+    return RSRSLT;
+}
+
+int fail() { return RSERR; }
+
+class EdLisp : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        zcedDefun("seeargs", 1);
+        zcedRegFunc(recordArgs, 1);
+        zcedDefun("givelist", 2);
+        zcedRegFunc(giveList, 2);
+        zcedDefun("broken", 3);
+        zcedRegFunc(fail, 3);
+    }
+    void TearDown() override
+    {
+        zcedUndef("seeargs", 1);
+        zcedUndef("givelist", 2);
+        zcedUndef("broken", 3);
+        EditorTest::TearDown();
+    }
+    std::string eval(const std::string& text)
+    {
+        transcript();
+        zrxhost::runCommandLine(text);
+        std::string t = transcript();
+        while (!t.empty() && t.back() == '\n') t.pop_back();
+        while (!t.empty() && t.front() == '\n') t.erase(0, 1);
+        return t;
+    }
+};
+
+TEST_F(EdLisp, ValuesPrintAsThePlatformShowsThem)
+{
+    EXPECT_EQ(eval("(setq a 1 b 2.5 c \"x\\\"y\")"), "\"x\\\"y\"");
+    EXPECT_EQ(eval("(list a b c 'sym nil T 10.0)"), "(1 2.5 \"x\\\"y\" SYM nil T 10.0)");
+    EXPECT_EQ(eval("(quote (1 . \"one\"))"), "(1 . \"one\")");
+    EXPECT_EQ(eval("(+ 1 2 (* 2 1.5))"), "6.0");
+    EXPECT_EQ(eval("(/ 7 2)"), "3");
+    EXPECT_EQ(eval("(car (cdr '(1 2 3)))"), "2");
+    EXPECT_EQ(eval("(cons 0 \"LINE\")"), "(0 . \"LINE\")");
+    EXPECT_EQ(eval("(strcat \"外板\" \"-\" \"1\")"), "\"外板-1\"");
+    EXPECT_EQ(eval("undefined"), "Unknown command \"UNDEFINED\".  Press F1 for help.");
+    EXPECT_EQ(eval("(nosuch 1)"), "; error: no function definition: NOSUCH");
+    EXPECT_EQ(eval("(car 1)"), "; error: bad argument type: consp 1");
+}
+
+TEST_F(EdLisp, ArgumentsArriveAsThePlatformPassesThem)
+{
+    eval("(seeargs 1 70000 2.0 \"s\" '(1.0 2.0) '(1.0 2.0 3.0) '(1 2 3) nil T)");
+    EXPECT_EQ(g_seen, "S L R STR P2 P3 ( S S S ) nil T ");
+    eval("(seeargs '((0 . \"LINE\") (8 \"HULL\" (1.0 2.0))))");
+    EXPECT_EQ(g_seen, "( ( S . STR ) ( S STR P2 ) ) ");
+}
+
+TEST_F(EdLisp, ResultsComeBackAsLispValues)
+{
+    EXPECT_EQ(eval("(givelist)"), "(7 (\"FR\" . 45.0) (1.0 2.0 3.0))");
+    EXPECT_EQ(eval("(seeargs)"), "T");
+    EXPECT_EQ(eval("(broken)"), "; error: function BROKEN failed");
+    // Outside a call there is no function code and no result to set.
+    EXPECT_EQ(zcedGetFunCode(), RTERROR);
+    EXPECT_EQ(zcedRetInt(1), RTERROR);
+}
+
+TEST_F(EdLisp, GlobalsAreSharedWithPlugins)
+{
+    eval("(setq pt '(1.0 2.0 3.0) lst '(1 \"a\"))");
+    resbuf* v = nullptr;
+    ASSERT_EQ(zcedGetSym("PT", &v), RTNORM);
+    EXPECT_EQ(v->restype, RT3DPOINT);
+    zcutRelRb(v);
+    zcedGetSym("lst", &v);
+    EXPECT_EQ(v->restype, RTLB);
+    zcutRelRb(v);
+    zcedGetSym("unset", &v);
+    EXPECT_EQ(v->restype, RTNIL);
+    zcutRelRb(v);
+    resbuf* put = zcutBuildList(RTLB, RTSHORT, 5, RTSTR, "x", RTLE, 0);
+    ASSERT_EQ(zcedPutSym("fromplugin", put), RTNORM);
+    zcutRelRb(put);
+    EXPECT_EQ(eval("fromplugin"), "Unknown command \"FROMPLUGIN\".  Press F1 for help.");
+    EXPECT_EQ(eval("(list fromplugin)"), "((5 \"x\"))");
+}
+
+TEST_F(EdLisp, EntitiesAndSelectionSetsFromLisp)
+{
+    ZcDbObjectId a = addLine(0, 0, 10, 0);
+    ZcDbObjectId b = addToModelSpace(new ZcDbCircle(ZcGePoint3d(0, 0, 0), ZcGeVector3d::kZAxis, 1));
+    eval("(setq e (handent \"" + hex(a) + "\"))");
+    EXPECT_EQ(eval("(handent \"FFFFF\")"), "nil");
+    EXPECT_EQ(eval("(sslength (setq s (ssget \"X\" '((0 . \"CIRCLE\")))))"), "1");
+    EXPECT_EQ(eval("(sslength (ssadd e s))"), "2");
+    eval("(seeargs s (entlast))");
+    EXPECT_EQ(g_seen, "SS E ");
+    EXPECT_EQ(eval("(ssget \"X\" '((0 . \"TEXT\")))"), "nil");
+    EXPECT_EQ(eval("(sslength (ssget \"C\" '(-1 -1) '(1 1)))"), "2");
+    static_cast<void>(b);
+}
+
+TEST_F(EdLisp, LispHoldsItsSetsUntilItLetsGoOfThem)
+{
+    addLine(0, 0, 10, 0);
+    eval("(setq s nil)");
+    std::vector<std::array<int64_t, 2>> held;
+    ads_name ss;
+    while (zcedSSAdd(nullptr, nullptr, ss) == RTNORM) held.push_back({ss[0], ss[1]});
+    zcedSSFree(held.back().data());
+    held.pop_back();
+    // One set is free: LISP may take it, and gives it back when the symbol changes.
+    EXPECT_NE(eval("(setq s (ssget \"X\"))"), "nil");
+    EXPECT_EQ(eval("(ssget \"X\")"), "nil");
+    eval("(setq s nil)");
+    EXPECT_NE(eval("(setq s (ssget \"X\"))"), "nil");
+    eval("(setq s nil)");
+    for (auto& h : held) zcedSSFree(h.data());
+}
+
+TEST_F(EdLisp, ExpressionsMayRunOverSeveralLines)
+{
+    answer({"  2", "  3)"});
+    EXPECT_EQ(eval("(+ 1"), "(_>   2\n(_>   3)\n6");
+}
+
+TEST_F(EdLisp, UndefNeedsTheRightNumber)
+{
+    EXPECT_EQ(zcedUndef("seeargs", 9), RTERROR);
+    EXPECT_EQ(zcedDefun("", 1), RTERROR);
+}
+
+}  // namespace
