@@ -105,6 +105,26 @@ TEST_F(DxfRoundTrip, EntitiesComeBackWithTheirValuesHandlesAndOrder)
     }
 }
 
+TEST_F(DxfRoundTrip, SplinesKeepTheirFitPoints)
+{
+    ZcGePoint3dArray fit;
+    fit.append({0, 0, 0});
+    fit.append({300, 150, 0});
+    fit.append({600, -80, 0});
+    fit.append({900, 40, 0});
+    ZcDbObjectId id = addToModelSpace(new ZcDbSpline(fit));
+    auto loaded = saveAndLoad();
+    auto s = open<ZcDbSpline>(loaded.get(), id.handle());
+    ASSERT_EQ(s.openStatus(), Zcad::eOk);
+    ASSERT_EQ(s->numFitPoints(), 4);
+    ZcGePoint3d p;
+    s->getFitPointAt(2, p);
+    EXPECT_EQ(p, ZcGePoint3d(600, -80, 0));
+    ZcGePoint3d start;
+    s->getStartPoint(start);
+    EXPECT_EQ(start, ZcGePoint3d(0, 0, 0));
+}
+
 TEST_F(DxfRoundTrip, XdataOfEveryApplicationComesBackInOrder)
 {
     regApp("STIFF");

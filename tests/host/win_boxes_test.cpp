@@ -59,7 +59,7 @@ protected:
     }
     static inline int changes = 0;
 
-    // What TrevanComARX_SelectFolderDialog does with the browser.
+    // The module's folder choice: allocator, browser with a callback that preselects, path, free.
     int browse(const char* initial, CString& folder)
     {
         LPMALLOC malloc = nullptr;

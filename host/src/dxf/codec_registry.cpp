@@ -5,11 +5,12 @@ namespace zrx::dxf {
 
 extern const EntityCodec kLineCodec, kRayCodec, kXlineCodec, kCircleCodec, kArcCodec, kPointCodec;
 extern const EntityCodec kPolylineCodec, kLeaderCodec, kTextCodec, kAttdefCodec, kAttribCodec, kInsertCodec;
+extern const EntityCodec kSplineCodec;
 
 namespace {
 const EntityCodec* const kCodecs[] = {
     &kLineCodec, &kPolylineCodec, &kArcCodec, &kCircleCodec, &kTextCodec, &kInsertCodec, &kAttribCodec,
-    &kAttdefCodec, &kPointCodec, &kLeaderCodec, &kRayCodec, &kXlineCodec,
+    &kAttdefCodec, &kPointCodec, &kLeaderCodec, &kRayCodec, &kXlineCodec, &kSplineCodec,
 };
 }  // namespace
 
