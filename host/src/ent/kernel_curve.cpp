@@ -1,5 +1,6 @@
 // ZcDbCurve answers for closed-form curves, computed by the geometry kernel.
 #include "ent/kernel_curve.h"
+#include "ent/optional_status.h"
 
 #include <cmath>
 
@@ -70,15 +71,6 @@ Zcad::ErrorStatus endParam(const geom::Curve& c, double& p)
     return std::isfinite(p) ? Zcad::eOk : Zcad::eNotApplicable;
 }
 
-namespace {
-template <class T>
-Zcad::ErrorStatus give(const std::optional<T>& value, T& out)
-{
-    if (!value) return Zcad::eInvalidInput;
-    out = *value;
-    return Zcad::eOk;
-}
-}  // namespace
 
 Zcad::ErrorStatus startPoint(const geom::Curve& c, ZcGePoint3d& p)
 {

@@ -1,6 +1,7 @@
 // Splines: NURBS data or fit points, answered by the spline kernel.
 #include "db_spline.h"
 
+#include "ent/optional_status.h"
 #include "geom/spline_eval.h"
 #include "geom/spline_extents.h"
 #include "geom/spline_fit.h"
@@ -24,14 +25,6 @@ geom::Nurbs fitted(const ZcGePoint3dArray& points, const geom::FitOptions& optio
 {
     std::optional<geom::Nurbs> s = geom::fitThrough(toVector(points), options);
     return s ? *s : geom::Nurbs{};
-}
-
-template <class T>
-Zcad::ErrorStatus give(const std::optional<T>& value, T& out)
-{
-    if (!value) return Zcad::eInvalidInput;
-    out = *value;
-    return Zcad::eOk;
 }
 
 }  // namespace
@@ -220,26 +213,26 @@ Zcad::ErrorStatus ZcDbSpline::getEndParam(double& p) const
     return Zcad::eOk;
 }
 
-Zcad::ErrorStatus ZcDbSpline::getStartPoint(ZcGePoint3d& p) const { return give(geom::startPoint(nurbs()), p); }
-Zcad::ErrorStatus ZcDbSpline::getEndPoint(ZcGePoint3d& p) const { return give(geom::endPoint(nurbs()), p); }
+Zcad::ErrorStatus ZcDbSpline::getStartPoint(ZcGePoint3d& p) const { return zrxent::give(geom::startPoint(nurbs()), p); }
+Zcad::ErrorStatus ZcDbSpline::getEndPoint(ZcGePoint3d& p) const { return zrxent::give(geom::endPoint(nurbs()), p); }
 Zcad::ErrorStatus ZcDbSpline::getPointAtParam(double t, ZcGePoint3d& p) const
 {
-    return give(geom::pointAtParam(nurbs(), t), p);
+    return zrxent::give(geom::pointAtParam(nurbs(), t), p);
 }
 Zcad::ErrorStatus ZcDbSpline::getParamAtPoint(const ZcGePoint3d& p, double& t) const
 {
-    return give(geom::paramAtPoint(nurbs(), p), t);
+    return zrxent::give(geom::paramAtPoint(nurbs(), p), t);
 }
-Zcad::ErrorStatus ZcDbSpline::getDistAtParam(double t, double& d) const { return give(geom::distAtParam(nurbs(), t), d); }
-Zcad::ErrorStatus ZcDbSpline::getParamAtDist(double d, double& t) const { return give(geom::paramAtDist(nurbs(), d), t); }
+Zcad::ErrorStatus ZcDbSpline::getDistAtParam(double t, double& d) const { return zrxent::give(geom::distAtParam(nurbs(), t), d); }
+Zcad::ErrorStatus ZcDbSpline::getParamAtDist(double d, double& t) const { return zrxent::give(geom::paramAtDist(nurbs(), d), t); }
 Zcad::ErrorStatus ZcDbSpline::getFirstDeriv(double t, ZcGeVector3d& v) const
 {
-    return give(geom::firstDeriv(nurbs(), t), v);
+    return zrxent::give(geom::firstDeriv(nurbs(), t), v);
 }
 
 Zcad::ErrorStatus ZcDbSpline::getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& on, bool extend) const
 {
-    return give(geom::closestPointTo(nurbs(), given, extend), on);
+    return zrxent::give(geom::closestPointTo(nurbs(), given, extend), on);
 }
 
 Zcad::ErrorStatus ZcDbSpline::getSplitCurves(const ZcGeDoubleArray& params, ZcDbVoidPtrArray& pieces) const

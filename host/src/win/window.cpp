@@ -1,4 +1,5 @@
 // Window state and the behaviour of the control classes.
+#include "util/utf8.h"
 #include "win/window.h"
 
 #include <algorithm>
@@ -190,7 +191,7 @@ LRESULT EditWindow::classProc(UINT message, WPARAM w, LPARAM l)
         }
         if (w < 0x20) return 0;
         if ((style & ES_NUMBER) != 0 && (w < '0' || w > '9')) return 0;
-        std::string ch = utf8(static_cast<unsigned>(w));
+        std::string ch = zrxhost::utf8Of(static_cast<char32_t>(w));
         if ((style & ES_UPPERCASE) != 0) ch = zrxhost::upperAscii(ch);
         if ((style & ES_LOWERCASE) != 0 && ch.size() == 1 && ch[0] >= 'A' && ch[0] <= 'Z') ch[0] = static_cast<char>(ch[0] - 'A' + 'a');
         replace(ch);
@@ -347,7 +348,7 @@ LRESULT ComboWindow::classProc(UINT message, WPARAM w, LPARAM l)
         if (dropList()) {
             // A key chooses the next item beginning with it, as the list's keyboard search does.
             if (w < 0x20) return 0;
-            int i = list.find(static_cast<WPARAM>(static_cast<INT_PTR>(list.current)), utf8(static_cast<unsigned>(w)), false);
+            int i = list.find(static_cast<WPARAM>(static_cast<INT_PTR>(list.current)), zrxhost::utf8Of(static_cast<char32_t>(w)), false);
             if (i >= 0 && i != list.current) userChoose(i);
             return 0;
         }
@@ -361,7 +362,7 @@ LRESULT ComboWindow::classProc(UINT message, WPARAM w, LPARAM l)
             return 0;
         }
         if (w < 0x20) return 0;
-        editReplace(utf8(static_cast<unsigned>(w)));
+        editReplace(zrxhost::utf8Of(static_cast<char32_t>(w)));
         return 0;
     }
     default:
@@ -500,37 +501,6 @@ HWND__* HWND__::dialog()
     return w;
 }
 
-unsigned nextCodePoint(const std::string& s, size_t& i)
-{
-    auto c = static_cast<unsigned char>(s[i++]);
-    if (c < 0x80) return c;
-    size_t extra = c >= 0xF0 ? 3 : (c >= 0xE0 ? 2 : (c >= 0xC0 ? 1 : 0));
-    unsigned cp = c & (0x3F >> extra);
-    for (size_t k = 0; k < extra && i < s.size(); ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    return cp;
-}
-
-std::string utf8(unsigned cp)
-{
-    std::string out;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    return out;
-}
-
 std::unique_ptr<HWND__> makeControl(const std::string& cls, UINT id, DWORD style, const std::string& text)
 {
     std::string c = zrxhost::upperAscii(cls);
@@ -601,7 +571,7 @@ void UserControl::type(HWND control, const std::string& chars)
     if (auto* c = dynamic_cast<ComboWindow*>(control)) c->sel.set(static_cast<LPARAM>(c->text.size()), -1, c->text.size());
     size_t i = 0;
     while (i < chars.size() && IsWindow(control)) {
-        unsigned cp = nextCodePoint(chars, i);
+        unsigned cp = zrxhost::nextCodePoint(chars, i);
         SendMessageA(control, WM_CHAR, cp, 1);
     }
 }

@@ -53,6 +53,3 @@ struct ZRX_API UserControl {
 ZRX_API std::unique_ptr<HWND__> makeControl(const std::string& windowClass, UINT id, DWORD style, const std::string& text);
 ZRX_API std::unique_ptr<HWND__> makeDialogWindow(const std::string& caption);
 
-// The next character of UTF-8 text at i (advanced past it) as a code point.
-unsigned nextCodePoint(const std::string& s, size_t& i);
-std::string utf8(unsigned codePoint);
