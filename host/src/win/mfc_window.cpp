@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "win/window.h"
+#include "zrx/mfc_controls.h"
 #include "zrx/mfc_dialog.h"
 
 // Run-time classes.
@@ -62,12 +63,26 @@ CWnd::~CWnd()
     if (m_hWnd != nullptr && IsWindow(m_hWnd) && m_hWnd->object == this) m_hWnd->object = nullptr;
 }
 
+namespace {
+// A temporary wrapper of the control's own class, so that code casting GetDlgItem's
+// answer to CButton* or CEdit*, as MFC code does, holds an object of that class.
+std::unique_ptr<CWnd> wrapperFor(const std::string& windowClass)
+{
+    if (windowClass == "BUTTON") return std::make_unique<CButton>();
+    if (windowClass == "EDIT") return std::make_unique<CEdit>();
+    if (windowClass == "COMBOBOX") return std::make_unique<CComboBox>();
+    if (windowClass == "LISTBOX") return std::make_unique<CListBox>();
+    if (windowClass == "STATIC") return std::make_unique<CStatic>();
+    return std::make_unique<CWnd>();
+}
+}  // namespace
+
 CWnd* CWnd::FromHandle(HWND window)
 {
     if (!IsWindow(window)) return nullptr;
     if (window->object != nullptr) return window->object;
     if (!window->wrapper) {
-        window->wrapper = std::make_unique<CWnd>();
+        window->wrapper = wrapperFor(window->windowClass);
         window->wrapper->m_hWnd = window;
     }
     return window->wrapper.get();
