@@ -28,9 +28,11 @@ sanitize: deps
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
 
-# The host at work: the demo script played on a new drawing, drawn to $(BUILD)/demo.svg.
+# The host at work: the demo script played on the sample tank top plan, drawn to
+# $(BUILD)/demo.svg (and demo.png, for a quick look).
 demo: build
 	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
+	rsvg-convert -b white -w 1400 $(BUILD)/demo.svg -o $(BUILD)/demo.png
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db

@@ -4,131 +4,89 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <string>
-#include <vector>
 
+#include "installation.h"
+#include "options.h"
 #include "terminal.h"
 #include "zrx.h"
+#include "zrxhost/drawing_file.h"
 #include "zrxhost/render.h"
 #include "zrxhost/session.h"
 
 namespace {
 
-const char* kUsage =
-    "usage:\n"
-    "  trevan run    [--load MODULE]... [--script FILE] [--svg FILE]\n"
-    "  trevan repl   [--load MODULE]...\n"
-    "  trevan --help\n"
-    "\n"
-    "run     plays a script (default: the bundled demo script) on a new drawing, as the\n"
-    "        platform's command line would, writing prompts and echoed answers to standard\n"
-    "        output. Exits 0 when the script ran to its end; otherwise non-zero with a\n"
-    "        one-line reason on standard error (unknown command, unusable answer, missing\n"
-    "        file, a command leaving objects open, locks taken or selection sets held).\n"
-    "repl    the same command line typed at the terminal, with line editing and history.\n"
-    "\n"
-    "options:\n"
-    "  --load MODULE   load a plug-in (a shared library exporting acrxEntryPoint) first\n"
-    "  --script FILE   the script to play (one answer per line; see docs/ARCHITECTURE.md)\n"
-    "  --svg FILE      after the script, draw model space to an SVG file\n";
+void fail(const std::string& why) { std::fprintf(stderr, "trevan: %s\n", why.c_str()); }
 
-struct Options {
-    std::string command;
-    std::vector<std::string> modules;
-    std::string script;
-    std::string svg;
-};
-
-[[noreturn]] void usageError(const std::string& why)
+// The installation, the application with its first drawing, and the modules; false (the
+// reason told) when one of them cannot be had.
+bool start(const Options& o)
 {
-    std::fprintf(stderr, "trevan: %s\n%s", why.c_str(), kUsage);
-    std::exit(2);
-}
-
-Options parse(int argc, char** argv)
-{
-    Options o;
-    if (argc < 2) usageError("no command given");
-    o.command = argv[1];
-    if (o.command == "--help" || o.command == "-h" || o.command == "help") {
-        std::fputs(kUsage, stdout);
-        std::exit(0);
+    std::string error;
+    if (!o.install.empty() && !useInstallation(o.install, &error)) {
+        fail(error);
+        return false;
     }
-    if (o.command != "run" && o.command != "repl") usageError("unknown command " + o.command);
-    for (int i = 2; i < argc; ++i) {
-        std::string arg = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc) usageError(arg + " needs a value");
-            return argv[++i];
-        };
-        if (arg == "--help") {
-            std::fputs(kUsage, stdout);
-            std::exit(0);
-        } else if (arg == "--load") {
-            o.modules.push_back(value());
-        } else if (arg == "--script" && o.command == "run") {
-            o.script = value();
-        } else if (arg == "--svg" && o.command == "run") {
-            o.svg = value();
-        } else {
-            usageError("unknown option " + arg);
+    zrxhost::startApplication();
+    if (!o.drawing.empty()) {
+        // The drawing takes the place of the new one the application starts with.
+        ZcApDocument* untitled = curDoc();
+        if (zcDocManager->appContextOpenDocument(o.drawing.c_str()) != Zcad::eOk) {
+            fail(zrxhost::lastDrawingFileError());
+            return false;
         }
+        zcDocManager->closeDocument(untitled);
     }
-    return o;
-}
-
-bool loadModules(const Options& o)
-{
     for (const std::string& m : o.modules) {
         if (!zcrxDynamicLinker->loadModule(m.c_str(), true)) {
-            std::fprintf(stderr, "trevan: cannot load module %s\n", m.c_str());
+            fail("cannot load module " + m);
             return false;
         }
     }
     return true;
 }
 
-int run(const Options& o)
+int finish(int status)
 {
-    std::string scriptPath = o.script.empty() ? std::string(TREVAN_EXAMPLES_DIR) + "/demo/demo.scr" : o.script;
-    std::string error;
-    std::unique_ptr<zrxhost::LineSource> script = zrxhost::LineSource::fromFile(scriptPath, &error);
-    if (!script) {
-        std::fprintf(stderr, "trevan: %s\n", error.c_str());
-        return 2;
-    }
-    zrxhost::startApplication();
-    if (!loadModules(o)) {
-        zrxhost::endApplication();
-        return 2;
-    }
-    zrxhost::setInputMode(zrxhost::InputMode::Script);
-    zrxhost::setBaseInput(script.get());
-    bool finished = zrxhost::runCommandLoop();
-    int status = 0;
-    if (!finished) {
-        std::fprintf(stderr, "trevan: script stopped at %s\n", zrxhost::scriptError().c_str());
-        status = 1;
-    } else if (!zrxhost::checkFailures().empty()) {
-        std::fprintf(stderr, "trevan: host check failed: %s\n", zrxhost::checkFailures().front().c_str());
-        status = 3;
-    }
-    if (status == 0 && !o.svg.empty()) {
-        ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
-        if (db == nullptr) {
-            std::fprintf(stderr, "trevan: no drawing is open to draw\n");
-            status = 2;
-        } else if (!zrxhost::renderSvgFile(db, o.svg, &error)) {
-            std::fprintf(stderr, "trevan: %s\n", error.c_str());
-            status = 2;
-        }
-    }
     zrxhost::setBaseInput(nullptr);
     zrxhost::endApplication();
     return status;
+}
+
+int run(const Options& o)
+{
+    std::string error;
+    std::unique_ptr<zrxhost::LineSource> script = zrxhost::LineSource::fromFile(o.script, &error);
+    if (!script) {
+        fail(error);
+        return 2;
+    }
+    if (!start(o)) return finish(2);
+    zrxhost::setInputMode(zrxhost::InputMode::Script);
+    zrxhost::setBaseInput(script.get());
+    if (!zrxhost::runCommandLoop()) {
+        fail("script stopped at " + zrxhost::scriptError());
+        return finish(1);
+    }
+    if (!zrxhost::checkFailures().empty()) {
+        fail("host check failed: " + zrxhost::checkFailures().front());
+        return finish(3);
+    }
+    ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
+    if ((!o.save.empty() || !o.svg.empty()) && db == nullptr) {
+        fail("no drawing is open to save or draw");
+        return finish(2);
+    }
+    if (!o.save.empty() && db->saveAs(o.save.c_str()) != Zcad::eOk) {
+        fail(zrxhost::lastDrawingFileError());
+        return finish(2);
+    }
+    if (!o.svg.empty() && !zrxhost::renderSvgFile(db, o.svg, &error)) {
+        fail(error);
+        return finish(2);
+    }
+    return finish(0);
 }
 
 int repl(const Options& o)
@@ -146,16 +104,29 @@ int repl(const Options& o)
         for (std::string line; std::getline(std::cin, line);) all += line + "\n";
         piped = zrxhost::LineSource::fromText("stdin", all);
     }
-    zrxhost::startApplication();
-    if (!loadModules(o)) {
-        zrxhost::endApplication();
-        return 2;
-    }
+    if (!start(o)) return finish(2);
     zrxhost::setInputMode(zrxhost::InputMode::Interactive);
     zrxhost::setBaseInput(tty ? static_cast<zrxhost::AnswerSource*>(&terminal) : piped.get());
     zrxhost::runCommandLoop();
-    zrxhost::setBaseInput(nullptr);
-    zrxhost::endApplication();
+    return finish(0);
+}
+
+int render(const Options& o)
+{
+    ZcDbDatabase db(false, true);
+    if (db.readDwgFile(o.input.c_str()) != Zcad::eOk) {
+        fail(zrxhost::lastDrawingFileError());
+        return 2;
+    }
+    // Drawing variables (LTSCALE) are the drawing's own.
+    zcdbHostApplicationServices()->setWorkingDatabase(&db);
+    std::string error;
+    bool written = zrxhost::renderSvgFile(&db, o.svg, &error);
+    zcdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    if (!written) {
+        fail(error);
+        return 2;
+    }
     return 0;
 }
 
@@ -163,6 +134,7 @@ int repl(const Options& o)
 
 int main(int argc, char** argv)
 {
-    Options o = parse(argc, argv);
+    Options o = parseOptions(argc, argv);
+    if (o.command == "render") return render(o);
     return o.command == "run" ? run(o) : repl(o);
 }

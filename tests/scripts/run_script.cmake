@@ -5,13 +5,28 @@ get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 file(READ ${SCRIPT} text)
 string(REPLACE "%PLUGIN%" "${PLUGIN}" text "${text}")
+# %DATA% is this folder's data/, %EXAMPLES% the bundled examples; the transcript names
+# them, and the work folder, the same way so that it reads alike on every machine.
+string(REPLACE "%DATA%" "${dir}/data" text "${text}")
+string(REPLACE "%EXAMPLES%" "${EXAMPLES}" text "${text}")
+# Drawings a script writes are named after it (NAME_*); those of an earlier run go first, so
+# that every run meets the same folder.
+file(GLOB stale ${WORK}/${name}_*)
+if(stale)
+  file(REMOVE ${stale})
+endif()
 set(played ${WORK}/${name}.scr)
 file(WRITE ${played} "${text}")
 execute_process(COMMAND ${TREVAN} run --script ${played}
                 WORKING_DIRECTORY ${WORK}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-string(REPLACE "${PLUGIN}" "%PLUGIN%" out "${out}")
-string(REPLACE "${played}" "%SCRIPT%" err "${err}")
+foreach(stream out err)
+  string(REPLACE "${PLUGIN}" "%PLUGIN%" ${stream} "${${stream}}")
+  string(REPLACE "${played}" "%SCRIPT%" ${stream} "${${stream}}")
+  string(REPLACE "${dir}/data" "%DATA%" ${stream} "${${stream}}")
+  string(REPLACE "${EXAMPLES}" "%EXAMPLES%" ${stream} "${${stream}}")
+  string(REPLACE "${WORK}" "%WORK%" ${stream} "${${stream}}")
+endforeach()
 
 set(expected_out ${dir}/${name}.out)
 set(expected_err ${dir}/${name}.err)

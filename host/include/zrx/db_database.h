@@ -84,6 +84,13 @@ public:
     Zcad::ErrorStatus dxfOut(const char* fileName, int precision = 16, ZcDb::ZcDbDwgVersion version = ZcDb::kDHL_CURRENT,
                              bool saveThumbnailImage = false);
 
+    // Another drawing's model space as a new block of this one, named blockName: its
+    // entities are copied, with the layers, line types, styles, nested blocks and
+    // registered applications they use (this drawing's own of the same name are kept).
+    // eDuplicateRecordName when the block exists. The source is left as it was.
+    Zcad::ErrorStatus insert(ZcDbObjectId& blockId, const char* blockName, ZcDbDatabase* source,
+                             bool preserveSourceDatabase = true);
+
     // Objects of this database open right now.
     int numOpenObjects() const;
 

@@ -67,6 +67,8 @@ protected:
     ZcDbObject& operator=(const ZcDbObject& other);
 
 private:
+    // The host's file reader hands over ready xdata without a copy (db/database_impl.h).
+    friend struct ZcDbObjectInternals;
     ZcDbStub* m_stub = nullptr;
     ZcDbObjectId m_ownerId;
     std::unique_ptr<ZcDbXdataStore> m_xdata;

@@ -95,8 +95,13 @@ public:
                                                   bool wrapUpInactiveDoc = false, bool echoString = true) = 0;
 
     // A new document, current from then on. The template names a drawing file to start
-    // from; null or "" starts from the host's default drawing.
+    // from, found as zcedFindFile finds files (".dwt" may be left off); null, "" and the
+    // platform's own acad.dwt / acadiso.dwt, when no such file is found, start from the
+    // host's default drawing. The new drawing has no file name until it is saved.
     virtual Zcad::ErrorStatus appContextNewDocument(const char* templateName) = 0;
+    // Opens a drawing file as a new document, current from then on. On failure no
+    // document is made, the current one stays, and zrxhost::lastDrawingFileError() says why.
+    virtual Zcad::ErrorStatus appContextOpenDocument(const char* fileName) = 0;
     // Closes the document: its modules are told (kUnloadDwgMsg), its database goes.
     virtual Zcad::ErrorStatus closeDocument(ZcApDocument* doc) = 0;
     virtual bool isApplicationContext() const = 0;

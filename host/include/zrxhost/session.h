@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,10 @@ ZRX_API void clearCheckFailures();
 // Folders zcedFindFile searches after the drawing's own.
 ZRX_API void setSupportFolders(std::vector<std::string> folders);
 ZRX_API const std::vector<std::string>& supportFolders();
+// The host file a name stands for, found as zcedFindFile finds it: as given (a Windows
+// path through the drive map), then next to the working drawing, then in the support
+// folders. Nothing when there is no such file.
+ZRX_API std::optional<std::string> findHostFile(const std::string& name);
 
 // Starts the application: the first document ("Drawing1.dwg", current, its database the
 // working one). Ends it: unloads every module (kUnloadAppMsg), closes every document.

@@ -15,6 +15,7 @@
 #include "zrx/ed_input.h"
 #include "zrx/ed_output.h"
 #include "zrx/ed_sysvars.h"
+#include "zrxhost/drawing_file.h"
 #include "zrxhost/session.h"
 
 namespace zrxhost::app {
@@ -193,22 +194,63 @@ void leaderCommand()
     if (l.openStatus() == Zcad::eOk) l->attachAnnotation(first);
 }
 
-void insertCommand()
+// The block an -INSERT answer names: a block of the drawing, or a drawing file whose model
+// space becomes a block named after the file ("name=file" names the block). A file is
+// read only when the drawing has no block of that name yet.
+ZcDbObjectId blockToInsert(const std::string& answer)
 {
-    if (!needDrawing()) return;
-    char name[256];
-    if (zcedGetString(1, "\nEnter block name or [?]: ", name, sizeof name) != RTNORM || name[0] == '\0') return;
+    std::string name = answer, file;
+    if (size_t eq = answer.find('='); eq != std::string::npos) {
+        name = answer.substr(0, eq);
+        file = answer.substr(eq + 1);
+    } else if (answer.find_first_of("/\\") != std::string::npos || answer.find('.') != std::string::npos) {
+        file = answer;
+    }
+    if (!file.empty()) {
+        std::string base = file.substr(file.find_last_of("/\\") + 1);
+        if (name == answer) name = base.substr(0, base.rfind('.'));
+    }
     ZcDbObjectId blockId;
     {
         ZcDbObjectPointer<ZcDbBlockTable> table(working()->blockTableId(), ZcDb::kForRead);
-        if (table.openStatus() == Zcad::eOk) table->getAt(name, blockId);
+        if (table.openStatus() == Zcad::eOk) table->getAt(name.c_str(), blockId);
     }
-    if (blockId.isNull()) {
-        // Inserting a drawing file as a block comes with reading drawing files.
-        ed::write(std::string("\nBlock \"") + name + "\" not found.\n");
-        if (inputMode() == InputMode::Script) raiseScriptError(std::string("block \"") + name + "\" not found");
-        return;
+    if (!blockId.isNull()) return blockId;
+
+    // Not a block of the drawing: the platform looks for a drawing file of the name.
+    std::optional<std::string> path;
+    for (const std::string& candidate : file.empty() ? std::vector<std::string>{name + ".dwg", name + ".dxf"}
+                                                     : std::vector<std::string>{file, file + ".dwg"}) {
+        if ((path = findHostFile(candidate))) break;
     }
+    if (!path) {
+        std::string what = file.empty() ? "Block \"" + name + "\" not found." : "Cannot find \"" + file + "\".";
+        ed::write("\n" + what + "\n");
+        if (inputMode() == InputMode::Script) raiseScriptError(what);
+        return {};
+    }
+    ZcDbDatabase source(false, true);
+    if (source.readDwgFile(path->c_str()) != Zcad::eOk) {
+        ed::write("\n" + lastDrawingFileError() + "\n");
+        if (inputMode() == InputMode::Script) raiseScriptError(lastDrawingFileError());
+        return {};
+    }
+    if (Zcad::ErrorStatus es = working()->insert(blockId, name.c_str(), &source); es != Zcad::eOk) {
+        std::string what = "Cannot insert " + *path + ": " + zcadErrorStatusText(es);
+        ed::write("\n" + what + "\n");
+        if (inputMode() == InputMode::Script) raiseScriptError(what);
+        return {};
+    }
+    return blockId;
+}
+
+void insertCommand()
+{
+    if (!needDrawing()) return;
+    char name[1024];
+    if (zcedGetString(1, "\nEnter block name or [?]: ", name, sizeof name) != RTNORM || name[0] == '\0') return;
+    ZcDbObjectId blockId = blockToInsert(name);
+    if (blockId.isNull()) return;
     ads_point at;
     if (zcedGetPoint(nullptr, "\nSpecify insertion point: ", at) != RTNORM) return;
     double sx = 1.0, sy = 1.0, angle = 0.0;
@@ -225,7 +267,9 @@ void insertCommand()
     if (rc == RTNONE) angle = 0.0;
 
     auto* ref = new ZcDbBlockReference(toPoint(at), blockId);
-    ref->setScaleFactors(ZcGeScale3d(sx, sy, 1.0));
+    // Z follows X, as the platform's -INSERT does: a reference scaled alike in X and Y
+    // stays a uniform scaling, which polylines and arcs in the block can follow.
+    ref->setScaleFactors(ZcGeScale3d(sx, sy, sx));
     ref->setRotation(angle);
     ZcDbObjectId refId = append(ref);
     if (refId.isNull()) return;
@@ -378,10 +422,13 @@ void newCommand()
     int rc = zcedGetString(1, "\nEnter template file name or [. (for none)] <acadiso.dwt>: ", name, sizeof name);
     if (rc != RTNORM) return;
     const char* templ = (std::strcmp(name, ".") == 0) ? "" : name;
-    if (zcDocManager->appContextNewDocument(templ) != Zcad::eOk) {
-        ed::write(std::string("\nCannot find template \"") + name + "\".\n");
-        if (inputMode() == InputMode::Script) raiseScriptError(std::string("template \"") + name + "\" not found");
-    }
+    Zcad::ErrorStatus es = zcDocManager->appContextNewDocument(templ);
+    if (es == Zcad::eOk) return;
+    // A template that is there but cannot be read says why, as OPEN does.
+    std::string what = es == Zcad::eFileNotFound ? std::string("template \"") + name + "\" not found"
+                                                 : lastDrawingFileError();
+    ed::write(es == Zcad::eFileNotFound ? std::string("\nCannot find template \"") + name + "\".\n" : "\n" + what + "\n");
+    if (inputMode() == InputMode::Script) raiseScriptError(what);
 }
 
 void closeCommand()
@@ -413,6 +460,7 @@ void registerBuiltins()
                              BuiltinCommand{"SCRIPT", scriptCommand}, BuiltinCommand{"NEW", newCommand},
                              BuiltinCommand{"CLOSE", closeCommand}})
         table()[c.name] = c;
+    for (const BuiltinCommand& c : fileCommands()) table()[c.name] = c;
 }
 
 const BuiltinCommand* findBuiltin(const std::string& name)

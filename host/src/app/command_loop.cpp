@@ -139,12 +139,17 @@ void runLisp(std::string text)
         if (!more) break;
         text += "\n" + *more;
     }
-    int locksBefore = docs::lockCount(docs::current());
+    // An expression at the prompt runs in the document, locked for it as a command is.
+    ZcApDocument* doc = docs::current();
+    bool hostLocked =
+        doc != nullptr && zcDocManager->lockDocument(doc, ZcAp::kAutoWrite, nullptr, nullptr, false) == Zcad::eOk;
+    int locksBefore = docs::lockCount(doc);
     std::vector<int64_t> setsBefore = ed::setsHeldByPlugins();
     ++g_depth;
     lisp::evalAndPrint(text);
     --g_depth;
     check("(" + std::string("LISP") + ")", locksBefore, setsBefore);
+    if (hostLocked && docs::lockCount(doc) > 0) zcDocManager->unlockDocument(doc);
 }
 
 }  // namespace

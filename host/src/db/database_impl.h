@@ -9,6 +9,15 @@
 #include "db_database.h"
 #include "stub.h"
 
+// What host code may do to an object that the SDK does not offer.
+struct ZcDbObjectInternals {
+    // setXData without the copy, for a chain the host built itself (the file reader, where
+    // copying every xdata item again dominated the load): the object takes the chain,
+    // splitting it per application. The applications must be registered. Fails, leaving
+    // the chain with the caller, on a chain setXData would refuse for its form.
+    static Zcad::ErrorStatus adoptXdata(ZcDbObject* obj, resbuf* xdata);
+};
+
 class ZcDbDatabaseImpl {
 public:
     explicit ZcDbDatabaseImpl(ZcDbDatabase* owner);

@@ -1,12 +1,15 @@
 // ZcDbObject: identity, the open protocol, erasure, xdata and persistent reactors.
 #include "db_object.h"
 
+#include <cstring>
+
 #include <string>
 #include <vector>
 
 #include "database_impl.h"
 #include "db_tables.h"
 #include "util/text_case.h"
+#include "write_guard.h"
 #include "xdata_store.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
@@ -87,6 +90,8 @@ Zcad::ErrorStatus ZcDbObject::upgradeOpen()
     if (m_stub->writer) return Zcad::eWasOpenForWrite;
     if (m_stub->readers == 0) return Zcad::eNotOpenForRead;
     if (m_stub->readers > 1) return Zcad::eHadMultipleReaders;
+    // Upgrading is writing: the document lock rule applies as it does to a write open.
+    if (Zcad::ErrorStatus es = zrxhost::checkWriteOpen(m_stub->database); es != Zcad::eOk) return es;
     m_stub->readers = 0;
     m_stub->writer = true;
     return Zcad::eOk;
@@ -131,6 +136,8 @@ Zcad::ErrorStatus zcdbOpenZcDbObject(ZcDbObject*& obj, ZcDbObjectId id, ZcDb::Op
     bool wasOpen = s->isOpen();
     if (mode == ZcDb::kForWrite) {
         if (s->readers > 0) return Zcad::eWasOpenForRead;
+        // Whether the drawing may be changed now is the documents' rule, not the database's.
+        if (Zcad::ErrorStatus es = zrxhost::checkWriteOpen(s->database); es != Zcad::eOk) return es;
         s->writer = true;
     } else {
         if (s->readers >= 256) return Zcad::eAtMaxReaders;
@@ -229,6 +236,43 @@ Zcad::ErrorStatus ZcDbObject::setXData(const resbuf* xdata)
         m_xdata->put(seg.app, copy);
     }
     if (m_xdata && m_xdata->empty()) m_xdata.reset();
+    return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbObjectInternals::adoptXdata(ZcDbObject* obj, resbuf* xdata)
+{
+    obj->assertWriteEnabled();
+    if (xdata == nullptr || xdata->restype != 1001) return Zcad::eBadDxfSequence;
+    int braces = 0;
+    for (const resbuf* rb = xdata; rb != nullptr; rb = rb->rbnext) {
+        if (rb->restype == 1001) {
+            if (rb->resval.rstring == nullptr || rb->resval.rstring[0] == '\0') return Zcad::eInvalidInput;
+            braces = 0;
+        } else if (!isXdataCode(rb->restype)) {
+            return Zcad::eBadDxfSequence;
+        } else if (rb->restype == 1002 && rb->resval.rstring != nullptr) {
+            if (std::strcmp(rb->resval.rstring, "{") == 0) ++braces;
+            else if (std::strcmp(rb->resval.rstring, "}") == 0 && --braces < 0) return Zcad::eBadDxfSequence;
+        }
+    }
+    resbuf* rb = xdata;
+    while (rb != nullptr) {
+        resbuf* app = rb;
+        resbuf* last = app;
+        while (last->rbnext != nullptr && last->rbnext->restype != 1001) last = last->rbnext;
+        rb = last->rbnext;
+        resbuf* items = app->rbnext == rb ? nullptr : app->rbnext;
+        last->rbnext = nullptr;
+        app->rbnext = nullptr;
+        if (items == nullptr) {
+            if (obj->m_xdata) obj->m_xdata->remove(app->resval.rstring);
+        } else {
+            if (!obj->m_xdata) obj->m_xdata = std::make_unique<ZcDbXdataStore>();
+            obj->m_xdata->put(app->resval.rstring, items);
+        }
+        zcutRelRb(app);
+    }
+    if (obj->m_xdata && obj->m_xdata->empty()) obj->m_xdata.reset();
     return Zcad::eOk;
 }
 

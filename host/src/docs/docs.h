@@ -20,6 +20,8 @@ public:
     std::vector<ZcAp::DocLockMode> locks;
     std::vector<std::string> queuedInput;
     bool commandActive = false;
+    // The format SAVEAS last chose; QSAVE keeps to it.
+    ZcDb::ZcDbDwgVersion saveVersion = ZcDb::kDHL_CURRENT;
     ZcTransactionManager transactions;
 
 private:

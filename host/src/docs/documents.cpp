@@ -1,11 +1,15 @@
 // The document manager: open documents, the current one, counted locks and queued input.
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 
 #include "app/app.h"
+#include "db/write_guard.h"
 #include "docs/docs.h"
 #include "editor/editor.h"
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/session.h"
 
 ZCRX_DEFINE_MEMBERS(ZcApDocument, ZcRxObject, "AcApDocument", "")
 ZCRX_DEFINE_MEMBERS(ZcApDocManager, ZcRxObject, "AcApDocManager", "")
@@ -78,8 +82,13 @@ private:
     size_t m_index = 0;
 };
 
+class DocManager;
+DocManager& manager();
+
 class DocManager : public ZcApDocManager {
 public:
+    DocManager() { setWriteOpenGuard(&DocManager::writeOpenAllowed); }
+
     ZcApDocument* curDocument() const override { return m_current; }
     ZcApDocument* mdiActiveDocument() const override { return m_current; }
     int documentCount() const override { return static_cast<int>(m_docs.size()); }
@@ -140,11 +149,32 @@ public:
 
     Zcad::ErrorStatus appContextNewDocument(const char* templateName) override
     {
-        // The platform's own default templates are what the host's default drawing is.
         std::string name = templateName != nullptr ? templateName : "";
-        if (!name.empty() && !equalsNoCase(name, "acad.dwt") && !equalsNoCase(name, "acadiso.dwt"))
-            return Zcad::eFileNotFound;
-        newDocument();
+        if (name.empty()) {
+            newDocument(std::make_unique<ZcDbDatabase>(), "");
+            return Zcad::eOk;
+        }
+        std::optional<std::string> found = findTemplate(name);
+        if (!found) {
+            // The platform's own default templates are what the host's default drawing is.
+            if (!equalsNoCase(name, "acad.dwt") && !equalsNoCase(name, "acadiso.dwt")) return Zcad::eFileNotFound;
+            newDocument(std::make_unique<ZcDbDatabase>(), "");
+            return Zcad::eOk;
+        }
+        auto db = std::make_unique<ZcDbDatabase>(false, true);
+        if (Zcad::ErrorStatus es = db->readDwgFile(found->c_str()); es != Zcad::eOk) return es;
+        // A drawing started from a template is a new, unnamed drawing.
+        db->setFilename("");
+        newDocument(std::move(db), "");
+        return Zcad::eOk;
+    }
+
+    Zcad::ErrorStatus appContextOpenDocument(const char* fileName) override
+    {
+        if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
+        auto db = std::make_unique<ZcDbDatabase>(false, true);
+        if (Zcad::ErrorStatus es = db->readDwgFile(fileName); es != Zcad::eOk) return es;
+        newDocument(std::move(db), std::filesystem::path(fileName).filename().string());
         return Zcad::eOk;
     }
 
@@ -171,15 +201,27 @@ public:
 
     bool isApplicationContext() const override { return m_current == nullptr || m_current->isQuiescent(); }
 
-    ZcApDocument* newDocument()
+    // An unnamed drawing is titled "DrawingN.dwg", counting every one made.
+    ZcApDocument* newDocument(std::unique_ptr<ZcDbDatabase> db, std::string title)
     {
-        auto db = std::make_unique<ZcDbDatabase>();
-        auto impl = std::make_unique<ZcApDocumentImpl>(std::move(db), "Drawing" + std::to_string(++m_made) + ".dwg");
+        if (title.empty()) title = "Drawing" + std::to_string(++m_made) + ".dwg";
+        auto impl = std::make_unique<ZcApDocumentImpl>(std::move(db), std::move(title));
         ZcApDocument* doc = impl->facade();
         m_docs.push_back(std::move(impl));
         setCurDocument(doc, ZcAp::kNone, true);
+        // The modules set the new drawing up (applications, layers) as part of opening it,
+        // which happens under the document's lock.
+        lockDocument(doc, ZcAp::kWrite, nullptr, nullptr, false);
         app::sendToAllModules(ZcRx::kLoadDwgMsg);
+        if (isOpen(doc) && !doc->impl()->locks.empty()) unlockDocument(doc);
         return doc;
+    }
+
+    // A template by name: as given, then with ".dwt".
+    static std::optional<std::string> findTemplate(const std::string& name)
+    {
+        if (auto found = findHostFile(name)) return found;
+        return findHostFile(name + ".dwt");
     }
 
     bool isOpen(const ZcApDocument* doc) const
@@ -191,6 +233,8 @@ public:
     const std::vector<std::unique_ptr<ZcApDocumentImpl>>& docs() const { return m_docs; }
 
     void resetNumbering() { m_made = 0; }
+
+    static Zcad::ErrorStatus writeOpenAllowed(const ZcDbDatabase* db);
 
 private:
     // Typed input: a space or a newline ends an answer, except inside a LISP expression
@@ -238,6 +282,16 @@ private:
     int m_made = 0;
 };
 
+// A drawing a document holds is changed only under that document's lock: commands run
+// with one taken for them, while code in application context (a session command, a
+// dialog, the program itself) must lock first or be refused, as on the platform.
+Zcad::ErrorStatus DocManager::writeOpenAllowed(const ZcDbDatabase* db)
+{
+    ZcApDocument* doc = manager().document(db);
+    if (doc == nullptr || !doc->impl()->locks.empty()) return Zcad::eOk;
+    return Zcad::eLockViolation;
+}
+
 DocManager& manager()
 {
     static DocManager* m = new DocManager;
@@ -278,7 +332,7 @@ void setCommandActive(bool active)
     if (ZcApDocument* doc = manager().curDocument()) doc->impl()->commandActive = active;
 }
 
-ZcApDocument* newDefaultDocument() { return manager().newDocument(); }
+ZcApDocument* newDefaultDocument() { return manager().newDocument(std::make_unique<ZcDbDatabase>(), ""); }
 
 void closeAllDocuments()
 {

@@ -5,12 +5,12 @@ namespace zrx::dxf {
 
 extern const EntityCodec kLineCodec, kRayCodec, kXlineCodec, kCircleCodec, kArcCodec, kPointCodec;
 extern const EntityCodec kPolylineCodec, kLeaderCodec, kTextCodec, kAttdefCodec, kAttribCodec, kInsertCodec;
-extern const EntityCodec kSplineCodec;
+extern const EntityCodec kSplineCodec, kDimensionCodec, kRotatedDimensionCodec;
 
 namespace {
 const EntityCodec* const kCodecs[] = {
     &kLineCodec, &kPolylineCodec, &kArcCodec, &kCircleCodec, &kTextCodec, &kInsertCodec, &kAttribCodec,
-    &kAttdefCodec, &kPointCodec, &kLeaderCodec, &kRayCodec, &kXlineCodec, &kSplineCodec,
+    &kAttdefCodec, &kPointCodec, &kLeaderCodec, &kRayCodec, &kXlineCodec, &kSplineCodec, &kDimensionCodec, &kRotatedDimensionCodec,
 };
 }  // namespace
 

@@ -12,6 +12,8 @@
 #include "db_group.h"
 #include "db_polyline.h"
 #include "db_tables.h"
+#include "dxf/dimension_blocks.h"
+#include "dxf/dxf_error.h"
 #include "dxf/raw_objects.h"
 #include "dxf/table_codec.h"
 #include "zrxhost/contract.h"
@@ -71,8 +73,26 @@ uint64_t DocumentWriter::allocate()
     return h;
 }
 
+void DocumentWriter::refuseUnwritable() const
+{
+    auto* blocks = zrxhost::peek<ZcDbBlockTable>(m_db->blockTableId());
+    for (const ZcDbObjectId& id : blocks->recordIds()) {
+        if (id.isErased()) continue;
+        for (const ZcDbObjectId& eid : zrxhost::peek<ZcDbBlockTableRecord>(id)->entityIds()) {
+            const ZcDbObject* o = eid.stub()->object;
+            if (eid.isErased() || ZcDbRawEntity::cast(o) != nullptr || codecForClass(o->isA()) != nullptr) continue;
+            throw DxfError(Zcad::eNotApplicable, w.file(), 0,
+                           "cannot save entity " + formatHandle(eid.handle().value()) + " (" + o->isA()->name() +
+                               "): the drawing file writer has no way to write this kind of entity");
+        }
+    }
+}
+
 void DocumentWriter::prepare()
 {
+    // Before anything changes: a drawing that cannot be written whole is not written.
+    refuseUnwritable();
+    giveDimensionsBlocks(m_db);
     ZcDbDatabaseImpl* impl = m_db->impl();
     auto permanent = [impl] {
         uint64_t h = impl->nextHandle();

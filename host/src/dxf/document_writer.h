@@ -13,12 +13,15 @@ public:
     DocumentWriter(ZcDbDatabase* db, TagWriter& w, Version version);
     // Gives new objects that exist only in the file (block ends, ends of sequence, VPORT,
     // VIEW and UCS tables) handles of their own, once, so that every save writes the same.
+    // New dimensions get their picture blocks. Throws DxfError, before changing anything,
+    // when an entity is of a kind the writer cannot write.
     void prepare();
     void write();
     // Entities an R12 file cannot hold and that were left out.
     int droppedEntities() const { return m_dropped; }
 
 private:
+    void refuseUnwritable() const;
     void header();
     void tables();
     void table(const std::string& name);

@@ -2,6 +2,7 @@
 // AcDbEntity properties.
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "db_tables.h"
 #include "db/database_impl.h"
@@ -149,42 +150,52 @@ resbuf* readXdata(Record& r, ReadContext& c, uint32_t& firstLine)
     if (start == r.size()) return nullptr;
     firstLine = r[start].line;
     resbuf* head = nullptr;
+    // A value that is no number throws from the typed reads: what was built goes.
+    struct Release {
+        resbuf*& chain;
+        ~Release() { zcutRelRb(chain); }
+    } release{head};
     resbuf** tail = &head;
     for (size_t i = start; i < r.size() && r[i].code >= 1000; ++i) {
         const Tag& t = r[i];
         resbuf* rb = nullptr;
         switch (zcutRbValueKind(t.code)) {
         case ZcRbValueKind::kString: {
-            rb = zcutNewRb(t.code);
             std::string value = c.text(r, i);
             if (t.code == 1001) c.ensureRegApp(value);
+            rb = zcutNewRb(t.code);
             rb->resval.rstring = copyString(value);
             break;
         }
         case ZcRbValueKind::kPoint: {
-            rb = zcutNewRb(t.code);
             ZcGePoint3d p = r.point(i, c.file);
+            rb = zcutNewRb(t.code);
             rb->resval.rpoint[0] = p.x;
             rb->resval.rpoint[1] = p.y;
             rb->resval.rpoint[2] = p.z;
             break;
         }
-        case ZcRbValueKind::kReal:
+        case ZcRbValueKind::kReal: {
+            double v = r.real(i, c.file);
             rb = zcutNewRb(t.code);
-            rb->resval.rreal = r.real(i, c.file);
+            rb->resval.rreal = v;
             break;
-        case ZcRbValueKind::kShort:
+        }
+        case ZcRbValueKind::kShort: {
+            auto v = static_cast<short>(r.integer(i, c.file));
             rb = zcutNewRb(t.code);
-            rb->resval.rint = static_cast<short>(r.integer(i, c.file));
+            rb->resval.rint = v;
             break;
-        case ZcRbValueKind::kLong:
+        }
+        case ZcRbValueKind::kLong: {
+            auto v = static_cast<int32_t>(r.integer(i, c.file));
             rb = zcutNewRb(t.code);
-            rb->resval.rlong = static_cast<int32_t>(r.integer(i, c.file));
+            rb->resval.rlong = v;
             break;
+        }
         case ZcRbValueKind::kBinary: {
             std::string bytes;
             if (!hexToBytes(t.value, bytes) || bytes.size() > 32767) {
-                zcutRelRb(head);
                 c.fail(Zcad::eInvalidResBuf, t.line + 1, "binary xdata is not hexadecimal");
             }
             r.use(i);
@@ -201,7 +212,7 @@ resbuf* readXdata(Record& r, ReadContext& c, uint32_t& firstLine)
         *tail = rb;
         tail = &rb->rbnext;
     }
-    return head;
+    return std::exchange(head, nullptr);
 }
 
 }  // namespace
@@ -210,8 +221,8 @@ void readXdataInto(Record& r, ReadContext& c, ZcDbObject* obj)
 {
     uint32_t line = r.line;
     if (resbuf* xdata = readXdata(r, c, line)) {
-        Zcad::ErrorStatus es = obj->setXData(xdata);
-        zcutRelRb(xdata);
+        Zcad::ErrorStatus es = ZcDbObjectInternals::adoptXdata(obj, xdata);
+        if (es != Zcad::eOk) zcutRelRb(xdata);
         if (es != Zcad::eOk) c.fail(es, line, std::string("xdata not accepted: ") + zcadErrorStatusText(es));
     }
 }

@@ -1,6 +1,8 @@
 // Writing objects subclass by subclass with their kept pairs in place.
 #include "dxf/object_out.h"
 
+#include <algorithm>
+
 #include "zc_resbuf.h"
 
 namespace zrx::dxf {
@@ -37,6 +39,15 @@ ObjectOut::ObjectOut(TagWriter& writer, Version v, const Extras* extras)
     : w(writer), version(v), m_extras(extras)
 {
     if (m_extras != nullptr) m_done.assign(m_extras->sections.size(), 0);
+}
+
+ObjectOut::~ObjectOut() { zcutRelRb(m_xdata); }
+
+void ObjectOut::replaceXdata(resbuf* chain)
+{
+    zcutRelRb(m_xdata);
+    m_xdata = chain;
+    m_replacedXdata = true;
 }
 
 bool ObjectOut::kept(int code) const
@@ -101,13 +112,15 @@ void ObjectOut::ownership(uint64_t owner)
 
 void ObjectOut::writeSection(const ExtraSection& s)
 {
-    if (!m_dropTrueColor) {
+    if (!m_dropTrueColor && m_dropped.empty()) {
         writeKept(w, version, s.tags);
         return;
     }
     KeptTags kept;
     for (const KeptTag& t : s.tags) {
-        if (t.code != 420 && t.code != 430) kept.push_back(t);
+        if (m_dropTrueColor && (t.code == 420 || t.code == 430)) continue;
+        if (std::find(m_dropped.begin(), m_dropped.end(), t.code) != m_dropped.end()) continue;
+        kept.push_back(t);
     }
     writeKept(w, version, kept);
 }
@@ -150,12 +163,19 @@ void ObjectOut::end(const ZcDbObject* obj)
 {
     if (m_ended) return;
     end();
-    writeXdata(w, obj);
+    if (m_replacedXdata) writeXdata(w, m_xdata);
+    else writeXdata(w, obj);
 }
 
 void writeXdata(TagWriter& w, const ZcDbObject* obj)
 {
     resbuf* xdata = obj->xData();
+    writeXdata(w, xdata);
+    zcutRelRb(xdata);
+}
+
+void writeXdata(TagWriter& w, const resbuf* xdata)
+{
     for (const resbuf* rb = xdata; rb != nullptr; rb = rb->rbnext) {
         int code = rb->restype;
         switch (zcutRbValueKind(code)) {
@@ -189,7 +209,6 @@ void writeXdata(TagWriter& w, const ZcDbObject* obj)
             break;
         }
     }
-    zcutRelRb(xdata);
 }
 
 }  // namespace zrx::dxf

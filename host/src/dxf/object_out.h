@@ -37,6 +37,14 @@ public:
     std::string keptValue(int code) const;
     // True colour and colour book name are dropped when the colour index changed.
     void dropTrueColor() { m_dropTrueColor = true; }
+    // A kept pair that the codec has written anew from the model is not written again.
+    void dropKept(int code) { m_dropped.push_back(code); }
+    // xdata to write instead of the object's own (a codec's xdata-borne properties);
+    // the chain is ObjectOut's from here.
+    void replaceXdata(resbuf* chain);
+    ~ObjectOut();
+    ObjectOut(const ObjectOut&) = delete;
+    ObjectOut& operator=(const ObjectOut&) = delete;
 
     TagWriter& w;
     Version version;
@@ -51,6 +59,9 @@ private:
     bool m_started = false;
     bool m_dropTrueColor = false;
     bool m_ended = false;
+    std::vector<int> m_dropped;
+    resbuf* m_xdata = nullptr;
+    bool m_replacedXdata = false;
 };
 
 // Pairs kept as they were (followers, classes, end-of-sequence records), for a version.
@@ -60,5 +71,6 @@ void writeRawRecord(TagWriter& w, Version version, const RawRecord& r);
 bool r12Code(int code);
 // The xdata of an object as pairs.
 void writeXdata(TagWriter& w, const ZcDbObject* obj);
+void writeXdata(TagWriter& w, const resbuf* xdata);
 
 }  // namespace zrx::dxf

@@ -1,6 +1,8 @@
 // Table records: names, flags and the settings the host models.
 #include "dxf/table_codec.h"
 
+#include <memory>
+
 #include "db/database_impl.h"
 #include "db_block.h"
 #include "db_tables.h"
@@ -181,10 +183,9 @@ bool readFlagsOnly(Record& r, ReadContext& c)
 template <class R>
 ZcDbSymbolTableRecord* make(Record& r, ReadContext& c, bool (*read)(Record&, ReadContext&, R*))
 {
-    auto* rec = new R;
-    if (read(r, c, rec)) return rec;
-    delete rec;
-    return nullptr;
+    // A value that is no number throws from inside read.
+    auto rec = std::make_unique<R>();
+    return read(r, c, rec.get()) ? rec.release() : nullptr;
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ public:
     void kept(const KeptTag& tag) { text(tag.code, tag.value); }
     // Sends what is buffered to the file; throws DxfError when the file cannot take it.
     void flush();
+    const std::string& file() const { return m_file; }
 
 private:
     void codeLine(int code);

@@ -1,10 +1,18 @@
-// Finding support files: as given, next to the drawing, then in the support folders.
+// Finding support files: as given, next to the drawing, then in the support folders. A
+// Windows path the module names ("C:\Trevan\STD\stiff.ent", "STD\stiff.ent") is looked up
+// through the drive map and answered in the Windows form, so the module can go on
+// building Windows paths from it.
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 
 #include "editor/editor.h"
 #include "zrx/ed_files.h"
+#include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
+
+namespace fs = std::filesystem;
 
 namespace zrxhost {
 namespace {
@@ -13,34 +21,79 @@ std::vector<std::string>& folders()
     static std::vector<std::string> f;
     return f;
 }
+
+bool isWindowsPath(const std::string& name)
+{
+    bool drive = name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]));
+    return drive || name.find('\\') != std::string::npos;
+}
+
+bool isFile(const std::string& path)
+{
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+// The name under a host folder: through the drive map when the folder lies on a mapped
+// drive, so every component matches without regard to case as on Windows.
+std::optional<std::string> under(const std::string& folder, const std::string& name)
+{
+    if (std::optional<std::string> win = windowsPath(fs::absolute(folder).lexically_normal().string())) {
+        std::string joined = *win;
+        if (!joined.empty() && joined.back() != '\\') joined += '\\';
+        std::string relative = name;
+        std::replace(relative.begin(), relative.end(), '/', '\\');
+        if (std::optional<std::string> host = hostPath(joined + relative); host && isFile(*host)) return host;
+    }
+    std::string relative = name;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    std::string plain = (fs::path(folder) / relative).string();
+    if (isFile(plain)) return plain;
+    return std::nullopt;
+}
+
 }  // namespace
 
 void setSupportFolders(std::vector<std::string> f) { folders() = std::move(f); }
 const std::vector<std::string>& supportFolders() { return folders(); }
 
+std::optional<std::string> findHostFile(const std::string& name)
+{
+    if (name.empty()) return std::nullopt;
+    bool windows = isWindowsPath(name);
+    bool rooted = windows ? (name.size() >= 2 && name[1] == ':') || name.front() == '\\' : fs::path(name).is_absolute();
+    if (windows) {
+        if (std::optional<std::string> host = hostPath(name); host && isFile(*host)) return host;
+    } else if (isFile(name)) {
+        return name;
+    }
+    if (rooted) return std::nullopt;
+    const char* drawing = "";
+    if (ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase()) db->getFilename(drawing);
+    if (*drawing != '\0') {
+        if (auto found = under(fs::path(drawing).parent_path().string(), name)) return found;
+    }
+    for (const std::string& folder : folders()) {
+        if (auto found = under(folder, name)) return found;
+    }
+    return std::nullopt;
+}
+
 }  // namespace zrxhost
 
 int zcedFindFile(const char* fname, char* result, size_t bufLen)
 {
-    namespace fs = std::filesystem;
     if (fname == nullptr || *fname == '\0' || result == nullptr) return RTERROR;
-    std::vector<fs::path> candidates{fs::path(fname)};
-    fs::path name(fname);
-    if (name.is_relative()) {
-        const char* drawing = "";
-        if (ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase()) db->getFilename(drawing);
-        if (*drawing != '\0') candidates.push_back(fs::path(drawing).parent_path() / name);
-        for (const std::string& folder : zrxhost::supportFolders()) candidates.push_back(fs::path(folder) / name);
+    std::optional<std::string> found = zrxhost::findHostFile(fname);
+    if (!found) return RTERROR;
+    std::error_code ec;
+    std::string full = fs::absolute(*found, ec).lexically_normal().string();
+    if (zrxhost::isWindowsPath(fname)) {
+        if (std::optional<std::string> win = zrxhost::windowsPath(full)) full = *win;
     }
-    for (const fs::path& c : candidates) {
-        std::error_code ec;
-        if (!fs::is_regular_file(c, ec)) continue;
-        std::string full = fs::absolute(c, ec).lexically_normal().string();
-        if (full.size() + 1 > bufLen) return RTERROR;
-        std::memcpy(result, full.c_str(), full.size() + 1);
-        return RTNORM;
-    }
-    return RTERROR;
+    if (full.size() + 1 > bufLen) return RTERROR;
+    std::memcpy(result, full.c_str(), full.size() + 1);
+    return RTNORM;
 }
 
 int zcedFindFile(const char* fname, char* result) { return zcedFindFile(fname, result, 512); }

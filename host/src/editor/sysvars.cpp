@@ -1,6 +1,7 @@
 // System variables: the platform's names, types and defaults (metric drawing).
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -12,6 +13,7 @@
 #include "util/text_case.h"
 #include "zrx/ed_sysvars.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/drive_map.h"
 #include "db/database_impl.h"
 
 namespace zrxhost::ed {
@@ -36,6 +38,25 @@ struct Var {
 };
 
 ZcDbDatabase* working() { return zcdbHostApplicationServices()->workingDatabase(); }
+
+// DWGPREFIX and DWGNAME: the drawing's folder (with its closing separator) and file name.
+// A file on a mapped drive is given in its Windows form, as the module builds Windows
+// paths from it; an unnamed drawing is its document's title in the current folder.
+std::pair<std::string, std::string> drawingFile()
+{
+    namespace fs = std::filesystem;
+    const char* name = "";
+    if (working() != nullptr) working()->getFilename(name);
+    std::string title = "Drawing1.dwg";
+    if (ZcApDocument* doc = working() != nullptr ? zcDocManager->document(working()) : nullptr) title = doc->docTitle();
+    std::error_code ec;
+    fs::path file = *name != '\0' ? fs::absolute(name, ec).lexically_normal() : fs::current_path(ec) / title;
+    std::string folder = file.parent_path().string() + "/";
+    if (std::optional<std::string> win = windowsPath(file.string())) {
+        return {win->substr(0, win->find_last_of('\\') + 1), file.filename().string()};
+    }
+    return {folder, file.filename().string()};
+}
 
 std::function<bool(const Value&)> shortRange(int lo, int hi)
 {
@@ -86,20 +107,8 @@ std::map<std::string, Var>& table()
         t["AUPREC"] = {short(0), Scope::Drawing, false, shortRange(0, 8), {}, {}};
         t["VIEWSIZE"] = {0.0, Scope::Drawing, true, {}, [] { return Value(viewOf(working()).height); }, {}};
         t["VIEWCTR"] = {ZcGePoint3d(), Scope::Drawing, true, {}, [] { return Value(viewOf(working()).center); }, {}};
-        t["DWGNAME"] = {std::string(), Scope::Drawing, true, {}, [] {
-            const char* name = "";
-            if (working() != nullptr) working()->getFilename(name);
-            std::string path = name;
-            size_t slash = path.find_last_of('/');
-            return Value(path.empty() ? std::string("Drawing1.dwg") : path.substr(slash == std::string::npos ? 0 : slash + 1));
-        }, {}};
-        t["DWGPREFIX"] = {std::string(), Scope::Drawing, true, {}, [] {
-            const char* name = "";
-            if (working() != nullptr) working()->getFilename(name);
-            std::string path = name;
-            size_t slash = path.find_last_of('/');
-            return Value(slash == std::string::npos ? std::string() : path.substr(0, slash + 1));
-        }, {}};
+        t["DWGNAME"] = {std::string(), Scope::Drawing, true, {}, [] { return Value(drawingFile().second); }, {}};
+        t["DWGPREFIX"] = {std::string(), Scope::Drawing, true, {}, [] { return Value(drawingFile().first); }, {}};
         t["CLAYER"] = {std::string("0"), Scope::Drawing, false, {}, [] {
             return Value(working() != nullptr ? currentName<ZcDbLayerTable>(working()->clayer()) : std::string("0"));
         }, [](const Value& v) {

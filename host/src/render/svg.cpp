@@ -235,10 +235,10 @@ private:
         zrx::geom::TextLayout layout = zrx::geom::layoutText(text, pl);
         double angle = std::atan2(layout.direction.y, layout.direction.x) * 180.0 / M_PI;
         // The glyphs are stretched to the width the metric model gives, so what is drawn
-        // is what the host measures.
+        // is what the host measures; spaces count, as they do in the drawing.
         return "<text" + id + " transform=\"translate(" + xy(layout.origin) + ") rotate(" + num(-angle) +
                ")\" font-family=\"sans-serif\" font-size=\"" + num(layout.height * 1.4) + "\" textLength=\"" +
-               num(layout.width) + "\" lengthAdjust=\"spacingAndGlyphs\" fill=\"" + color + "\">" + escape(text) +
+               num(layout.width) + "\" lengthAdjust=\"spacingAndGlyphs\" xml:space=\"preserve\" fill=\"" + color + "\">" + escape(text) +
                "</text>\n";
     }
 

@@ -1,0 +1,25 @@
+// The installation a run works in. The registry file sits in the installation's own
+// folder, beside drive_c, so that a run changes nothing outside it.
+#include "installation.h"
+
+#include <filesystem>
+
+#include "zrxhost/drive_map.h"
+#include "zrxhost/registry.h"
+#include "zrxhost/windows_environment.h"
+
+bool useInstallation(const std::string& dir, std::string* error)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path root = fs::absolute(dir, ec);
+    if (!fs::is_directory(root, ec)) {
+        *error = "installation folder " + dir + " does not exist";
+        return false;
+    }
+    fs::path drive = fs::is_directory(root / "drive_c", ec) ? root / "drive_c" : root;
+    zrxhost::setDrive('C', drive.lexically_normal().string());
+    zrxhost::setRegistryFile((root / "registry.reg").lexically_normal().string());
+    zrxhost::ensureWindowsEnvironment();
+    return true;
+}

@@ -1,0 +1,106 @@
+// Parsing trevan's arguments. Defaults come from the bundle in examples/: the sample
+// installation (when there is one), the sample hull plan and the demo script.
+#include "options.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+const std::string kExamples = TREVAN_EXAMPLES_DIR;
+const std::string kSampleInstall = kExamples + "/install";
+const std::string kSampleDrawing = kExamples + "/drawings/hull_plan.dxf";
+const std::string kDemoScript = kExamples + "/demo/demo.scr";
+
+std::string usage()
+{
+    bool bundled = std::filesystem::is_directory(kSampleInstall);
+    return "usage:\n"
+           "  trevan run    [--install DIR] [--drawing FILE] [--script FILE] [--save FILE] [--svg FILE]\n"
+           "                [--load MODULE]...\n"
+           "  trevan repl   [--install DIR] [--drawing FILE] [--load MODULE]...\n"
+           "  trevan render FILE.dxf -o FILE.svg\n"
+           "  trevan --help\n"
+           "\n"
+           "run     plays a script on a drawing, as the platform's command line would, writing\n"
+           "        prompts and echoed answers to standard output. Exits 0 when the script ran\n"
+           "        to its end; otherwise non-zero with a one-line reason on standard error\n"
+           "        (unknown command, unusable answer, missing or unreadable file, a command\n"
+           "        leaving objects open, locks taken or selection sets held).\n"
+           "repl    the same command line typed at the terminal, with line editing and history.\n"
+           "render  draws a drawing file's model space to SVG.\n"
+           "\n"
+           "options:\n"
+           "  --install DIR   the installation the module works in: drive C: is DIR/drive_c\n"
+           "                  (DIR itself when it has none) and the registry is DIR/registry.reg.\n" +
+           std::string(bundled ? "                  Default: the sample installation, " + kSampleInstall + ".\n"
+                               : "                  Default: none; without it no drive is mapped.\n") +
+           "  --drawing FILE  the drawing to open first. Default: the sample hull plan,\n"
+           "                  " + kSampleDrawing + ", when run plays the\n"
+           "                  demo script; otherwise a new drawing\n"
+           "  --script FILE   the script to play (default: " + kDemoScript + ")\n"
+           "  --save FILE     after the script, save the current drawing to FILE (DXF)\n"
+           "  --svg FILE      after the script, draw the current drawing's model space to FILE\n"
+           "  --load MODULE   load a plug-in (a shared library exporting acrxEntryPoint) first\n"
+           "  -o FILE         render: the SVG file to write\n";
+}
+
+[[noreturn]] void usageError(const std::string& why)
+{
+    std::fprintf(stderr, "trevan: %s\n%s", why.c_str(), usage().c_str());
+    std::exit(2);
+}
+
+}  // namespace
+
+Options parseOptions(int argc, char** argv)
+{
+    Options o;
+    if (argc < 2) usageError("no command given");
+    o.command = argv[1];
+    if (o.command == "--help" || o.command == "-h" || o.command == "help") {
+        std::fputs(usage().c_str(), stdout);
+        std::exit(0);
+    }
+    if (o.command != "run" && o.command != "repl" && o.command != "render") usageError("unknown command " + o.command);
+    bool run = o.command == "run", session = o.command != "render";
+    bool drawingGiven = false, installGiven = false;
+    for (int i = 2; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) usageError(arg + " needs a value");
+            return argv[++i];
+        };
+        if (arg == "--help") {
+            std::fputs(usage().c_str(), stdout);
+            std::exit(0);
+        } else if (arg == "--load" && session) {
+            o.modules.push_back(value());
+        } else if (arg == "--install" && session) {
+            o.install = value();
+            installGiven = true;
+        } else if (arg == "--drawing" && session) {
+            o.drawing = value();
+            drawingGiven = true;
+        } else if (arg == "--script" && run) {
+            o.script = value();
+        } else if (arg == "--save" && run) {
+            o.save = value();
+        } else if (arg == "--svg" && run) {
+            o.svg = value();
+        } else if (arg == "-o" && !session) {
+            o.svg = value();
+        } else if (!session && arg.front() != '-' && o.input.empty()) {
+            o.input = arg;
+        } else {
+            usageError("unknown option " + arg);
+        }
+    }
+    if (!session && (o.input.empty() || o.svg.empty())) usageError("render needs a drawing and -o FILE.svg");
+    if (session && !installGiven && std::filesystem::is_directory(kSampleInstall)) o.install = kSampleInstall;
+    // A script of its own brings its own drawing: the sample plan is the demo's.
+    if (run && !drawingGiven && o.script.empty()) o.drawing = kSampleDrawing;
+    if (run && o.script.empty()) o.script = kDemoScript;
+    return o;
+}

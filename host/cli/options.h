@@ -1,0 +1,20 @@
+// trevan's command line: the command, its options and the defaults the bundle gives.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Options {
+    std::string command;  // run, repl or render
+    std::vector<std::string> modules;
+    std::string install;  // empty: no drive map
+    std::string drawing;  // empty: a new drawing
+    std::string script;
+    std::string save;
+    std::string svg;
+    std::string input;  // render: the drawing to draw
+};
+
+// Parses the arguments, filling in the bundled defaults; exits with the usage text on
+// --help (status 0) and on a mistake (status 2).
+Options parseOptions(int argc, char** argv);

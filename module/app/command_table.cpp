@@ -1,0 +1,54 @@
+#include "app/command_table.h"
+
+#include <iterator>
+#include <string>
+
+#include "app/lisp_table.h"
+
+namespace {
+
+// Shows that the module is loaded, and brings the LISP test function to the current drawing.
+void trevanCom2002Test()
+{
+    zcutPrintf("\n  TrevanCom Hello World!!");
+    TrevanCom_DefineLispFunctions();
+}
+
+const TrevanCommandEntry kTestEntry = {TREVANCOM_CMD_GROUP, "_TrevanCom2002Test", "TrevanCom2002Test",
+                                       ZCRX_CMD_TRANSPARENT, trevanCom2002Test, nullptr, 0xFFFFFFFFu};
+
+// Each command joins the table when its worker is built.
+const TrevanCommandEntry* const kCommands[] = {
+    &kTestEntry,
+};
+
+ZcEdCommandStack* commandStack()
+{
+    return ZcEdCommandStack::cast(zcrxSysRegistry()->at(ZCRX_COMMAND_DOCK));
+}
+
+}  // namespace
+
+void TrevanCom_RegisterCommands()
+{
+    // Every entry carries its local name, and this host's command stack takes neither a
+    // UI context nor a resource handle, so neither is passed.
+    for (const TrevanCommandEntry* e : kCommands) {
+        if (e == nullptr) continue;
+        ZcEdCommandStack* stack = commandStack();
+        if (stack == nullptr) continue;
+        stack->addCommand(e->m_group, e->m_globalName, e->m_localName, e->m_flags, e->m_function);
+    }
+}
+
+void TrevanCom_RemoveCommands()
+{
+    std::string group;
+    for (const TrevanCommandEntry* e : kCommands) {
+        if (e == nullptr) continue;
+        if (ZcEdCommandStack* stack = commandStack()) stack->removeCmd(e->m_group, e->m_globalName);
+        group = e->m_group;
+    }
+    if (group.empty()) return;
+    if (ZcEdCommandStack* stack = commandStack()) stack->removeGroup(group.c_str());
+}

@@ -1,0 +1,6 @@
+// The handle the host gives the module when it loads it.
+#pragma once
+
+#include "core/trevancom_export.h"
+
+extern "C" TREVANCOM_API void* _hdllInstance;

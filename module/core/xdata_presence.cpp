@@ -1,0 +1,23 @@
+#include "core/xdata_presence.h"
+
+bool TrevanComARX_HasXdata(const ZcDbEntity* pEnt, const char* appName)
+{
+    if (pEnt == nullptr || appName == nullptr) return false;
+    resbuf* xd = pEnt->xData(appName);
+    if (xd == nullptr) return false;
+    zcutRelRb(xd);
+    return true;
+}
+
+bool TrevanComARX_HasXdata(ZcDbObjectId objId, const char* appName)
+{
+    ZcDbObjectPointer<ZcDbEntity> ent(objId, ZcDb::kForRead);
+    return ent.openStatus() == Zcad::eOk && TrevanComARX_HasXdata(ent.object(), appName);
+}
+
+bool TrevanComARX_HasXdata(const ads_name ent, const char* appName)
+{
+    ZcDbObjectId id;
+    if (zcdbGetObjectId(id, ent) != Zcad::eOk) return false;
+    return TrevanComARX_HasXdata(id, appName);
+}
