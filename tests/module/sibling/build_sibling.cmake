@@ -15,6 +15,10 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "pkg-config does not know trevancom2002")
 endif()
 separate_arguments(flags UNIX_COMMAND "${flags}")
+# Against a sanitizer build of the SDK the program needs the sanitizer runtime first.
+if(SANITIZE)
+  list(PREPEND flags -fsanitize=address,undefined)
+endif()
 execute_process(COMMAND ${CXX} -std=c++20 ${SOURCE} ${flags} -o ${WORK}/stiff_sibling
                 RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
