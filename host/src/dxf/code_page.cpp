@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "util/utf8.h"
 #include "util/text_case.h"
 
 namespace zrx::dxf {
@@ -53,40 +54,7 @@ const char* mbcsPage(char n)
     }
 }
 
-// Decodes one UTF-8 sequence; advances i. Invalid bytes give U+FFFD.
-char32_t nextCodePoint(std::string_view s, size_t& i)
-{
-    auto c = static_cast<unsigned char>(s[i++]);
-    if (c < 0x80) return c;
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-    if (extra < 0) return 0xFFFD;
-    char32_t cp = c & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
-        cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    }
-    return cp;
-}
 }  // namespace
-
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 std::string iconvNameOf(std::string_view dwgCodePage)
 {
@@ -168,7 +136,7 @@ void CodePage::appendDecoded(std::string& out, std::string_view bytes, iconv_t c
         out.append(buf, static_cast<size_t>(o - buf));
         if (r == static_cast<size_t>(-1) && errno != E2BIG) {
             // A byte the code page does not define (or a cut-off double-byte character).
-            appendUtf8(out, 0xFFFD);
+            zrxhost::appendUtf8(out, 0xFFFD);
             ++in;
             --inLeft;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -222,7 +190,7 @@ std::string CodePage::decode(std::string_view raw)
         unsigned value = 0;
         if (raw.compare(i + 1, 2, "U+") == 0 && hex4(raw.substr(i + 3), value)) {
             flush(i);
-            appendUtf8(out, value);
+            zrxhost::appendUtf8(out, value);
             i += 6;
             runStart = i + 1;
         } else if (raw.compare(i + 1, 2, "M+") == 0 && i + 8 <= raw.size()) {
@@ -250,7 +218,7 @@ std::string CodePage::encode(std::string_view utf8)
     size_t i = 0;
     while (i < utf8.size()) {
         size_t start = i;
-        char32_t cp = nextCodePoint(utf8, i);
+        char32_t cp = zrxhost::nextCodePoint(utf8, i);
         if (cp < 0x80) {
             out += static_cast<char>(cp);
             continue;

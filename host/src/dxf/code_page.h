@@ -50,7 +50,5 @@ private:
 
 // The iconv name for a $DWGCODEPAGE value; empty when it is not one the host knows.
 ZRX_API std::string iconvNameOf(std::string_view dwgCodePage);
-// Appends the UTF-8 form of a code point.
-void appendUtf8(std::string& out, char32_t cp);
 
 }  // namespace zrx::dxf
