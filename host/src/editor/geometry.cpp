@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "db/database_impl.h"
+#include "ent/text_layout.h"
 #include "geom/text_metrics.h"
 #include "zrxhost/contract.h"
 
@@ -21,16 +22,7 @@ ZcGePoint2d xy(const ZcGePoint3d& p) { return {p.x, p.y}; }
 // The corners of a text's box, reading it upright.
 std::array<ZcGePoint3d, 4> textCorners(const ZcDbText* t)
 {
-    zrx::geom::TextPlacement pl;
-    pl.position = t->position();
-    pl.alignmentPoint = t->alignmentPoint();
-    pl.normal = t->normal();
-    pl.height = t->height() > 0 ? t->height() : 2.5;
-    pl.rotation = t->rotation();
-    pl.widthFactor = t->widthFactor();
-    pl.horizontal = static_cast<zrx::geom::TextHorzMode>(t->horizontalMode());
-    pl.vertical = static_cast<zrx::geom::TextVertMode>(t->verticalMode());
-    return zrx::geom::layoutText(t->textStringConst(), pl).corners;
+    return zrxent::textLayoutOf(*t, 2.5).corners;
 }
 
 Polygon boxPolygon(const ZcDbExtents& e)

@@ -5,7 +5,7 @@
 
 #include "db_database.h"
 #include "ent/plane_angle.h"
-#include "geom/text_metrics.h"
+#include "ent/text_layout.h"
 #include "zc_resbuf.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbText, ZcDbEntity, "AcDbText", "TEXT")
@@ -15,21 +15,21 @@ namespace {
 
 bool isSpanned(ZcDb::TextHorzMode h) { return h == ZcDb::kTextAlign || h == ZcDb::kTextFit; }
 
-zrx::geom::TextLayout layoutOf(const ZcDbText& t)
+}  // namespace
+
+zrx::geom::TextLayout zrxent::textLayoutOf(const ZcDbText& t, double heightWhenZero)
 {
     zrx::geom::TextPlacement p;
     p.position = t.position();
     p.alignmentPoint = t.alignmentPoint();
     p.normal = t.normal();
-    p.height = t.height();
+    p.height = t.height() > 0.0 ? t.height() : heightWhenZero;
     p.rotation = t.rotation();
     p.widthFactor = t.widthFactor();
     p.horizontal = static_cast<zrx::geom::TextHorzMode>(t.horizontalMode());
     p.vertical = static_cast<zrx::geom::TextVertMode>(t.verticalMode());
     return zrx::geom::layoutText(t.textStringConst(), p);
 }
-
-}  // namespace
 
 ZcDbText::ZcDbText(const ZcGePoint3d& position, const char* text, ZcDbObjectId style, double height, double rotation)
     : m_position(position), m_rotation(rotation), m_height(height), m_text(text == nullptr ? "" : text), m_style(style)
@@ -126,7 +126,7 @@ Zcad::ErrorStatus ZcDbText::adjustAlignment(const ZcDbDatabase* /*db*/)
 {
     assertWriteEnabled();
     if (isDefaultAlignment()) return Zcad::eOk;
-    const zrx::geom::TextLayout layout = layoutOf(*this);
+    const zrx::geom::TextLayout layout = zrxent::textLayoutOf(*this);
     if (!isSpanned(m_horizontal)) m_position = layout.origin;
     if (m_horizontal == ZcDb::kTextAlign && layout.height > 0.0) m_height = layout.height;
     return Zcad::eOk;
@@ -170,7 +170,7 @@ Zcad::ErrorStatus ZcDbText::setTextStyle(ZcDbObjectId styleId)
 Zcad::ErrorStatus ZcDbText::getGeomExtents(ZcDbExtents& extents) const
 {
     assertReadEnabled();
-    const zrx::geom::TextLayout layout = layoutOf(*this);
+    const zrx::geom::TextLayout layout = zrxent::textLayoutOf(*this);
     if (!(layout.width > 0.0) || !(layout.height > 0.0)) return Zcad::eInvalidExtents;
     const bool fromPosition = isSpanned(m_horizontal) || isDefaultAlignment();
     const ZcGePoint3d reference = fromPosition ? m_position : m_alignment;
@@ -188,7 +188,7 @@ Zcad::ErrorStatus ZcDbText::getGeomExtents(ZcDbExtents& extents) const
 Zcad::ErrorStatus ZcDbText::transformBy(const ZcGeMatrix3d& xform)
 {
     assertWriteEnabled();
-    const zrx::geom::TextLayout layout = layoutOf(*this);
+    const zrx::geom::TextLayout layout = zrxent::textLayoutOf(*this);
     const ZcGeVector3d along = xform * layout.direction;
     const ZcGeVector3d up = xform * layout.up;
     const double alongLength = along.length(), upLength = up.length();
@@ -219,6 +219,6 @@ Zcad::ErrorStatus ZcDbText::transformBy(const ZcGeMatrix3d& xform)
     m_rotation = zrx::ent::angleInPlane(newDir, newNormal);
     // A mirrored centred or right-justified text keeps its alignment point; the left end of
     // its baseline is somewhere else now.
-    if (xform.det() < 0.0 && !isDefaultAlignment() && !isSpanned(m_horizontal)) m_position = layoutOf(*this).origin;
+    if (xform.det() < 0.0 && !isDefaultAlignment() && !isSpanned(m_horizontal)) m_position = zrxent::textLayoutOf(*this).origin;
     return Zcad::eOk;
 }

@@ -7,6 +7,7 @@
 
 #include "db/database_impl.h"
 #include "editor/geometry.h"
+#include "ent/text_layout.h"
 #include "geom/spline_sample.h"
 #include "geom/text_metrics.h"
 #include "zrx/ed_sysvars.h"
@@ -223,16 +224,7 @@ private:
     {
         std::string text = t->textStringConst();
         if (zrx::geom::shownCharacters(text).empty()) return {};
-        zrx::geom::TextPlacement pl;
-        pl.position = t->position();
-        pl.alignmentPoint = t->alignmentPoint();
-        pl.normal = t->normal();
-        pl.height = t->height() > 0 ? t->height() : 2.5;
-        pl.rotation = t->rotation();
-        pl.widthFactor = t->widthFactor();
-        pl.horizontal = static_cast<zrx::geom::TextHorzMode>(t->horizontalMode());
-        pl.vertical = static_cast<zrx::geom::TextVertMode>(t->verticalMode());
-        zrx::geom::TextLayout layout = zrx::geom::layoutText(text, pl);
+        zrx::geom::TextLayout layout = zrxent::textLayoutOf(*t, 2.5);
         double angle = std::atan2(layout.direction.y, layout.direction.x) * 180.0 / M_PI;
         // The glyphs are stretched to the width the metric model gives, so what is drawn
         // is what the host measures; spaces count, as they do in the drawing.
