@@ -33,6 +33,7 @@ sanitize: deps
 demo: build
 	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/demo.svg -o $(BUILD)/demo.png
+	$(BUILD)/host/cli/trevan run --load $(BUILD)/module/libTrevanCom2002.so --script examples/demo/module.scr
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db

@@ -9,6 +9,7 @@
 #include "docs/docs.h"
 #include "editor/editor.h"
 #include "lisp/lisp.h"
+#include "util/text_case.h"
 
 ZCRX_DEFINE_MEMBERS(ZcRxDynamicLinker, ZcRxObject, "AcRxDynamicLinker", "")
 
@@ -33,6 +34,23 @@ Module* findByPath(const std::string& path)
 {
     for (Module* m : modules()) {
         if (m->path == path) return m;
+    }
+    return nullptr;
+}
+
+// A loaded module named as the user names it: its path, or its file name with or without
+// the extension (and the "lib" our shared libraries carry), without regard to case, as
+// the platform's unload takes an application's name.
+Module* findLoaded(const char* fileName)
+{
+    if (Module* m = findByPath(canonical(fileName))) return m;
+    std::string wanted = zrxhost::upperAscii(std::filesystem::path(fileName).filename().string());
+    for (Module* m : modules()) {
+        std::filesystem::path p(m->path);
+        std::string name = zrxhost::upperAscii(p.filename().string());
+        std::string stem = zrxhost::upperAscii(p.stem().string());
+        std::string bare = stem.rfind("LIB", 0) == 0 ? stem.substr(3) : stem;
+        if (wanted == name || wanted == stem || wanted == bare) return m;
     }
     return nullptr;
 }
@@ -85,7 +103,7 @@ public:
     bool unloadModule(const char* fileName, bool /*asCmd*/) override
     {
         if (fileName == nullptr) return false;
-        Module* m = findByPath(canonical(fileName));
+        Module* m = findLoaded(fileName);
         if (m == nullptr || m->locked) return false;
         if (sendMessage(m, ZcRx::kUnloadAppMsg, m) != ZcRx::kRetOK) return false;
         forget(m);
@@ -97,7 +115,7 @@ public:
 
     bool isApplicationLocked(const char* fileName) const override
     {
-        Module* m = fileName != nullptr ? findByPath(canonical(fileName)) : nullptr;
+        Module* m = fileName != nullptr ? findLoaded(fileName) : nullptr;
         return m != nullptr && m->locked;
     }
 
