@@ -23,19 +23,12 @@ protected:
         return load(path);
     }
 
-    std::unique_ptr<ZcDbDatabase> load(const std::string& file)
-    {
-        auto loaded = std::make_unique<ZcDbDatabase>(false, true);
-        EXPECT_EQ(loaded->readDwgFile(file.c_str()), Zcad::eOk) << zrxhost::lastDrawingFileError();
-        return loaded;
-    }
+    std::unique_ptr<ZcDbDatabase> load(const std::string& file) { return loadDrawing(file); }
 
     template <class T>
     ZcDbObjectPointer<T> open(ZcDbDatabase* d, ZcDbHandle h)
     {
-        ZcDbObjectId id;
-        d->getZcDbObjectId(id, false, h);
-        return ZcDbObjectPointer<T>(id, ZcDb::kForRead);
+        return openByHandle<T>(d, h);
     }
 
     // DXF types of the entities of a block, in order.

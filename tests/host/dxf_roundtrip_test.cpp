@@ -20,19 +20,12 @@ protected:
         return load(path);
     }
 
-    std::unique_ptr<ZcDbDatabase> load(const std::string& path)
-    {
-        auto loaded = std::make_unique<ZcDbDatabase>(false, true);
-        EXPECT_EQ(loaded->readDwgFile(path.c_str()), Zcad::eOk) << zrxhost::lastDrawingFileError();
-        return loaded;
-    }
+    std::unique_ptr<ZcDbDatabase> load(const std::string& path) { return loadDrawing(path); }
 
     template <class T>
     ZcDbObjectPointer<T> open(ZcDbDatabase* d, ZcDbHandle h)
     {
-        ZcDbObjectId id;
-        d->getZcDbObjectId(id, false, h);
-        return ZcDbObjectPointer<T>(id, ZcDb::kForRead);
+        return openByHandle<T>(d, h);
     }
 
     std::vector<ZcDbHandle> modelSpaceHandles(ZcDbDatabase* d)

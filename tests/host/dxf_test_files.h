@@ -8,7 +8,13 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <memory>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "zrx.h"
+#include "zrxhost/drawing_file.h"
 
 namespace dxftest {
 
@@ -61,3 +67,20 @@ inline std::string r12Drawing(const std::string& entities, const std::string& se
 constexpr int kEntitiesLine = 45;
 
 }  // namespace dxftest
+
+// Reads a drawing file into a new database; a failed read fails the test with the reason.
+inline std::unique_ptr<ZcDbDatabase> loadDrawing(const std::string& path)
+{
+    auto loaded = std::make_unique<ZcDbDatabase>(false, true);
+    EXPECT_EQ(loaded->readDwgFile(path.c_str()), Zcad::eOk) << zrxhost::lastDrawingFileError();
+    return loaded;
+}
+
+// Opens for read the object of a handle in a drawing.
+template <class T>
+ZcDbObjectPointer<T> openByHandle(ZcDbDatabase* d, ZcDbHandle h)
+{
+    ZcDbObjectId id;
+    d->getZcDbObjectId(id, false, h);
+    return ZcDbObjectPointer<T>(id, ZcDb::kForRead);
+}
