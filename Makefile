@@ -29,14 +29,19 @@ sanitize: deps
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
 
 # The host at work: the demo script played on the sample tank top plan, drawn to
-# $(BUILD)/demo.svg (and demo.png, for a quick look).
+# $(BUILD)/demo.svg (and demo.png, for a quick look); then the module at work in a copy of
+# the sample installation, so the demo never writes into the source tree; last, the
+# stiffeners of the sample hull plan (examples/drawings/plan.dxf) with their records.
 demo: build
 	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/demo.svg -o $(BUILD)/demo.png
-	$(BUILD)/host/cli/trevan run --load $(BUILD)/module/libTrevanCom2002.so --script examples/demo/module.scr
+	rm -rf $(BUILD)/demo-install && cp -r examples/install $(BUILD)/demo-install
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --script examples/demo/module.scr
+	$(BUILD)/tools/list_stiffeners --install $(BUILD)/demo-install examples/drawings/plan.dxf
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db
+	$(BUILD)/bench/trevan_bench_stiff_records
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

@@ -3,9 +3,12 @@
 #include "installation.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "zrxhost/drive_map.h"
 #include "zrxhost/registry.h"
+#include "zrxhost/session.h"
 #include "zrxhost/windows_environment.h"
 
 bool useInstallation(const std::string& dir, std::string* error)
@@ -20,6 +23,10 @@ bool useInstallation(const std::string& dir, std::string* error)
     fs::path drive = fs::is_directory(root / "drive_c", ec) ? root / "drive_c" : root;
     zrxhost::setDrive('C', drive.lexically_normal().string());
     zrxhost::setRegistryFile((root / "registry.reg").lexically_normal().string());
+    // The product's setup puts its system folder on the CAD's support file search path:
+    // its line type file Trevan.lin is found there.
+    if (std::optional<std::string> system = zrxhost::hostPath("C:\\TREVAN\\SYSTEM"); system && fs::is_directory(*system, ec))
+        zrxhost::setSupportFolders({*system});
     zrxhost::ensureWindowsEnvironment();
     return true;
 }

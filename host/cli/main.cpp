@@ -1,5 +1,6 @@
 // trevan: runs scripts against drawings, offers the interactive command line and renders
 // drawings to SVG.
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "default_modules.h"
 #include "installation.h"
 #include "options.h"
 #include "terminal.h"
@@ -18,6 +20,27 @@
 namespace {
 
 void fail(const std::string& why) { std::fprintf(stderr, "trevan: %s\n", why.c_str()); }
+
+// The module and the sibling stand-in, loaded quietly as the platform loads its startup
+// applications; false (the reason told) when one is missing or refuses to start.
+bool loadDefaultModules()
+{
+    for (const DefaultModule& m : findDefaultModules()) {
+        if (m.path.empty()) {
+            fail("cannot find " + m.name + " (build it, or run with --no-modules)");
+            return false;
+        }
+        if (!zcrxDynamicLinker->loadModule(m.path.c_str(), false)) {
+            // The loader's own reason (a library it needs, say) tells the user what to fix.
+            std::string why = "cannot load module " + m.path;
+            if (void* handle = dlopen(m.path.c_str(), RTLD_NOW | RTLD_LOCAL)) dlclose(handle);
+            else why += ": " + std::string(dlerror());
+            fail(why);
+            return false;
+        }
+    }
+    return true;
+}
 
 // The installation, the application with its first drawing, and the modules; false (the
 // reason told) when one of them cannot be had.
@@ -38,6 +61,7 @@ bool start(const Options& o)
         }
         zcDocManager->closeDocument(untitled);
     }
+    if (o.defaultModules && !loadDefaultModules()) return false;
     for (const std::string& m : o.modules) {
         if (!zcrxDynamicLinker->loadModule(m.c_str(), true)) {
             fail("cannot load module " + m);

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "default_modules.h"
+
 namespace {
 
 const std::string kExamples = TREVAN_EXAMPLES_DIR;
@@ -18,8 +20,8 @@ std::string usage()
     bool bundled = std::filesystem::is_directory(kSampleInstall);
     return "usage:\n"
            "  trevan run    [--install DIR] [--drawing FILE] [--script FILE] [--save FILE] [--svg FILE]\n"
-           "                [--load MODULE]...\n"
-           "  trevan repl   [--install DIR] [--drawing FILE] [--load MODULE]...\n"
+           "                [--no-modules] [--load MODULE]...\n"
+           "  trevan repl   [--install DIR] [--drawing FILE] [--no-modules] [--load MODULE]...\n"
            "  trevan render FILE.dxf -o FILE.svg\n"
            "  trevan --help\n"
            "\n"
@@ -42,7 +44,10 @@ std::string usage()
            "  --script FILE   the script to play (default: " + kDemoScript + ")\n"
            "  --save FILE     after the script, save the current drawing to FILE (DXF)\n"
            "  --svg FILE      after the script, draw the current drawing's model space to FILE\n"
-           "  --load MODULE   load a plug-in (a shared library exporting acrxEntryPoint) first\n"
+           "  --load MODULE   also load this plug-in (a shared library exporting acrxEntryPoint),\n"
+           "                  after the default ones\n"
+           "  --no-modules    load none of the default plug-ins (--load still adds its own).\n" +
+           defaultModulesHelp() +
            "  -o FILE         render: the SVG file to write\n";
 }
 
@@ -77,6 +82,8 @@ Options parseOptions(int argc, char** argv)
             std::exit(0);
         } else if (arg == "--load" && session) {
             o.modules.push_back(value());
+        } else if (arg == "--no-modules" && session) {
+            o.defaultModules = false;
         } else if (arg == "--install" && session) {
             o.install = value();
             installGiven = true;

@@ -6,7 +6,8 @@
 
 struct Options {
     std::string command;  // run, repl or render
-    std::vector<std::string> modules;
+    bool defaultModules = true;        // the module and the sibling stand-in, found as default_modules.h says
+    std::vector<std::string> modules;  // --load: loaded after the default ones
     std::string install;  // empty: no drive map
     std::string drawing;  // empty: a new drawing
     std::string script;

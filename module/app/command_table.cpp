@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/lisp_table.h"
+#include "settings/test0522_command.h"
 
 namespace {
 
@@ -17,9 +18,13 @@ void trevanCom2002Test()
 const TrevanCommandEntry kTestEntry = {TREVANCOM_CMD_GROUP, "_TrevanCom2002Test", "TrevanCom2002Test",
                                        ZCRX_CMD_TRANSPARENT, trevanCom2002Test, nullptr, 0xFFFFFFFFu};
 
+const TrevanCommandEntry kTest0522Entry = {TREVANCOM_CMD_GROUP, "_TRV_TEST0522", "TRV_TEST0522",
+                                           ZCRX_CMD_TRANSPARENT, TrevanCom_Test0522, nullptr, 0xFFFFFFFFu};
+
 // Each command joins the table when its worker is built.
 const TrevanCommandEntry* const kCommands[] = {
     &kTestEntry,
+    &kTest0522Entry,
 };
 
 ZcEdCommandStack* commandStack()

@@ -2,11 +2,9 @@
 
 bool TrevanComARX_HasXdata(const ZcDbEntity* pEnt, const char* appName)
 {
-    if (pEnt == nullptr || appName == nullptr) return false;
-    resbuf* xd = pEnt->xData(appName);
-    if (xd == nullptr) return false;
-    zcutRelRb(xd);
-    return true;
+    // Asked of the host directly: copying the chain only to throw it away costs too much
+    // when every entity of a drawing is tested.
+    return pEnt != nullptr && appName != nullptr && pEnt->hasXData(appName);
 }
 
 bool TrevanComARX_HasXdata(ZcDbObjectId objId, const char* appName)

@@ -50,6 +50,16 @@ public:
 
     void print(bool bSizeOnly = false) const;
 
+    // Persistence as xdata of the application. Writing completes a lone side letter into
+    // "itanige,flange" first, so the record itself may change. By id the entity must not be
+    // open; an open entity (for read or write) is upgraded to write.
+    bool setStiffdata(ZcDbObjectId objId, const char* appName);
+    bool setStiffdata(ZcDbEntity* pEnt, const char* appName);
+    // Fills the attributes from the xdata and the end points, arrow size and normal from the
+    // entity's geometry. True without a change when the entity carries the application's
+    // xdata in a layout no definition file reads.
+    bool getStiffdata(ZcDbEntity* pEnt, const char* appName);
+
     ZcGePoint3d m_ptStart;
     ZcGePoint3d m_ptEnd;
     double m_rDimAsz;

@@ -1,5 +1,7 @@
 #include "records/web_center_line.h"
 
+#include "records/stiff_exports.h"
+
 bool TrevanCom_GetWebCenterLine(const CStiffData& stiff, ZcGePoint3d& ptS, ZcGePoint3d& ptE)
 {
     if (stiff.m_ptStart.isEqualTo(stiff.m_ptEnd)) return false;
@@ -11,4 +13,11 @@ bool TrevanCom_GetWebCenterLine(const CStiffData& stiff, ZcGePoint3d& ptS, ZcGeP
     ptS = stiff.m_ptStart + off;
     ptE = stiff.m_ptEnd + off;
     return true;
+}
+
+bool TrevanCom_GetWebCenterLine(ZcDbObjectId objId, ZcGePoint3d& ptS, ZcGePoint3d& ptE)
+{
+    CStiffData stiff;
+    if (!TrevanComARX_GetStiffdata(objId, stiff)) return false;
+    return TrevanCom_GetWebCenterLine(stiff, ptS, ptE);
 }

@@ -8,3 +8,5 @@
 
 // False when the stiffener has no length, so no side can be told.
 TREVANCOM_API bool TrevanCom_GetWebCenterLine(const CStiffData& stiff, ZcGePoint3d& ptS, ZcGePoint3d& ptE);
+// The same for a stiffener entity, whose record is read first; false when it has none.
+TREVANCOM_API bool TrevanCom_GetWebCenterLine(ZcDbObjectId objId, ZcGePoint3d& ptS, ZcGePoint3d& ptE);

@@ -1,8 +1,12 @@
 // Handles: unique, written as the platform writes them, found in both directions, and
 // still there after erasure.
+#include <algorithm>
+#include <cstdio>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "dxf_test_files.h"
 #include "support/host_fixture.h"
 
 namespace {
@@ -41,6 +45,39 @@ TEST_F(Handles, EveryNewObjectGetsItsOwnAndLookupFindsIt)
         EXPECT_EQ(ZcDbHandle(hexOf(h).c_str()), h);
     }
     EXPECT_GT(db->handseed().value(), *seen.rbegin());
+}
+
+// Handles a file gives in patterns a sequence-minded lookup could trip over: runs far
+// apart, handles whose low 32 bits are alike, and more handles than a small table holds.
+TEST_F(Handles, HandlesFromAFileAreFoundWhateverTheirPattern)
+{
+    std::vector<uint64_t> handles = {0x2A, 0x10000002AULL, 0xFFFFFFFF0000002AULL, 0x7FFFFFFFFFFFFFFFULL};
+    for (uint64_t i = 1; i <= 3000; ++i) handles.push_back(0x100000 + i * 0x1000);
+    for (uint64_t i = 0; i < 3000; ++i) handles.push_back(0x30 + i);
+    std::string entities;
+    char hex[17];
+    for (uint64_t h : handles) {
+        std::snprintf(hex, sizeof hex, "%llX", static_cast<unsigned long long>(h));
+        entities += dxftest::pairs({{0, "POINT"}, {5, hex}, {8, "HULL"}, {10, "0"}, {20, "0"}, {30, "0"}});
+    }
+    dxftest::ScratchDir dir;
+    std::string path = dir.file("handles.dxf");
+    // Objects the file leaves without a handle are numbered from its seed, clear of these.
+    dxftest::writeFile(path, dxftest::r12Drawing(entities, "FFFFFFFFFF000000"));
+    ASSERT_EQ(db->readDwgFile(path.c_str()), Zcad::eOk) << zrxhost::lastDrawingFileError();
+
+    for (uint64_t h : handles) {
+        ZcDbObjectId id;
+        ASSERT_EQ(db->getZcDbObjectId(id, false, ZcDbHandle(h)), Zcad::eOk) << std::hex << h;
+        EXPECT_EQ(id.handle().value(), h);
+    }
+    for (uint64_t missing : {0x2BULL, 0x20000002AULL, 0x100800ULL, 0x30ULL + 3000, 0xFFFFFFFF00000030ULL}) {
+        ZcDbObjectId id;
+        EXPECT_EQ(db->getZcDbObjectId(id, false, ZcDbHandle(missing)), Zcad::eUnknownHandle) << std::hex << missing;
+    }
+    // A new object takes a handle no object of the file has.
+    ZcDbObjectId added = addToModelSpace(new ZcDbLine({0, 0, 0}, {1, 0, 0}));
+    EXPECT_EQ(std::count(handles.begin(), handles.end(), added.handle().value()), 0);
 }
 
 TEST_F(Handles, UnknownHandleIsReported)

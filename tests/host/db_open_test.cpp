@@ -29,6 +29,37 @@ TEST_F(OpenProtocol, SecondWriteOpenIsRefused)
     second->close();
 }
 
+TEST_F(OpenProtocol, AnEntityOnALockedLayerIsNotOpenedForWrite)
+{
+    ZcDbObjectId id = line();
+    ZcDbLayerTable* table = nullptr;
+    ASSERT_EQ(db->getLayerTable(table, ZcDb::kForWrite), Zcad::eOk);
+    auto* layer = new ZcDbLayerTableRecord;
+    layer->setName("LOCKED");
+    ZcDbObjectId layerId;
+    ASSERT_EQ(table->add(layerId, layer), Zcad::eOk);
+    layer->setIsLocked(true);
+    layer->close();
+    table->close();
+    {
+        ZcDbObjectPointer<ZcDbLine> l(id, ZcDb::kForWrite);
+        ASSERT_EQ(l->setLayer(layerId), Zcad::eOk);
+    }
+    ZcDbLine* l = nullptr;
+    EXPECT_EQ(zcdbOpenObject(l, id, ZcDb::kForWrite), Zcad::eOnLockedLayer);
+    EXPECT_EQ(l, nullptr);
+    // Reading is allowed, and so is changing the layer record itself.
+    ASSERT_EQ(zcdbOpenObject(l, id, ZcDb::kForRead), Zcad::eOk);
+    EXPECT_EQ(l->upgradeOpen(), Zcad::eOnLockedLayer);
+    l->close();
+    ZcDbObjectPointer<ZcDbLayerTableRecord> unlock(layerId, ZcDb::kForWrite);
+    ASSERT_EQ(unlock.openStatus(), Zcad::eOk);
+    unlock->setIsLocked(false);
+    unlock.close();
+    ASSERT_EQ(zcdbOpenObject(l, id, ZcDb::kForWrite), Zcad::eOk);
+    l->close();
+}
+
 TEST_F(OpenProtocol, ReadersShareButBlockWriters)
 {
     ZcDbObjectId id = line();

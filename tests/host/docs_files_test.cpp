@@ -290,6 +290,19 @@ TEST_F(DrawingFiles, FindFileAnswersWindowsNamesInTheWindowsForm)
     EXPECT_EQ(std::string(found), (dir / "drive_c" / "Trevan" / "STD" / "stiff.ent").string());
 }
 
+// A folder is found like a file, with or without its trailing backslash; a folder named like
+// a missing drawing is no drawing for the host's own look-ups.
+TEST_F(DrawingFiles, FindFileFindsFoldersButTheHostLooksForFilesOnly)
+{
+    fs::create_directories(dir / "drive_c" / "Trevan" / "DATA" / "ENDTYPE");
+    zrxhost::setDrive('C', (dir / "drive_c").string());
+    char found[512];
+    ASSERT_EQ(zcedFindFile("C:\\TREVAN\\data\\EndType\\", found, sizeof found), RTNORM);
+    EXPECT_STREQ(found, "C:\\Trevan\\DATA\\ENDTYPE");
+    EXPECT_EQ(zcedFindFile("C:\\Trevan\\DATA\\MST", found, sizeof found), RTERROR);
+    EXPECT_FALSE(zrxhost::findHostFile("C:\\Trevan\\DATA\\ENDTYPE").has_value());
+}
+
 // ---- trevan render ----
 
 // Every entity of a real drawing that shows is one top-level element carrying its handle;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dxf/code_page.h"
+#include "win/code_page.h"
 
 using zrx::dxf::CodePage;
 
@@ -53,6 +54,27 @@ TEST(DxfCodePage, InvalidBytesBecomeReplacementCharacters)
     CodePage cp("ANSI_932");
     // 0x81 starts a double-byte character; alone at the end it is cut off.
     EXPECT_EQ(cp.decode("A\x81"), "A\xEF\xBF\xBD");
+}
+
+TEST(DxfCodePage, DrawingsAndInstallationFilesReadShiftJisAlike)
+{
+    // NEC special (①), IBM extension (髙), half-width katakana, a 0x5C trail byte (表),
+    // and text long enough to be converted in several pieces.
+    std::string sjis = "\x87\x40\xFB\xFC\xB7\x95\x5C" + kFrameSjis + " FR.25";
+    std::string utf8 = "①髙ｷ表" + kFrame + " FR.25";
+    for (int i = 0; i < 9; ++i) {
+        sjis += sjis;
+        utf8 += utf8;
+    }
+    CodePage cp("ANSI_932");
+    EXPECT_EQ(cp.decode(sjis), utf8);
+    EXPECT_EQ(zrxhost::cp932ToUtf8(sjis), utf8);
+    EXPECT_EQ(cp.encode(utf8), sjis);
+    EXPECT_EQ(zrxhost::utf8ToCp932(utf8), sjis);
+    // A character cut off at the end: a drawing reads on with a replacement, an
+    // installation file is refused whole.
+    EXPECT_EQ(cp.decode(sjis + "\x98"), utf8 + "\xEF\xBF\xBD");
+    EXPECT_EQ(zrxhost::cp932ToUtf8(sjis + "\x98"), std::nullopt);
 }
 
 TEST(DxfCodePage, NamesOfCodePages)

@@ -5,6 +5,9 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "dxf/dxf_error.h"
 #include "dxf/tag_reader.h"
@@ -74,6 +77,49 @@ TEST(DxfTags, AGroupCodeThatIsNoNumberIsAFaultOnItsLine)
 TEST(DxfTags, AGroupCodeWithoutItsValueIsAFaultOnItsLine)
 {
     EXPECT_EQ(faultLine("0\nSECTION\n2\nHEADER\n0"), 5u);
+}
+
+// Every form a group code line may take reads the same, whichever way the reader takes it.
+TEST(DxfTags, GroupCodesInEveryFormReadWithTheirLines)
+{
+    TagReader in("-5\nA\n1071\r\nB\n\t62\nC\n+8\nD\n 70 \nE\n-32768\nF\n 0\nEOF", "t.dxf");
+    std::vector<std::pair<int, std::string>> got;
+    std::vector<uint32_t> lines;
+    Tag t;
+    while (in.next(t)) {
+        got.emplace_back(t.code, std::string(t.value));
+        lines.push_back(t.line);
+    }
+    EXPECT_EQ(got, (std::vector<std::pair<int, std::string>>{
+                       {-5, "A"}, {1071, "B"}, {62, "C"}, {8, "D"}, {70, "E"}, {-32768, "F"}, {0, "EOF"}}));
+    EXPECT_EQ(lines, (std::vector<uint32_t>{1, 3, 5, 7, 9, 11, 13}));
+}
+
+TEST(DxfTags, GroupCodesBeyondSixteenBitsAreFaults)
+{
+    EXPECT_EQ(faultLine("0\nSECTION\n32768\nHEADER\n"), 3u);
+    EXPECT_EQ(faultLine("0\nSECTION\n-32769\nHEADER\n"), 3u);
+    EXPECT_EQ(faultLine("0\nSECTION\n100000\nHEADER\n"), 3u);
+    EXPECT_EQ(faultLine("0\nSECTION\n32767\nHEADER\n"), 0u);
+}
+
+TEST(DxfTags, AnObjectsPairsEndAtTheNextGroupZero)
+{
+    TagReader in("0\nLINE\n8\nHULL\n62\n1\n0\nPOINT\n10\n1.0\n", "t.dxf");
+    Tag t;
+    ASSERT_TRUE(in.next(t));
+    EXPECT_EQ(t.value, "LINE");
+    std::vector<int> codes;
+    while (in.nextInObject(t)) codes.push_back(t.code);
+    EXPECT_EQ(codes, (std::vector<int>{8, 62}));
+    EXPECT_FALSE(in.nextInObject(t));  // still before the group 0
+    ASSERT_TRUE(in.next(t));
+    EXPECT_EQ(t.value, "POINT");
+    EXPECT_EQ(t.line, 7u);
+    ASSERT_TRUE(in.nextInObject(t));
+    EXPECT_EQ(t.code, 10);
+    EXPECT_FALSE(in.nextInObject(t));
+    EXPECT_FALSE(in.next(t));
 }
 
 TEST(DxfTags, TrailingBlankLinesEndTheTextQuietly)

@@ -257,6 +257,23 @@ TEST_F(EdSelection, LastIsTheLastShownEntity)
     zcedSSFree(ss);
 }
 
+TEST_F(EdSelection, EntLastIsTheLastEntityHiddenOrNotButNotAnErasedOne)
+{
+    ads_name e;
+    EXPECT_EQ(zcdbEntLast(e), RTERROR);
+    ZcDbObjectId first = addLine(0, 0, 1, 0);
+    ZcDbObjectId hidden = addLine(0, 0, 2, 0);
+    putOnLayer(hidden, "OFFLAYER", true);
+    ASSERT_EQ(zcdbEntLast(e), RTNORM);
+    EXPECT_EQ(idOf(e), hidden);
+    {
+        ZcDbObjectPointer<ZcDbEntity> h(hidden, ZcDb::kForWrite);
+        h->erase();
+    }
+    ASSERT_EQ(zcdbEntLast(e), RTNORM);
+    EXPECT_EQ(idOf(e), first);
+}
+
 TEST_F(EdSelection, SetFunctionsAddDeleteAndTestMembers)
 {
     ZcDbObjectId a = addLine(0, 0, 1, 0);

@@ -55,6 +55,17 @@ TEST(ResultBuffers, ACopyOwnsItsStrings)
     zcutRelRb(copy);
 }
 
+TEST(ResultBuffers, BuildListEndsAtRtnoneAsAtZero)
+{
+    resbuf* rb = zcutBuildList(RTDXF0, "LINE", 8, "STIFF", RTNONE, RTSTR, "beyond", 0);
+    ASSERT_NE(rb, nullptr);
+    ASSERT_NE(rb->rbnext, nullptr);
+    EXPECT_EQ(rb->rbnext->restype, 8);
+    EXPECT_EQ(rb->rbnext->rbnext, nullptr);
+    zcutRelRb(rb);
+    EXPECT_EQ(zcutBuildList(RTNONE), nullptr);
+}
+
 TEST(ResultBuffers, UnknownTypeCodeGivesNoList)
 {
     EXPECT_EQ(zcutBuildList(RTSTR, "a", 12345, 0), nullptr);

@@ -17,7 +17,12 @@ if(stale)
 endif()
 set(played ${WORK}/${name}.scr)
 file(WRITE ${played} "${text}")
-execute_process(COMMAND ${TREVAN} run --script ${played}
+# A first line "; options: ..." gives the run options of its own (--no-modules, --load ...).
+set(options)
+if(text MATCHES "^; options: ([^\n]*)")
+  separate_arguments(options UNIX_COMMAND "${CMAKE_MATCH_1}")
+endif()
+execute_process(COMMAND ${TREVAN} run ${options} --script ${played}
                 WORKING_DIRECTORY ${WORK}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 foreach(stream out err)

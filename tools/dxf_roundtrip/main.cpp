@@ -76,6 +76,8 @@ int main(int argc, char** argv)
         return 1;
     }
     double save = seconds(start);
+    std::string leftOut = zrxhost::leftOutSummary();
+    if (!leftOut.empty()) std::fprintf(stderr, "left out (the version cannot hold them): %s\n", leftOut.c_str());
     if (times) {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);

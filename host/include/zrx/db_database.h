@@ -75,7 +75,8 @@ public:
     // Drawing files (ASCII DXF; a .dwg path holds the same text). Reading replaces the
     // database's content only when the whole file was read; on failure the content is
     // unchanged and zrxhost::lastDrawingFileError() tells the file, line and reason.
-    // Saving writes a temporary file and renames it over the target.
+    // Saving writes a temporary file and renames it over the target. readDwgFile takes a
+    // Windows path (drive letter or backslashes) through the drive map.
     Zcad::ErrorStatus readDwgFile(const char* fileName, int shareMode = 0, bool allowCPConversion = false,
                                   const char* password = nullptr);
     Zcad::ErrorStatus dxfIn(const char* fileName, const char* logFilename = nullptr);
@@ -83,6 +84,15 @@ public:
                              ZcDb::ZcDbDwgVersion version = ZcDb::kDHL_CURRENT);
     Zcad::ErrorStatus dxfOut(const char* fileName, int precision = 16, ZcDb::ZcDbDwgVersion version = ZcDb::kDHL_CURRENT,
                              bool saveThumbnailImage = false);
+
+    // Line types from a line type file (.lin), found as zcedFindFile finds it. The name is
+    // one line type (the file's first definition of it, without regard to case) or a
+    // wildcard pattern ("*" loads every simple line type the drawing lacks). The pattern's
+    // dashes, gaps and dots go into the record, and are written with the drawing.
+    // eFileNotFound: no file; eKeyNotFound: no such definition; eDuplicateRecordName: the
+    // drawing has it already; eNotImplementedYet: it holds shape or text elements;
+    // eInvalidInput: its pattern is malformed. zrxhost::lastLinetypeFileError() says why.
+    Zcad::ErrorStatus loadLineTypeFile(const char* lineTypeName, const char* fileName);
 
     // Another drawing's model space as a new block of this one, named blockName: its
     // entities are copied, with the layers, line types, styles, nested blocks and

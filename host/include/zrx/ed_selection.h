@@ -8,7 +8,9 @@
 #include "zc_adsdefs.h"
 
 // Modes: null asks "Select objects: " and takes selection lines until an empty line;
-// "X" every entity of the drawing; "W"/"C" the window or crossing between pt1 and pt2;
+// "X" every entity of the drawing; "W"/"C" the window or crossing between pt1 and pt2 (UCS
+// points, as all points given to and typed at the editor are; a window is a rectangle of
+// the display);
 // "WP"/"CP" the window or crossing polygon of the point list pt1 (RTPOINT/RT3DPOINT
 // buffers); "L" the last visible entity; ":$" asks with the two prompts of pt1 (a
 // const char* [2]: selecting, removing); ":S" stops after one selection line. The filter
@@ -33,6 +35,10 @@ ZRX_API int zcedXformSS(const ads_name ssname, ads_matrix genmat);
 // point is known, and gives the point back; the caller applies the transform itself.
 ZRX_API int zcedDragGen(const ads_name ss, const char* prompt, int cursor,
                         int (*scnf)(ads_point pt, ads_matrix mt), ads_point p);
+
+// The name of the last entity (not erased) of the working drawing's model space; RTERROR
+// when it has none.
+ZRX_API int zcdbEntLast(ads_name result);
 
 // Wildcard matching as the platform does it: * ? # @ . ~ [...] ` and comma-separated
 // alternatives; RTNORM on a match, RTNONE otherwise. Case counts.

@@ -12,7 +12,7 @@ ZRX_API ZcRbValueKind zcutRbValueKind(int restype);
 ZRX_API resbuf* zcutNewRb(int restype);
 // Frees a whole chain, strings and binary chunks included.
 ZRX_API int zcutRelRb(resbuf* rb);
-// Builds a chain from (type, value) pairs ended by 0. Strings are copied; points are passed
+// Builds a chain from (type, value) pairs ended by 0 or RTNONE. Strings are copied; points are passed
 // as ads_point (double*); entity names as ads_name; RTLB, RTLE, RTDOTE, RTNIL, RTT and -3
 // take no value. Null on a type it does not know.
 ZRX_API resbuf* zcutBuildList(int rtype, ...);

@@ -3,9 +3,21 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "zrx/zrx_export.h"
 
 namespace zrxhost {
 ZRX_API const std::string& lastDrawingFileError();
+
+// Entities the last drawing-file write of this thread left out because the version written
+// cannot hold them (an R12 file has no MTEXT, LEADER or XLINE): each kind by its DXF name
+// with how many, in the order first met. Empty when nothing was left out.
+struct LeftOutEntities {
+    std::string kind;
+    int count = 0;
+};
+ZRX_API const std::vector<LeftOutEntities>& lastDrawingFileLeftOut();
+// The same for the user, "2 MTEXT, 1 LEADER"; empty when nothing was left out.
+ZRX_API std::string leftOutSummary();
 }  // namespace zrxhost

@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "docs/docs.h"
 #include "editor/editor.h"
+#include "editor/ucs_state.h"
 #include "editor/view_state.h"
 #include "geom/text_metrics.h"
 #include "util/text_case.h"
@@ -45,6 +46,16 @@ ZcDbObjectId append(ZcDbEntity* entity)
 }
 
 ZcGePoint3d toPoint(const ads_point p) { return {p[X], p[Y], p[Z]}; }
+// Answered points are UCS points; what is drawn lies in the world.
+ZcGePoint3d toWorld(const ZcGePoint3d& p) { return ed::ucsToWorld(p); }
+ZcGePoint3d toWorld(const ads_point p) { return ed::ucsToWorld(toPoint(p)); }
+// The angle of the UCS X axis in the world XY plane.
+double ucsAngle()
+{
+    ZcGeVector3d x = ZcGeVector3d::kXAxis;
+    x.transformBy(ed::ucsOf());
+    return std::atan2(x.y, x.x);
+}
 
 bool needDrawing()
 {
@@ -86,12 +97,12 @@ void lineCommand()
             }
             std::memcpy(next, first, sizeof next);
             rc = RTNORM;
-            segments.push_back(append(new ZcDbLine(toPoint(last), toPoint(next))));
+            segments.push_back(append(new ZcDbLine(toWorld(last), toWorld(next))));
             return;
         }
         if (rc != RTNORM) return;
         starts.push_back(toPoint(last));
-        segments.push_back(append(new ZcDbLine(toPoint(last), toPoint(next))));
+        segments.push_back(append(new ZcDbLine(toWorld(last), toWorld(next))));
         std::memcpy(last, next, sizeof last);
     }
 }
@@ -160,7 +171,7 @@ void leaderCommand()
     }
 
     auto* leader = new ZcDbLeader;
-    for (const ZcGePoint3d& q : pts) leader->appendVertex(q);
+    for (const ZcGePoint3d& q : pts) leader->appendVertex(toWorld(q));
     if (spline) leader->setToSplineLeader();
     if (!arrow) leader->disableArrowHead();
     leader->setDimensionStyle(working()->dimstyle());
@@ -186,7 +197,8 @@ void leaderCommand()
         double y = pts.back().y - h / 2 - static_cast<double>(i) * h * 5.0 / 3.0;
         double width = zrx::geom::textWidth(lines[i], h, 1.0);
         double x = right ? pts.back().x + gap : pts.back().x - gap - width;
-        auto* t = new ZcDbText(ZcGePoint3d(x, y, pts.back().z), lines[i].c_str(), ZcDbObjectId::kNull, h);
+        auto* t = new ZcDbText(toWorld(ZcGePoint3d(x, y, pts.back().z)), lines[i].c_str(), ZcDbObjectId::kNull, h,
+                               ucsAngle());
         ZcDbObjectId id = append(t);
         if (i == 0) first = id;
     }
@@ -266,11 +278,11 @@ void insertCommand()
     if (rc == RTCAN) return;
     if (rc == RTNONE) angle = 0.0;
 
-    auto* ref = new ZcDbBlockReference(toPoint(at), blockId);
+    auto* ref = new ZcDbBlockReference(toWorld(at), blockId);
     // Z follows X, as the platform's -INSERT does: a reference scaled alike in X and Y
     // stays a uniform scaling, which polylines and arcs in the block can follow.
     ref->setScaleFactors(ZcGeScale3d(sx, sy, sx));
-    ref->setRotation(angle);
+    ref->setRotation(angle + ucsAngle());
     ZcDbObjectId refId = append(ref);
     if (refId.isNull()) return;
 
@@ -327,9 +339,11 @@ void zoomCommand()
         if (rc == RTNORM) std::memcpy(a, p, sizeof a);
         else if (zcedGetPoint(nullptr, "\nSpecify first corner: ", a) != RTNORM) return;
         if (zcedGetCorner(a, "\nSpecify opposite corner: ", b) != RTNORM) return;
-        double w = std::fabs(b[X] - a[X]), h = std::fabs(b[Y] - a[Y]);
+        // The window is a rectangle of the display, which shows the world.
+        ZcGePoint3d wa = toWorld(a), wb = toWorld(b);
+        double w = std::fabs(wb.x - wa.x), h = std::fabs(wb.y - wa.y);
         double aspect = static_cast<double>(ed::kScreenWidth) / ed::kScreenHeight;
-        view.center.set((a[X] + b[X]) / 2, (a[Y] + b[Y]) / 2, 0.0);
+        view.center.set((wa.x + wb.x) / 2, (wa.y + wb.y) / 2, 0.0);
         view.height = std::max(h, w / aspect);
         if (view.height <= 0) view.height = 1.0;
         return;
@@ -342,7 +356,8 @@ void zoomCommand()
         zcedInitGet(RSG_NOZERO | RSG_NONEG, nullptr);
         rc = zcedGetDist(nullptr, prompt.c_str(), &h);
         if (rc == RTCAN) return;
-        view.center.set(c[X], c[Y], 0.0);
+        ZcGePoint3d wc = toWorld(c);
+        view.center.set(wc.x, wc.y, 0.0);
         if (rc == RTNORM) view.height = h;
         return;
     }

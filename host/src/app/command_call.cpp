@@ -64,7 +64,7 @@ int run(const resbuf* rbp)
 
 int runList(int rtype, va_list args)
 {
-    // Builds the chain by hand: zcutBuildList takes no RTNONE end.
+    // Builds the chain by hand: the answers come as a va_list, which zcutBuildList cannot take.
     resbuf* head = nullptr;
     resbuf* tail = nullptr;
     for (int type = rtype; type != RTNONE && type != 0; type = va_arg(args, int)) {

@@ -99,6 +99,16 @@ bool askVersion(const char* prompt, ZcDb::ZcDbDwgVersion& version)
     return true;
 }
 
+// Says which entities the file just written could not hold and were left out.
+void reportLeftOut(ZcDb::ZcDbDwgVersion version)
+{
+    int count = 0;
+    for (const LeftOutEntities& l : lastDrawingFileLeftOut()) count += l.count;
+    if (count == 0) return;
+    ed::write("\n" + std::to_string(count) + (count == 1 ? " entity" : " entities") + " left out (" +
+              versionOf(version).keyword + " cannot hold " + (count == 1 ? "it" : "them") + "): " + leftOutSummary());
+}
+
 // Saves the document's drawing under a new name; the document takes that name.
 void saveDocument(ZcApDocument* doc, const std::string& path, ZcDb::ZcDbDwgVersion version)
 {
@@ -106,6 +116,7 @@ void saveDocument(ZcApDocument* doc, const std::string& path, ZcDb::ZcDbDwgVersi
         fileError(lastDrawingFileError());
         return;
     }
+    reportLeftOut(version);
     doc->impl()->title = fs::path(path).filename().string();
     doc->impl()->saveVersion = version;
 }
@@ -181,6 +192,7 @@ void dxfoutCommand()
         if (!ed::reject("Requires an integer between 0 and 16.", std::to_string(precision))) return;
     }
     if (db->dxfOut(path.c_str(), precision, version) != Zcad::eOk) fileError(lastDrawingFileError());
+    else reportLeftOut(version);
 }
 
 }  // namespace

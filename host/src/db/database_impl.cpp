@@ -32,19 +32,19 @@ ZcDbDatabaseImpl::~ZcDbDatabaseImpl()
 ZcDbStub* ZcDbDatabaseImpl::addObject(ZcDbObject* obj, ZcDbObjectId ownerId)
 {
     if (uint64_t pinned = std::exchange(m_pinned, 0); pinned != 0) return addObjectWithHandle(obj, ownerId, pinned);
-    while (m_byHandle.count(m_handseed) != 0) ++m_handseed;
+    while (m_byHandle.find(m_handseed) != nullptr) ++m_handseed;
     return addObjectWithHandle(obj, ownerId, m_handseed);
 }
 
 ZcDbStub* ZcDbDatabaseImpl::addObjectWithHandle(ZcDbObject* obj, ZcDbObjectId ownerId, uint64_t handle)
 {
-    if (handle == 0 || m_byHandle.count(handle) != 0) return nullptr;
+    if (handle == 0 || m_byHandle.find(handle) != nullptr) return nullptr;
     ZcDbStub& s = m_stubs.emplace_back();
     s.object = obj;
     s.database = owner;
     s.handle = handle;
     s.writer = true;
-    m_byHandle.emplace(handle, &s);
+    m_byHandle.insert(m_stubs.size() - 1);
     if (handle >= m_handseed) m_handseed = handle + 1;
     obj->setStub(&s);
     {
@@ -57,8 +57,7 @@ ZcDbStub* ZcDbDatabaseImpl::addObjectWithHandle(ZcDbObject* obj, ZcDbObjectId ow
 
 ZcDbStub* ZcDbDatabaseImpl::findHandle(uint64_t handle) const
 {
-    auto it = m_byHandle.find(handle);
-    return it == m_byHandle.end() ? nullptr : it->second;
+    return m_byHandle.find(handle);
 }
 
 void ZcDbDatabaseImpl::reserveHandlesBelow(uint64_t handle)

@@ -4,18 +4,23 @@
 #include <deque>
 #include <memory>
 #include <string>
-#include <unordered_map>
 
 #include "db_database.h"
+#include "handle_index.h"
 #include "stub.h"
+
+class ZcDbXdataStore;
 
 // What host code may do to an object that the SDK does not offer.
 struct ZcDbObjectInternals {
-    // setXData without the copy, for a chain the host built itself (the file reader, where
-    // copying every xdata item again dominated the load): the object takes the chain,
-    // splitting it per application. The applications must be registered. Fails, leaving
-    // the chain with the caller, on a chain setXData would refuse for its form.
-    static Zcad::ErrorStatus adoptXdata(ZcDbObject* obj, resbuf* xdata);
+    // setXData without the chain and its copy, for xdata the host encoded itself (the file
+    // reader, where result buffers for every xdata group dominated the load). The caller
+    // has checked the groups and registered the applications; each application of the
+    // store replaces the object's own of that name.
+    static void adoptXdata(ZcDbObject* obj, std::unique_ptr<ZcDbXdataStore> xdata);
+    // The object's xdata as stored, null when it has none (the file writer reads it
+    // without a chain).
+    static const ZcDbXdataStore* xdataOf(const ZcDbObject* obj);
 };
 
 class ZcDbDatabaseImpl {
@@ -58,7 +63,7 @@ public:
 
 private:
     std::deque<ZcDbStub> m_stubs;
-    std::unordered_map<uint64_t, ZcDbStub*> m_byHandle;
+    ZcDbHandleIndex m_byHandle{m_stubs};
     uint64_t m_handseed = 1;
     uint64_t m_pinned = 0;
     int m_openCount = 0;

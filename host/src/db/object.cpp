@@ -1,12 +1,11 @@
 // ZcDbObject: identity, the open protocol, erasure, xdata and persistent reactors.
 #include "db_object.h"
 
-#include <cstring>
-
 #include <string>
 #include <vector>
 
 #include "database_impl.h"
+#include "db_entity.h"
 #include "db_tables.h"
 #include "util/text_case.h"
 #include "write_guard.h"
@@ -20,14 +19,14 @@ ZcDbObject::ZcDbObject() = default;
 
 ZcDbObject::ZcDbObject(const ZcDbObject& other)
     : ZcRxObject(other),
-      m_xdata(other.m_xdata ? std::make_unique<ZcDbXdataStore>(*other.m_xdata) : nullptr)
+      m_xdata(other.m_xdata ? other.m_xdata->clone() : nullptr)
 {
 }
 
 ZcDbObject& ZcDbObject::operator=(const ZcDbObject& other)
 {
     if (this != &other) {
-        m_xdata = other.m_xdata ? std::make_unique<ZcDbXdataStore>(*other.m_xdata) : nullptr;
+        m_xdata = other.m_xdata ? other.m_xdata->clone() : nullptr;
     }
     return *this;
 }
@@ -84,12 +83,28 @@ Zcad::ErrorStatus ZcDbObject::erase(bool erasing)
 
 Zcad::ErrorStatus ZcDbObject::subErase(bool /*erasing*/) { return Zcad::eOk; }
 
+namespace {
+
+// The platform keeps entities on a locked layer from being changed: it refuses to open
+// them for write.
+bool onLockedLayer(const ZcDbObject* obj)
+{
+    const ZcDbEntity* e = ZcDbEntity::cast(obj);
+    if (e == nullptr) return false;
+    zrxhost::HostAccess access;
+    const ZcDbLayerTableRecord* layer = zrxhost::peek<ZcDbLayerTableRecord>(e->layerId());
+    return layer != nullptr && layer->isLocked();
+}
+
+}  // namespace
+
 Zcad::ErrorStatus ZcDbObject::upgradeOpen()
 {
     if (m_stub == nullptr) return Zcad::eOk;
     if (m_stub->writer) return Zcad::eWasOpenForWrite;
     if (m_stub->readers == 0) return Zcad::eNotOpenForRead;
     if (m_stub->readers > 1) return Zcad::eHadMultipleReaders;
+    if (onLockedLayer(this)) return Zcad::eOnLockedLayer;
     // Upgrading is writing: the document lock rule applies as it does to a write open.
     if (Zcad::ErrorStatus es = zrxhost::checkWriteOpen(m_stub->database); es != Zcad::eOk) return es;
     m_stub->readers = 0;
@@ -136,6 +151,7 @@ Zcad::ErrorStatus zcdbOpenZcDbObject(ZcDbObject*& obj, ZcDbObjectId id, ZcDb::Op
     bool wasOpen = s->isOpen();
     if (mode == ZcDb::kForWrite) {
         if (s->readers > 0) return Zcad::eWasOpenForRead;
+        if (onLockedLayer(s->object)) return Zcad::eOnLockedLayer;
         // Whether the drawing may be changed now is the documents' rule, not the database's.
         if (Zcad::ErrorStatus es = zrxhost::checkWriteOpen(s->database); es != Zcad::eOk) return es;
         s->writer = true;
@@ -167,25 +183,14 @@ bool appRegistered(const ZcDbDatabase* db, const char* app)
 resbuf* ZcDbObject::xData(const char* regappName) const
 {
     assertReadEnabled();
-    if (!m_xdata) return nullptr;
-    resbuf* head = nullptr;
-    resbuf** tail = &head;
-    for (const ZcDbXdataStore::App& a : m_xdata->apps()) {
-        if (regappName != nullptr && !zrxhost::equalsNoCase(a.name, regappName)) continue;
-        resbuf* app = zcutNewRb(1001);
-        zcutNewString(a.name.c_str(), app->resval.rstring);
-        app->rbnext = zcutDuplicateRb(a.items);
-        *tail = app;
-        while (*tail != nullptr) tail = &(*tail)->rbnext;
-        if (regappName != nullptr) break;
-    }
-    return head;
+    return m_xdata ? m_xdata->chain(regappName) : nullptr;
 }
 
 bool ZcDbObject::hasXData(const char* regappName) const
 {
     assertReadEnabled();
-    return m_xdata && regappName != nullptr && m_xdata->find(regappName) != nullptr;
+    ZcDbXdataStore::App app;
+    return m_xdata && regappName != nullptr && m_xdata->find(regappName, app);
 }
 
 Zcad::ErrorStatus ZcDbObject::setXData(const resbuf* xdata)
@@ -219,61 +224,42 @@ Zcad::ErrorStatus ZcDbObject::setXData(const resbuf* xdata)
         }
     }
 
+    ZcDbXdataStore::Builder store;
+    store.start(m_xdata.get());
+    ZcDbXdataStore::Encoder items;
     for (const Segment& seg : segments) {
         if (seg.first == seg.end) {
-            if (m_xdata) m_xdata->remove(seg.app);
+            store.remove(seg.app);
             continue;
         }
-        resbuf* copy = nullptr;
-        resbuf** tail = &copy;
-        for (const resbuf* rb = seg.first; rb != seg.end; rb = rb->rbnext) {
-            resbuf one = *rb;
-            one.rbnext = nullptr;
-            *tail = zcutDuplicateRb(&one);
-            tail = &(*tail)->rbnext;
-        }
-        if (!m_xdata) m_xdata = std::make_unique<ZcDbXdataStore>();
-        m_xdata->put(seg.app, copy);
+        items.clear();
+        for (const resbuf* rb = seg.first; rb != seg.end; rb = rb->rbnext) items.add(rb);
+        store.put(seg.app, items.bytes());
     }
-    if (m_xdata && m_xdata->empty()) m_xdata.reset();
+    m_xdata = store.finish();
     return Zcad::eOk;
 }
 
-Zcad::ErrorStatus ZcDbObjectInternals::adoptXdata(ZcDbObject* obj, resbuf* xdata)
+void ZcDbObjectInternals::adoptXdata(ZcDbObject* obj, std::unique_ptr<ZcDbXdataStore> xdata)
 {
     obj->assertWriteEnabled();
-    if (xdata == nullptr || xdata->restype != 1001) return Zcad::eBadDxfSequence;
-    int braces = 0;
-    for (const resbuf* rb = xdata; rb != nullptr; rb = rb->rbnext) {
-        if (rb->restype == 1001) {
-            if (rb->resval.rstring == nullptr || rb->resval.rstring[0] == '\0') return Zcad::eInvalidInput;
-            braces = 0;
-        } else if (!isXdataCode(rb->restype)) {
-            return Zcad::eBadDxfSequence;
-        } else if (rb->restype == 1002 && rb->resval.rstring != nullptr) {
-            if (std::strcmp(rb->resval.rstring, "{") == 0) ++braces;
-            else if (std::strcmp(rb->resval.rstring, "}") == 0 && --braces < 0) return Zcad::eBadDxfSequence;
-        }
+    if (!xdata) return;
+    if (!obj->m_xdata) {
+        obj->m_xdata = std::move(xdata);
+        return;
     }
-    resbuf* rb = xdata;
-    while (rb != nullptr) {
-        resbuf* app = rb;
-        resbuf* last = app;
-        while (last->rbnext != nullptr && last->rbnext->restype != 1001) last = last->rbnext;
-        rb = last->rbnext;
-        resbuf* items = app->rbnext == rb ? nullptr : app->rbnext;
-        last->rbnext = nullptr;
-        app->rbnext = nullptr;
-        if (items == nullptr) {
-            if (obj->m_xdata) obj->m_xdata->remove(app->resval.rstring);
-        } else {
-            if (!obj->m_xdata) obj->m_xdata = std::make_unique<ZcDbXdataStore>();
-            obj->m_xdata->put(app->resval.rstring, items);
-        }
-        zcutRelRb(app);
-    }
-    if (obj->m_xdata && obj->m_xdata->empty()) obj->m_xdata.reset();
-    return Zcad::eOk;
+    ZcDbXdataStore::Builder store;
+    store.start(obj->m_xdata.get());
+    size_t pos = 0;
+    ZcDbXdataStore::App app;
+    while (xdata->nextApp(pos, app)) store.put(app.name, app.items);
+    obj->m_xdata = store.finish();
+}
+
+const ZcDbXdataStore* ZcDbObjectInternals::xdataOf(const ZcDbObject* obj)
+{
+    obj->assertReadEnabled();
+    return obj->m_xdata.get();
 }
 
 // ---- persistent reactors ----

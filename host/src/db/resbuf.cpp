@@ -97,7 +97,8 @@ resbuf* zcutBuildList(int rtype, ...)
     va_start(ap, rtype);
     resbuf* head = nullptr;
     resbuf** tail = &head;
-    for (int t = rtype; t != 0; t = va_arg(ap, int)) {
+    // The platform ends the list at 0 or at RTNONE.
+    for (int t = rtype; t != 0 && t != RTNONE; t = va_arg(ap, int)) {
         resbuf* rb = zcutNewRb(t);
         *tail = rb;
         tail = &rb->rbnext;

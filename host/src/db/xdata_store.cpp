@@ -1,46 +1,292 @@
 #include "xdata_store.h"
 
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
 #include "util/text_case.h"
-#include "zc_resbuf.h"
 
-ZcDbXdataStore::ZcDbXdataStore(const ZcDbXdataStore& other)
+namespace {
+
+constexpr uint32_t kNullText = std::numeric_limits<uint32_t>::max();
+
+template <class T>
+T take(std::string_view& rest)
 {
-    m_apps.reserve(other.m_apps.size());
-    for (const App& a : other.m_apps) m_apps.push_back(App{a.name, zcutDuplicateRb(a.items)});
+    T v{};
+    std::memcpy(&v, rest.data(), sizeof v);
+    rest.remove_prefix(sizeof v);
+    return v;
 }
 
-ZcDbXdataStore::~ZcDbXdataStore()
+std::string_view takeBytes(std::string_view& rest, size_t n)
 {
-    for (App& a : m_apps) zcutRelRb(a.items);
+    std::string_view v = rest.substr(0, n);
+    rest.remove_prefix(n);
+    return v;
 }
 
-const ZcDbXdataStore::App* ZcDbXdataStore::find(const char* name) const
+char* copyBytes(std::string_view s)
 {
-    for (const App& a : m_apps) {
-        if (zrxhost::equalsNoCase(a.name, name)) return &a;
+    auto* p = static_cast<char*>(std::malloc(s.size() + 1));
+    std::memcpy(p, s.data(), s.size());
+    p[s.size()] = '\0';
+    return p;
+}
+
+}  // namespace
+
+// ---- groups ----
+
+template <class T>
+void ZcDbXdataStore::Encoder::raw(const T& v)
+{
+    m_bytes.append(reinterpret_cast<const char*>(&v), sizeof v);
+}
+
+void ZcDbXdataStore::Encoder::code(int c) { raw(static_cast<int16_t>(c)); }
+
+void ZcDbXdataStore::Encoder::text(int c, std::string_view value)
+{
+    code(c);
+    raw(static_cast<uint32_t>(value.size()));
+    m_bytes.append(value);
+}
+
+void ZcDbXdataStore::Encoder::real(int c, double value)
+{
+    code(c);
+    raw(value);
+}
+
+void ZcDbXdataStore::Encoder::point(int c, double x, double y, double z)
+{
+    code(c);
+    const double p[3] = {x, y, z};
+    raw(p);
+}
+
+void ZcDbXdataStore::Encoder::integer(int c, int32_t value)
+{
+    code(c);
+    if (zcutRbValueKind(c) == ZcRbValueKind::kShort) raw(static_cast<int16_t>(value));
+    else raw(value);
+}
+
+void ZcDbXdataStore::Encoder::binary(int c, std::string_view bytes)
+{
+    code(c);
+    raw(static_cast<int16_t>(bytes.size()));
+    m_bytes.append(bytes);
+}
+
+bool ZcDbXdataStore::Encoder::add(const resbuf* rb)
+{
+    int c = rb->restype;
+    if (c < 1000 || c > 1071) return false;
+    const ads_u_val& v = rb->resval;
+    switch (zcutRbValueKind(c)) {
+    case ZcRbValueKind::kString:
+        if (v.rstring == nullptr) {
+            code(c);
+            raw(kNullText);
+        } else {
+            text(c, v.rstring);
+        }
+        return true;
+    case ZcRbValueKind::kReal: real(c, v.rreal); return true;
+    case ZcRbValueKind::kPoint: point(c, v.rpoint[0], v.rpoint[1], v.rpoint[2]); return true;
+    case ZcRbValueKind::kShort: integer(c, v.rint); return true;
+    case ZcRbValueKind::kLong: integer(c, v.rlong); return true;
+    case ZcRbValueKind::kBinary:
+        // A length the chain states as none or negative is kept as it is, with no bytes.
+        code(c);
+        raw(v.rbinary.clen);
+        if (v.rbinary.clen > 0) m_bytes.append(v.rbinary.buf, static_cast<size_t>(v.rbinary.clen));
+        return true;
+    default:
+        return false;
     }
-    return nullptr;
 }
 
-void ZcDbXdataStore::put(const std::string& name, resbuf* items)
+bool ZcDbXdataStore::Items::next(Item& item)
 {
-    for (App& a : m_apps) {
-        if (zrxhost::equalsNoCase(a.name, name)) {
-            zcutRelRb(a.items);
-            a.items = items;
-            return;
+    if (m_rest.empty()) return false;
+    item = Item();
+    item.code = take<int16_t>(m_rest);
+    item.kind = zcutRbValueKind(item.code);
+    switch (item.kind) {
+    case ZcRbValueKind::kString: {
+        auto n = take<uint32_t>(m_rest);
+        item.nullText = n == kNullText;
+        if (!item.nullText) item.text = takeBytes(m_rest, n);
+        break;
+    }
+    case ZcRbValueKind::kReal: item.real = take<double>(m_rest); break;
+    case ZcRbValueKind::kPoint:
+        for (double& d : item.point) d = take<double>(m_rest);
+        break;
+    case ZcRbValueKind::kShort: item.integer = take<int16_t>(m_rest); break;
+    case ZcRbValueKind::kLong: item.integer = take<int32_t>(m_rest); break;
+    case ZcRbValueKind::kBinary:
+        item.binaryLength = take<int16_t>(m_rest);
+        item.text = takeBytes(m_rest, item.binaryLength > 0 ? static_cast<size_t>(item.binaryLength) : 0);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+// ---- applications ----
+
+namespace {
+
+// The next entry of encoded applications at pos; false past the last.
+bool nextEntry(std::string_view all, size_t& pos, ZcDbXdataStore::App& app)
+{
+    if (pos >= all.size()) return false;
+    std::string_view rest = all.substr(pos);
+    auto nameLength = take<uint16_t>(rest);
+    app.name = takeBytes(rest, nameLength);
+    auto itemsLength = take<uint32_t>(rest);
+    app.items = takeBytes(rest, itemsLength);
+    pos = static_cast<size_t>(app.items.data() + app.items.size() - all.data());
+    return true;
+}
+
+// Where the application's entry is in the encoded applications: [from, to); false when absent.
+bool findEntry(std::string_view all, std::string_view name, size_t& from, size_t& to, ZcDbXdataStore::App& app)
+{
+    size_t pos = 0;
+    while (nextEntry(all, pos, app)) {
+        if (zrxhost::equalsNoCase(app.name, name)) {
+            from = static_cast<size_t>(app.name.data() - sizeof(uint16_t) - all.data());
+            to = pos;
+            return true;
         }
     }
-    m_apps.push_back(App{name, items});
+    return false;
 }
 
-void ZcDbXdataStore::remove(const char* name)
+void appendEntry(std::string& out, std::string_view name, std::string_view items)
 {
-    for (auto it = m_apps.begin(); it != m_apps.end(); ++it) {
-        if (zrxhost::equalsNoCase(it->name, name)) {
-            zcutRelRb(it->items);
-            m_apps.erase(it);
-            return;
-        }
+    if (name.size() > std::numeric_limits<uint16_t>::max()) name = name.substr(0, std::numeric_limits<uint16_t>::max());
+    auto nameLength = static_cast<uint16_t>(name.size());
+    auto itemsLength = static_cast<uint32_t>(items.size());
+    out.append(reinterpret_cast<const char*>(&nameLength), sizeof nameLength);
+    out.append(name);
+    out.append(reinterpret_cast<const char*>(&itemsLength), sizeof itemsLength);
+    out.append(items);
+}
+
+}  // namespace
+
+void ZcDbXdataStore::operator delete(void* p) { ::operator delete(p); }
+
+std::unique_ptr<ZcDbXdataStore> ZcDbXdataStore::make(std::string_view bytes)
+{
+    if (bytes.empty()) return nullptr;
+    void* block = ::operator new(sizeof(ZcDbXdataStore) + bytes.size());
+    auto* store = new (block) ZcDbXdataStore(bytes.size());
+    std::memcpy(static_cast<char*>(block) + sizeof(ZcDbXdataStore), bytes.data(), bytes.size());
+    return std::unique_ptr<ZcDbXdataStore>(store);
+}
+
+std::unique_ptr<ZcDbXdataStore> ZcDbXdataStore::clone() const { return make(bytes()); }
+
+bool ZcDbXdataStore::nextApp(size_t& pos, App& app) const { return nextEntry(bytes(), pos, app); }
+
+bool ZcDbXdataStore::find(std::string_view name, App& app) const
+{
+    size_t from = 0, to = 0;
+    return findEntry(bytes(), name, from, to, app);
+}
+
+void ZcDbXdataStore::Builder::start(const ZcDbXdataStore* from)
+{
+    m_bytes.clear();
+    if (from != nullptr) m_bytes.assign(from->bytes());
+}
+
+void ZcDbXdataStore::Builder::put(std::string_view name, std::string_view items)
+{
+    size_t from = 0, to = 0;
+    App old;
+    if (!findEntry(m_bytes, name, from, to, old)) {
+        appendEntry(m_bytes, name, items);
+        return;
     }
+    std::string bytes = m_bytes.substr(0, from);
+    appendEntry(bytes, old.name, items);
+    bytes.append(m_bytes, to, std::string::npos);
+    m_bytes.swap(bytes);
+}
+
+void ZcDbXdataStore::Builder::remove(std::string_view name)
+{
+    size_t from = 0, to = 0;
+    App old;
+    if (findEntry(m_bytes, name, from, to, old)) m_bytes.erase(from, to - from);
+}
+
+std::unique_ptr<ZcDbXdataStore> ZcDbXdataStore::Builder::finish()
+{
+    std::unique_ptr<ZcDbXdataStore> store = make(m_bytes);
+    m_bytes.clear();
+    return store;
+}
+
+// ---- chains ----
+
+resbuf* ZcDbXdataStore::chain(std::string_view items)
+{
+    resbuf* head = nullptr;
+    resbuf** tail = &head;
+    Items it(items);
+    Item item;
+    while (it.next(item)) {
+        resbuf* rb = zcutNewRb(item.code);
+        switch (item.kind) {
+        case ZcRbValueKind::kString:
+            rb->resval.rstring = item.nullText ? nullptr : copyBytes(item.text);
+            break;
+        case ZcRbValueKind::kReal: rb->resval.rreal = item.real; break;
+        case ZcRbValueKind::kPoint:
+            for (int k = 0; k < 3; ++k) rb->resval.rpoint[k] = item.point[k];
+            break;
+        case ZcRbValueKind::kShort: rb->resval.rint = static_cast<short>(item.integer); break;
+        case ZcRbValueKind::kLong: rb->resval.rlong = item.integer; break;
+        case ZcRbValueKind::kBinary:
+            rb->resval.rbinary.clen = item.binaryLength;
+            rb->resval.rbinary.buf = static_cast<char*>(std::malloc(item.text.empty() ? 1 : item.text.size()));
+            if (!item.text.empty()) std::memcpy(rb->resval.rbinary.buf, item.text.data(), item.text.size());
+            break;
+        default:
+            break;
+        }
+        *tail = rb;
+        tail = &rb->rbnext;
+    }
+    return head;
+}
+
+resbuf* ZcDbXdataStore::chain(const char* onlyApp) const
+{
+    resbuf* head = nullptr;
+    resbuf** tail = &head;
+    size_t pos = 0;
+    App app;
+    while (nextApp(pos, app)) {
+        if (onlyApp != nullptr && !zrxhost::equalsNoCase(app.name, onlyApp)) continue;
+        resbuf* name = zcutNewRb(1001);
+        name->resval.rstring = copyBytes(app.name);
+        name->rbnext = chain(app.items);
+        *tail = name;
+        while (*tail != nullptr) tail = &(*tail)->rbnext;
+        if (onlyApp != nullptr) break;
+    }
+    return head;
 }

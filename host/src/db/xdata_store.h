@@ -1,30 +1,106 @@
-// Xdata as an object keeps it: per application, in the order the applications came.
+// Xdata as an object keeps it: per application, in the order the applications came, all
+// of an object's groups encoded in one allocation. A drawing of a million entities with
+// xdata would otherwise hold most of its memory in result buffers and their strings, one
+// allocation each; chains are made only when a caller asks for one.
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "zc_adsdefs.h"
+#include "zc_resbuf.h"
 
 class ZcDbXdataStore {
 public:
-    struct App {
-        std::string name;
-        resbuf* items = nullptr;  // the groups after the 1001 group
+    // One group after an application's 1001 group, as stored.
+    struct Item {
+        int code = 0;
+        ZcRbValueKind kind = ZcRbValueKind::kNone;
+        std::string_view text;               // kString; the bytes of kBinary
+        bool nullText = false;               // a string group whose value was a null pointer
+        short binaryLength = 0;              // kBinary, as the chain stated it
+        double real = 0.0;                   // kReal
+        double point[3] = {0.0, 0.0, 0.0};  // kPoint
+        int32_t integer = 0;                 // kShort, kLong
     };
 
-    ZcDbXdataStore() = default;
-    ZcDbXdataStore(const ZcDbXdataStore& other);
-    ZcDbXdataStore& operator=(const ZcDbXdataStore&) = delete;
-    ~ZcDbXdataStore();
+    // An application's name and its encoded groups; walk the groups with Items.
+    struct App {
+        std::string_view name;
+        std::string_view items;
+    };
 
-    const App* find(const char* name) const;
-    // Replaces an application's groups (taking the chain) or adds them at the end.
-    void put(const std::string& name, resbuf* items);
-    void remove(const char* name);
-    bool empty() const { return m_apps.empty(); }
-    const std::vector<App>& apps() const { return m_apps; }
+    class Items {
+    public:
+        explicit Items(std::string_view encoded) : m_rest(encoded) {}
+        bool next(Item& item);
+
+    private:
+        std::string_view m_rest;
+    };
+
+    // Encodes the groups of one application.
+    class Encoder {
+    public:
+        void clear() { m_bytes.clear(); }
+        bool empty() const { return m_bytes.empty(); }
+        std::string_view bytes() const { return m_bytes; }
+
+        void text(int code, std::string_view value);
+        void real(int code, double value);
+        void point(int code, double x, double y, double z);
+        void integer(int code, int32_t value);  // 16 or 32 bits, by the code
+        void binary(int code, std::string_view bytes);
+        // One result buffer of an xdata code; false for a code xdata cannot hold.
+        bool add(const resbuf* rb);
+
+    private:
+        void code(int c);
+        template <class T>
+        void raw(const T& v);
+        std::string m_bytes;
+    };
+
+    // Makes a store from an old one and changes per application; reusable after finish().
+    class Builder {
+    public:
+        void start(const ZcDbXdataStore* from);
+        // Replaces an application's groups (the name first stored stays) or adds them at
+        // the end; names compare without regard to case.
+        void put(std::string_view name, std::string_view items);
+        void remove(std::string_view name);
+        // The new store; null when no application is left.
+        std::unique_ptr<ZcDbXdataStore> finish();
+
+    private:
+        std::string m_bytes;
+    };
+
+    ZcDbXdataStore(const ZcDbXdataStore&) = delete;
+    ZcDbXdataStore& operator=(const ZcDbXdataStore&) = delete;
+    ~ZcDbXdataStore() = default;
+    // The store and its bytes are one block.
+    static void operator delete(void* p);
+
+    std::unique_ptr<ZcDbXdataStore> clone() const;
+    // The application's groups (names compared without regard to case); false when absent.
+    bool find(std::string_view name, App& app) const;
+    // Applications in order: from 0, each call gives the next; false past the last.
+    bool nextApp(size_t& pos, App& app) const;
+
+    // The groups as a new chain (without the 1001 group); null when there are none.
+    static resbuf* chain(std::string_view items);
+    // Every application (or only the one named) with its 1001 group, as a new chain.
+    resbuf* chain(const char* onlyApp) const;
 
 private:
-    std::vector<App> m_apps;
+    explicit ZcDbXdataStore(size_t size) : m_size(size) {}
+    static std::unique_ptr<ZcDbXdataStore> make(std::string_view bytes);
+    std::string_view bytes() const { return {reinterpret_cast<const char*>(this + 1), m_size}; }
+
+    // The bytes follow the object: application entries one after another, each its name
+    // length (16 bits), name, groups length (32 bits) and groups.
+    size_t m_size;
 };

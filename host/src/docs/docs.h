@@ -23,6 +23,8 @@ public:
     // The format SAVEAS last chose; QSAVE keeps to it.
     ZcDb::ZcDbDwgVersion saveVersion = ZcDb::kDHL_CURRENT;
     ZcTransactionManager transactions;
+    // What fileName() last gave, kept for the pointer it handed out.
+    mutable std::string shownFileName;
 
 private:
     std::unique_ptr<ZcApDocument> m_facade;

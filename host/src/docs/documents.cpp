@@ -9,6 +9,7 @@
 #include "editor/editor.h"
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
 
 ZCRX_DEFINE_MEMBERS(ZcApDocument, ZcRxObject, "AcApDocument", "")
@@ -38,7 +39,13 @@ const char* ZcApDocument::fileName() const
 {
     const char* name = "";
     m_impl->database->getFilename(name);
-    return name;
+    // The platform names a document's file by its Windows path: a file on a mapped drive is
+    // given in that form, as DWGPREFIX gives its folder.
+    std::error_code ec;
+    std::string full = *name != '\0' ? std::filesystem::absolute(name, ec).lexically_normal().string() : std::string();
+    std::optional<std::string> win = full.empty() ? std::nullopt : zrxhost::windowsPath(full);
+    m_impl->shownFileName = win ? *win : std::string(name);
+    return m_impl->shownFileName.c_str();
 }
 
 const char* ZcApDocument::docTitle() const { return m_impl->title.c_str(); }

@@ -1,7 +1,6 @@
 // Code page conversion of drawing text through iconv.
 #include "dxf/code_page.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -11,7 +10,7 @@
 namespace zrx::dxf {
 
 namespace {
-const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);  // iconv_open's failure value
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 
 bool plainAscii(std::string_view s)
 {
@@ -83,79 +82,30 @@ CodePage::CodePage(std::string_view dwgCodePage)
         return;
     }
     if (!m_iconvName.empty()) {
-        m_toUtf8 = iconv_open("UTF-8", m_iconvName.c_str());
-        m_fromUtf8 = iconv_open(m_iconvName.c_str(), "UTF-8");
+        m_toUtf8 = zrxhost::IconvConverter("UTF-8", m_iconvName.c_str());
+        m_fromUtf8 = zrxhost::IconvConverter(m_iconvName.c_str(), "UTF-8");
     }
-    if (m_toUtf8 == kNoConverter || m_fromUtf8 == kNoConverter) {
-        close();
+    if (!m_toUtf8.isOpen() || !m_fromUtf8.isOpen()) {
         m_iconvName = "CP1252";
-        m_toUtf8 = iconv_open("UTF-8", "CP1252");
-        m_fromUtf8 = iconv_open("CP1252", "UTF-8");
+        m_toUtf8 = zrxhost::IconvConverter("UTF-8", "CP1252");
+        m_fromUtf8 = zrxhost::IconvConverter("CP1252", "UTF-8");
     }
 }
 
-CodePage::~CodePage() { close(); }
-
-CodePage::CodePage(CodePage&& other) noexcept
-    : m_utf8(other.m_utf8), m_iconvName(std::move(other.m_iconvName)), m_toUtf8(other.m_toUtf8),
-      m_fromUtf8(other.m_fromUtf8)
-{
-    other.m_toUtf8 = other.m_fromUtf8 = kNoConverter;
-}
-
-CodePage& CodePage::operator=(CodePage&& other) noexcept
-{
-    if (this != &other) {
-        close();
-        m_utf8 = other.m_utf8;
-        m_iconvName = std::move(other.m_iconvName);
-        m_toUtf8 = other.m_toUtf8;
-        m_fromUtf8 = other.m_fromUtf8;
-        other.m_toUtf8 = other.m_fromUtf8 = kNoConverter;
-    }
-    return *this;
-}
-
-void CodePage::close()
-{
-    if (m_toUtf8 != kNoConverter) iconv_close(m_toUtf8);
-    if (m_fromUtf8 != kNoConverter) iconv_close(m_fromUtf8);
-    m_toUtf8 = m_fromUtf8 = kNoConverter;
-}
-
-void CodePage::appendDecoded(std::string& out, std::string_view bytes, iconv_t cd)
-{
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = bytes.size();
-    char buf[1024];
-    while (inLeft > 0) {
-        char* o = buf;
-        size_t oLeft = sizeof buf;
-        size_t r = iconv(cd, &in, &inLeft, &o, &oLeft);
-        out.append(buf, static_cast<size_t>(o - buf));
-        if (r == static_cast<size_t>(-1) && errno != E2BIG) {
-            // A byte the code page does not define (or a cut-off double-byte character).
-            zrxhost::appendUtf8(out, 0xFFFD);
-            ++in;
-            --inLeft;
-            iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        }
-    }
-}
+CodePage::~CodePage() = default;
+CodePage::CodePage(CodePage&& other) noexcept = default;
+CodePage& CodePage::operator=(CodePage&& other) noexcept = default;
 
 bool CodePage::decodeMbcs(std::string& out, char page, std::string_view hex)
 {
     const char* name = mbcsPage(page);
     unsigned value = 0;
     if (name == nullptr || !hex4(hex, value)) return false;
-    iconv_t cd = iconv_open("UTF-8", name);
-    if (cd == kNoConverter) return false;
+    zrxhost::IconvConverter converter("UTF-8", name);
+    if (!converter.isOpen()) return false;
     char bytes[2] = {static_cast<char>(value >> 8), static_cast<char>(value & 0xFF)};
-    std::string one;
-    appendDecoded(one, std::string_view(bytes, value > 0xFF ? 2 : 1).substr(value > 0xFF ? 0 : 1), cd);
-    iconv_close(cd);
-    out += one;
+    converter.appendReplacing(out, std::string_view(bytes, value > 0xFF ? 2 : 1).substr(value > 0xFF ? 0 : 1),
+                              kReplacement);
     return true;
 }
 
@@ -178,7 +128,7 @@ std::string CodePage::decode(std::string_view raw)
     auto flush = [&](size_t end) {
         std::string_view run = raw.substr(runStart, end - runStart);
         if (m_utf8 || plainAscii(run)) out.append(run);
-        else appendDecoded(out, run, m_toUtf8);
+        else m_toUtf8.appendReplacing(out, run, kReplacement);
     };
     for (size_t i = 0; i < raw.size(); ++i) {
         // The trail byte of a double-byte character may be 0x5C; it is no backslash.
@@ -207,6 +157,13 @@ std::string CodePage::decode(std::string_view raw)
     return out;
 }
 
+std::string_view CodePage::view(std::string_view raw, std::string& scratch)
+{
+    if (m_utf8 || plainAscii(raw)) return raw;
+    scratch = decode(raw);
+    return scratch;
+}
+
 std::string CodePage::encode(std::string_view utf8)
 {
     if (m_utf8) return std::string(utf8);
@@ -223,15 +180,7 @@ std::string CodePage::encode(std::string_view utf8)
             out += static_cast<char>(cp);
             continue;
         }
-        iconv(m_fromUtf8, nullptr, nullptr, nullptr, nullptr);
-        char* in = const_cast<char*>(utf8.data() + start);
-        size_t inLeft = i - start;
-        char buf[8];
-        char* o = buf;
-        size_t oLeft = sizeof buf;
-        if (cp != 0xFFFD && iconv(m_fromUtf8, &in, &inLeft, &o, &oLeft) != static_cast<size_t>(-1) && inLeft == 0) {
-            out.append(buf, static_cast<size_t>(o - buf));
-        } else {
+        if (cp == 0xFFFD || !m_fromUtf8.append(out, utf8.substr(start, i - start))) {
             char esc[12];
             std::snprintf(esc, sizeof esc, "\\U+%04X", static_cast<unsigned>(cp > 0xFFFF ? 0xFFFD : cp));
             out += esc;

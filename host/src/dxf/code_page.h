@@ -4,12 +4,10 @@
 // drawing can name (CP932 is Windows' Shift-JIS).
 #pragma once
 
-#include <iconv.h>
-
-#include <memory>
 #include <string>
 #include <string_view>
 
+#include "util/iconv_converter.h"
 #include "zrx/zrx_export.h"
 
 namespace zrx::dxf {
@@ -33,19 +31,20 @@ public:
     // File bytes to UTF-8. Bytes that are not valid in the code page come out as U+FFFD;
     // \U+XXXX and \M+nXXXX escapes become the characters they stand for.
     std::string decode(std::string_view raw);
+    // The same without a copy where none is needed: the bytes themselves when they are
+    // already the text, otherwise the decoded text, held in scratch.
+    std::string_view view(std::string_view raw, std::string& scratch);
     // UTF-8 to file bytes; a character the code page cannot hold is written \U+XXXX.
     std::string encode(std::string_view utf8);
 
 private:
-    void close();
     bool isLeadByte(unsigned char c) const;
-    void appendDecoded(std::string& out, std::string_view bytes, iconv_t cd);
     bool decodeMbcs(std::string& out, char page, std::string_view hex);
 
     bool m_utf8 = false;
     std::string m_iconvName;
-    iconv_t m_toUtf8 = reinterpret_cast<iconv_t>(-1);
-    iconv_t m_fromUtf8 = reinterpret_cast<iconv_t>(-1);
+    zrxhost::IconvConverter m_toUtf8;
+    zrxhost::IconvConverter m_fromUtf8;
 };
 
 // The iconv name for a $DWGCODEPAGE value; empty when it is not one the host knows.

@@ -5,11 +5,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "db/database_impl.h"
 #include "db_database.h"
@@ -17,12 +20,25 @@
 #include "dxf/document_writer.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/drawing_file.h"
+#include "zrxhost/drive_map.h"
 
 namespace zrxhost {
 namespace {
 thread_local std::string t_lastError;
-}
+thread_local std::vector<LeftOutEntities> t_leftOut;
+}  // namespace
 const std::string& lastDrawingFileError() { return t_lastError; }
+const std::vector<LeftOutEntities>& lastDrawingFileLeftOut() { return t_leftOut; }
+
+std::string leftOutSummary()
+{
+    std::string out;
+    for (const LeftOutEntities& l : t_leftOut) {
+        if (!out.empty()) out += ", ";
+        out += std::to_string(l.count) + " " + l.kind;
+    }
+    return out;
+}
 }  // namespace zrxhost
 
 namespace {
@@ -107,6 +123,7 @@ Zcad::ErrorStatus failWith(const DxfError& e)
 Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, ZcDb::ZcDbDwgVersion version)
 {
     zrxhost::t_lastError.clear();
+    zrxhost::t_leftOut.clear();
     if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
     std::string path = fileName;
     std::string temp = path + ".XXXXXX";
@@ -139,6 +156,7 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
         if (std::rename(temp.c_str(), path.c_str()) != 0) {
             throw DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot replace: ") + std::strerror(errno));
         }
+        for (const auto& [kind, count] : doc.droppedEntities()) zrxhost::t_leftOut.push_back({kind, count});
     } catch (const DxfError& e) {
         if (out != nullptr) std::fclose(out);
         std::remove(temp.c_str());
@@ -151,6 +169,13 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
 
 Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const char* fileName, int, bool, const char*)
 {
+    // Plug-ins name drawings by their Windows paths (C:\SHIP\A.dwg): the drive map says
+    // where such a file is.
+    bool windows = fileName != nullptr && (std::strchr(fileName, '\\') != nullptr ||
+                                           (std::isalpha(static_cast<unsigned char>(fileName[0])) && fileName[1] == ':'));
+    if (windows) {
+        if (std::optional<std::string> host = zrxhost::hostPath(fileName)) return dxfIn(host->c_str(), nullptr);
+    }
     return dxfIn(fileName, nullptr);
 }
 

@@ -62,10 +62,7 @@ bool DocumentReader::nextRecord(Record& r)
     r.type = trimmedType(t.value);
     r.line = t.line;
     Tag p;
-    while (m_in.peek(p) && p.code != 0) {
-        m_in.next(p);
-        r.add(p);
-    }
+    while (m_in.nextInObject(p)) r.add(p);
     return true;
 }
 

@@ -347,7 +347,7 @@ void DocumentWriter::entity(const ZcDbEntity* e)
     if (auto* raw = ZcDbRawEntity::cast(e)) {
         std::string_view type = raw->isA()->dxfName();
         if (m_version == Version::R12 && !r12Kind(type)) {
-            ++m_dropped;
+            drop(type);
             return;
         }
         ObjectOut o(w, m_version, &raw->data());
@@ -360,7 +360,7 @@ void DocumentWriter::entity(const ZcDbEntity* e)
     std::string_view type = codec != nullptr ? codec->type : std::string_view();
     if (codec != nullptr && m_version == Version::R12 && codec->r12Type != nullptr) type = codec->r12Type;
     if (type.empty()) {
-        ++m_dropped;
+        drop(codec != nullptr ? codec->type : e->isA()->dxfName());
         return;
     }
     const Extras* extras = m_state.extrasOf(e->handle().value());
@@ -368,6 +368,17 @@ void DocumentWriter::entity(const ZcDbEntity* e)
     writeEntityHead(o, type, e, m_ctx, extras != nullptr ? extras->readColor : -1);
     codec->write(o, e, m_ctx);
     o.end(e);
+}
+
+void DocumentWriter::drop(std::string_view kind)
+{
+    for (auto& [k, n] : m_dropped) {
+        if (k == kind) {
+            ++n;
+            return;
+        }
+    }
+    m_dropped.emplace_back(std::string(kind), 1);
 }
 
 void DocumentWriter::objects()

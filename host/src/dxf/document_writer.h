@@ -2,6 +2,11 @@
 // model, everything else from what the file state kept.
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "db_database.h"
 #include "dxf/entity_codec.h"
 #include "dxf/file_state.h"
@@ -17,8 +22,9 @@ public:
     // when an entity is of a kind the writer cannot write.
     void prepare();
     void write();
-    // Entities an R12 file cannot hold and that were left out.
-    int droppedEntities() const { return m_dropped; }
+    // Entities the version cannot hold, left out: each kind (its DXF name) with how many,
+    // in the order first met.
+    const std::vector<std::pair<std::string, int>>& droppedEntities() const { return m_dropped; }
 
 private:
     void refuseUnwritable() const;
@@ -33,6 +39,7 @@ private:
     void objects();
     void object(const ZcDbObject* obj);
     uint64_t allocate();
+    void drop(std::string_view kind);
 
     ZcDbDatabase* m_db;
     TagWriter& w;
@@ -41,7 +48,7 @@ private:
     WriteContext m_ctx;
     uint64_t m_nextFileHandle = 0;
     uint64_t m_fileHandleEnd = 0;
-    int m_dropped = 0;
+    std::vector<std::pair<std::string, int>> m_dropped;
 };
 
 }  // namespace zrx::dxf

@@ -1,11 +1,10 @@
 // The parts every object and entity share: handle, reactors, owner, xdata, and the
 // AcDbEntity properties.
-#include <cstdlib>
-#include <cstring>
-#include <utility>
+#include <memory>
 
 #include "db_tables.h"
 #include "db/database_impl.h"
+#include "db/xdata_store.h"
 #include "dxf/entity_codec.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
@@ -119,13 +118,6 @@ void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto
 
 namespace {
 
-char* copyString(const std::string& s)
-{
-    auto* p = static_cast<char*>(std::malloc(s.size() + 1));
-    std::memcpy(p, s.c_str(), s.size() + 1);
-    return p;
-}
-
 bool hexToBytes(std::string_view hex, std::string& out)
 {
     if (hex.size() % 2 != 0) return false;
@@ -137,8 +129,11 @@ bool hexToBytes(std::string_view hex, std::string& out)
     return true;
 }
 
-// The xdata pairs from the first 1001 group on, as a result-buffer chain; null when none.
-resbuf* readXdata(Record& r, ReadContext& c, uint32_t& firstLine)
+// The xdata pairs from the first 1001 group on, encoded per application as setXData would
+// keep them; null when there are none. A form setXData would refuse (an application
+// without a name, a list closed before it opens) is reported in status after every pair
+// has been read, so that a value that is no number is the fault named first.
+std::unique_ptr<ZcDbXdataStore> readXdata(Record& r, ReadContext& c, uint32_t& firstLine, Zcad::ErrorStatus& status)
 {
     size_t start = r.size();
     for (size_t i = 0; i < r.size(); ++i) {
@@ -149,70 +144,67 @@ resbuf* readXdata(Record& r, ReadContext& c, uint32_t& firstLine)
     }
     if (start == r.size()) return nullptr;
     firstLine = r[start].line;
-    resbuf* head = nullptr;
-    // A value that is no number throws from the typed reads: what was built goes.
-    struct Release {
-        resbuf*& chain;
-        ~Release() { zcutRelRb(chain); }
-    } release{head};
-    resbuf** tail = &head;
+    ZcDbXdataStore::Builder& store = c.xdata;
+    ZcDbXdataStore::Encoder& items = c.xdataItems;
+    std::string& scratch = c.scratch;
+    store.start(nullptr);
+    items.clear();
+    std::string app;
+    int braces = 0;
+    auto endApp = [&] {
+        if (items.empty()) store.remove(app);
+        else store.put(app, items.bytes());
+        items.clear();
+    };
     for (size_t i = start; i < r.size() && r[i].code >= 1000; ++i) {
         const Tag& t = r[i];
-        resbuf* rb = nullptr;
         switch (zcutRbValueKind(t.code)) {
         case ZcRbValueKind::kString: {
-            std::string value = c.text(r, i);
-            if (t.code == 1001) c.ensureRegApp(value);
-            rb = zcutNewRb(t.code);
-            rb->resval.rstring = copyString(value);
+            r.use(i);
+            std::string_view value = c.codePage.view(t.value, scratch);
+            if (t.code == 1001) {
+                if (i > start) endApp();
+                app.assign(value);
+                c.ensureRegApp(app);
+                braces = 0;
+                if (app.empty() && status == Zcad::eOk) status = Zcad::eInvalidInput;
+                break;
+            }
+            if (t.code == 1002 && value == "{") ++braces;
+            else if (t.code == 1002 && value == "}" && --braces < 0 && status == Zcad::eOk) status = Zcad::eBadDxfSequence;
+            items.text(t.code, value);
             break;
         }
         case ZcRbValueKind::kPoint: {
             ZcGePoint3d p = r.point(i, c.file);
-            rb = zcutNewRb(t.code);
-            rb->resval.rpoint[0] = p.x;
-            rb->resval.rpoint[1] = p.y;
-            rb->resval.rpoint[2] = p.z;
+            items.point(t.code, p.x, p.y, p.z);
             break;
         }
-        case ZcRbValueKind::kReal: {
-            double v = r.real(i, c.file);
-            rb = zcutNewRb(t.code);
-            rb->resval.rreal = v;
+        case ZcRbValueKind::kReal:
+            items.real(t.code, r.real(i, c.file));
             break;
-        }
-        case ZcRbValueKind::kShort: {
-            auto v = static_cast<short>(r.integer(i, c.file));
-            rb = zcutNewRb(t.code);
-            rb->resval.rint = v;
+        case ZcRbValueKind::kShort:
+            items.integer(t.code, static_cast<short>(r.integer(i, c.file)));
             break;
-        }
-        case ZcRbValueKind::kLong: {
-            auto v = static_cast<int32_t>(r.integer(i, c.file));
-            rb = zcutNewRb(t.code);
-            rb->resval.rlong = v;
+        case ZcRbValueKind::kLong:
+            items.integer(t.code, static_cast<int32_t>(r.integer(i, c.file)));
             break;
-        }
         case ZcRbValueKind::kBinary: {
-            std::string bytes;
-            if (!hexToBytes(t.value, bytes) || bytes.size() > 32767) {
+            scratch.clear();
+            if (!hexToBytes(t.value, scratch) || scratch.size() > 32767) {
                 c.fail(Zcad::eInvalidResBuf, t.line + 1, "binary xdata is not hexadecimal");
             }
             r.use(i);
-            rb = zcutNewRb(t.code);
-            rb->resval.rbinary.clen = static_cast<short>(bytes.size());
-            rb->resval.rbinary.buf = static_cast<char*>(std::malloc(bytes.size() + 1));
-            std::memcpy(rb->resval.rbinary.buf, bytes.data(), bytes.size());
+            items.binary(t.code, scratch);
             break;
         }
         default:
             // An xdata code the platform does not define: it stays a kept pair.
-            continue;
+            break;
         }
-        *tail = rb;
-        tail = &rb->rbnext;
     }
-    return std::exchange(head, nullptr);
+    endApp();
+    return store.finish();
 }
 
 }  // namespace
@@ -220,11 +212,10 @@ resbuf* readXdata(Record& r, ReadContext& c, uint32_t& firstLine)
 void readXdataInto(Record& r, ReadContext& c, ZcDbObject* obj)
 {
     uint32_t line = r.line;
-    if (resbuf* xdata = readXdata(r, c, line)) {
-        Zcad::ErrorStatus es = ZcDbObjectInternals::adoptXdata(obj, xdata);
-        if (es != Zcad::eOk) zcutRelRb(xdata);
-        if (es != Zcad::eOk) c.fail(es, line, std::string("xdata not accepted: ") + zcadErrorStatusText(es));
-    }
+    Zcad::ErrorStatus es = Zcad::eOk;
+    std::unique_ptr<ZcDbXdataStore> xdata = readXdata(r, c, line, es);
+    if (es != Zcad::eOk) c.fail(es, line, std::string("xdata not accepted: ") + zcadErrorStatusText(es));
+    if (xdata) ZcDbObjectInternals::adoptXdata(obj, std::move(xdata));
 }
 
 void queueReactors(ReadContext& c, ZcDbObject* obj, const ObjectHead& head)

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "db/database_impl.h"
+#include "db/xdata_store.h"
 #include "zc_resbuf.h"
 
 namespace zrx::dxf {
@@ -167,11 +169,44 @@ void ObjectOut::end(const ZcDbObject* obj)
     else writeXdata(w, obj);
 }
 
+namespace {
+void writeBinary(TagWriter& w, int code, std::string_view bytes)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string hex;
+    hex.reserve(bytes.size() * 2);
+    for (char c : bytes) {
+        auto b = static_cast<unsigned char>(c);
+        hex += digits[b >> 4];
+        hex += digits[b & 15];
+    }
+    w.plain(code, hex);
+}
+}  // namespace
+
 void writeXdata(TagWriter& w, const ZcDbObject* obj)
 {
-    resbuf* xdata = obj->xData();
-    writeXdata(w, xdata);
-    zcutRelRb(xdata);
+    // Straight from the object's store: no chain is built for a million entities.
+    const ZcDbXdataStore* store = ZcDbObjectInternals::xdataOf(obj);
+    if (store == nullptr) return;
+    size_t pos = 0;
+    ZcDbXdataStore::App app;
+    while (store->nextApp(pos, app)) {
+        w.text(1001, app.name);
+        ZcDbXdataStore::Items items(app.items);
+        ZcDbXdataStore::Item item;
+        while (items.next(item)) {
+            switch (item.kind) {
+            case ZcRbValueKind::kString: w.text(item.code, item.text); break;
+            case ZcRbValueKind::kPoint: w.point(item.code, item.point[0], item.point[1], item.point[2]); break;
+            case ZcRbValueKind::kReal: w.real(item.code, item.real); break;
+            case ZcRbValueKind::kShort:
+            case ZcRbValueKind::kLong: w.integer(item.code, item.integer); break;
+            case ZcRbValueKind::kBinary: writeBinary(w, item.code, item.text); break;
+            default: break;
+            }
+        }
+    }
 }
 
 void writeXdata(TagWriter& w, const resbuf* xdata)
@@ -195,14 +230,8 @@ void writeXdata(TagWriter& w, const resbuf* xdata)
             w.integer(code, rb->resval.rlong);
             break;
         case ZcRbValueKind::kBinary: {
-            static const char digits[] = "0123456789ABCDEF";
-            std::string hex;
-            for (short i = 0; i < rb->resval.rbinary.clen; ++i) {
-                auto b = static_cast<unsigned char>(rb->resval.rbinary.buf[i]);
-                hex += digits[b >> 4];
-                hex += digits[b & 15];
-            }
-            w.plain(code, hex);
+            short n = rb->resval.rbinary.clen;
+            writeBinary(w, code, std::string_view(rb->resval.rbinary.buf, n > 0 ? static_cast<size_t>(n) : 0));
             break;
         }
         default:

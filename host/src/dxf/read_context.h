@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "db/xdata_store.h"
 #include "db_database.h"
 #include "dxf/code_page.h"
 #include "dxf/dxf_error.h"
@@ -82,6 +83,11 @@ public:
     void runLater();
 
     uint64_t highestHandle = 0;
+
+    // Scratch space of the xdata reader, kept from object to object.
+    ZcDbXdataStore::Builder xdata;
+    ZcDbXdataStore::Encoder xdataItems;
+    std::string scratch;
 
 private:
     ZcDbObjectId lookup(ZcDbObjectId table, std::string_view name, std::string& cacheName, ZcDbObjectId& cacheId);

@@ -57,6 +57,21 @@ bool TagReader::peek(Tag& tag)
     return true;
 }
 
+bool TagReader::nextInObject(Tag& tag)
+{
+    if (m_hasPeeked) {
+        if (m_peeked.code == 0) return false;
+        m_hasPeeked = false;
+        tag = m_peeked;
+        return true;
+    }
+    if (!read(tag)) return false;
+    if (tag.code != 0) return true;
+    m_peeked = tag;
+    m_hasPeeked = true;
+    return false;
+}
+
 bool TagReader::next(Tag& tag)
 {
     if (m_hasPeeked) {
@@ -64,6 +79,45 @@ bool TagReader::next(Tag& tag)
         tag = m_peeked;
         return true;
     }
+    return read(tag);
+}
+
+bool TagReader::read(Tag& tag) { return readPlain(tag) || readCarefully(tag); }
+
+bool TagReader::readPlain(Tag& tag)
+{
+    // The form nearly every pair has: a group code of at most five digits, right-aligned
+    // with blanks and maybe negative, alone on its line, then a value line that ends. Any
+    // other form (and every fault) goes the careful way.
+    const char* begin = m_text.data();
+    const char* end = begin + m_text.size();
+    const char* p = begin + m_pos;
+    while (p < end && *p == ' ') ++p;
+    bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    const char* digits = p;
+    int code = 0;
+    while (p < end && p - digits < 5 && static_cast<unsigned>(*p - '0') < 10) code = code * 10 + (*p++ - '0');
+    if (p == digits || code > 32768 || (code == 32768 && !negative)) return false;
+    if (p < end && *p == '\r') ++p;
+    if (p >= end || *p != '\n') return false;
+    const char* value = p + 1;
+    const void* nl = std::memchr(value, '\n', static_cast<size_t>(end - value));
+    if (nl == nullptr) return false;
+    const char* valueEnd = static_cast<const char*>(nl);
+    m_pos = static_cast<size_t>(valueEnd + 1 - begin);
+    if (valueEnd > value && valueEnd[-1] == '\r') --valueEnd;
+    tag.code = negative ? -code : code;
+    tag.line = m_line + 1;
+    tag.value = std::string_view(value, static_cast<size_t>(valueEnd - value));
+    uint32_t before = m_line;
+    m_line += 2;
+    if (m_release && (before >> 16) != (m_line >> 16)) releaseBehind();
+    return true;
+}
+
+bool TagReader::readCarefully(Tag& tag)
+{
     std::string_view codeLine;
     // Blank lines at the very end are what some editors leave; they end the text.
     for (;;) {

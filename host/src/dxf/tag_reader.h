@@ -19,6 +19,9 @@ public:
     bool next(Tag& tag);
     // The pair next() will give, without consuming it; false at the end.
     bool peek(Tag& tag);
+    // The next pair of the object being read: false at the next group 0 (which next()
+    // then gives) and at the end of the text.
+    bool nextInObject(Tag& tag);
     const std::string& file() const { return m_file; }
     // For text mapped from a file only: pages far behind the reader are dropped from
     // memory (they read back from the file if touched again).
@@ -27,6 +30,9 @@ public:
     uint32_t line() const { return m_line; }
 
 private:
+    bool read(Tag& tag);
+    bool readPlain(Tag& tag);
+    bool readCarefully(Tag& tag);
     bool readLine(std::string_view& line);
     void releaseBehind();
 

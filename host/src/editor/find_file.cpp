@@ -1,4 +1,6 @@
-// Finding support files: as given, next to the drawing, then in the support folders. A
+// Finding support files: as given, next to the drawing, then in the support folders. As on
+// the platform, zcedFindFile finds folders too (a plug-in tests a folder's presence with
+// it); the host's own look-ups for drawings and templates want files only. A
 // Windows path the module names ("C:\Trevan\STD\stiff.ent", "STD\stiff.ent") is looked up
 // through the drive map and answered in the Windows form, so the module can go on
 // building Windows paths from it.
@@ -34,21 +36,51 @@ bool isFile(const std::string& path)
     return fs::is_regular_file(path, ec);
 }
 
+bool isFileOrFolder(const std::string& path)
+{
+    std::error_code ec;
+    return fs::is_regular_file(path, ec) || fs::is_directory(path, ec);
+}
+
+using Accept = bool (*)(const std::string&);
+
 // The name under a host folder: through the drive map when the folder lies on a mapped
 // drive, so every component matches without regard to case as on Windows.
-std::optional<std::string> under(const std::string& folder, const std::string& name)
+std::optional<std::string> under(const std::string& folder, const std::string& name, Accept accept)
 {
     if (std::optional<std::string> win = windowsPath(fs::absolute(folder).lexically_normal().string())) {
         std::string joined = *win;
         if (!joined.empty() && joined.back() != '\\') joined += '\\';
         std::string relative = name;
         std::replace(relative.begin(), relative.end(), '/', '\\');
-        if (std::optional<std::string> host = hostPath(joined + relative); host && isFile(*host)) return host;
+        if (std::optional<std::string> host = hostPath(joined + relative); host && accept(*host)) return host;
     }
     std::string relative = name;
     std::replace(relative.begin(), relative.end(), '\\', '/');
     std::string plain = (fs::path(folder) / relative).string();
-    if (isFile(plain)) return plain;
+    if (accept(plain)) return plain;
+    return std::nullopt;
+}
+
+std::optional<std::string> findEntry(const std::string& name, Accept accept)
+{
+    if (name.empty()) return std::nullopt;
+    bool windows = isWindowsPath(name);
+    bool rooted = windows ? (name.size() >= 2 && name[1] == ':') || name.front() == '\\' : fs::path(name).is_absolute();
+    if (windows) {
+        if (std::optional<std::string> host = hostPath(name); host && accept(*host)) return host;
+    } else if (accept(name)) {
+        return name;
+    }
+    if (rooted) return std::nullopt;
+    const char* drawing = "";
+    if (ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase()) db->getFilename(drawing);
+    if (*drawing != '\0') {
+        if (auto found = under(fs::path(drawing).parent_path().string(), name, accept)) return found;
+    }
+    for (const std::string& folder : folders()) {
+        if (auto found = under(folder, name, accept)) return found;
+    }
     return std::nullopt;
 }
 
@@ -57,34 +89,14 @@ std::optional<std::string> under(const std::string& folder, const std::string& n
 void setSupportFolders(std::vector<std::string> f) { folders() = std::move(f); }
 const std::vector<std::string>& supportFolders() { return folders(); }
 
-std::optional<std::string> findHostFile(const std::string& name)
-{
-    if (name.empty()) return std::nullopt;
-    bool windows = isWindowsPath(name);
-    bool rooted = windows ? (name.size() >= 2 && name[1] == ':') || name.front() == '\\' : fs::path(name).is_absolute();
-    if (windows) {
-        if (std::optional<std::string> host = hostPath(name); host && isFile(*host)) return host;
-    } else if (isFile(name)) {
-        return name;
-    }
-    if (rooted) return std::nullopt;
-    const char* drawing = "";
-    if (ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase()) db->getFilename(drawing);
-    if (*drawing != '\0') {
-        if (auto found = under(fs::path(drawing).parent_path().string(), name)) return found;
-    }
-    for (const std::string& folder : folders()) {
-        if (auto found = under(folder, name)) return found;
-    }
-    return std::nullopt;
-}
+std::optional<std::string> findHostFile(const std::string& name) { return findEntry(name, isFile); }
 
 }  // namespace zrxhost
 
 int zcedFindFile(const char* fname, char* result, size_t bufLen)
 {
     if (fname == nullptr || *fname == '\0' || result == nullptr) return RTERROR;
-    std::optional<std::string> found = zrxhost::findHostFile(fname);
+    std::optional<std::string> found = zrxhost::findEntry(fname, zrxhost::isFileOrFolder);
     if (!found) return RTERROR;
     std::error_code ec;
     std::string full = fs::absolute(*found, ec).lexically_normal().string();

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "editor/cursor.h"
 #include "editor/editor.h"
 #include "zrx/ed_input.h"
 
@@ -59,6 +60,7 @@ int askPoint(const ads_point /*base*/, const char* prompt, ads_point result, con
             if (init.bits & RSG_2D) p->z = 0.0;
             copyPoint(*p, result);
             noteLastPoint(*p);
+            clickAt(*p);
             return RTNORM;
         }
         if (auto r = keywordAnswer(init, a.text)) return *r;

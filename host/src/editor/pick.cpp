@@ -1,8 +1,10 @@
 // Entity picks: at a point through the pick box, or by handle.
 #include "editor/pick.h"
 
+#include "editor/cursor.h"
 #include "editor/editor.h"
 #include "editor/geometry.h"
+#include "editor/ucs_state.h"
 #include "editor/view_state.h"
 #include "zrx/ed_input.h"
 #include "zrx/ed_sysvars.h"
@@ -48,9 +50,11 @@ int zcedEntSel(const char* prompt, ads_name entres, ads_point ptres)
         }
         ZcDbObjectId hit;
         ZcGePoint3d at;
+        // Points are given and given back in the UCS; entities are found in the world.
         if (auto p = parsePoint(a.text)) {
             at = *p;
-            hit = pickAt(db, at);
+            clickAt(at);
+            hit = pickAt(db, ucsToWorld(at));
         } else if (auto pick = parseHandlePick(a.text)) {
             ZcDbObjectId id;
             zrxhost::HostAccess access;
@@ -58,7 +62,7 @@ int zcedEntSel(const char* prompt, ads_name entres, ads_point ptres)
                 auto* e = zrxhost::peek<ZcDbEntity>(id);
                 if (e != nullptr && isShown(e)) {
                     hit = id;
-                    at = pick->at ? *pick->at : pointOnEntity(e);
+                    at = pick->at ? *pick->at : worldToUcs(pointOnEntity(e));
                 }
             }
         } else if (auto kw = matchKeyword(init, a.text)) {

@@ -7,6 +7,7 @@
 #include "editor/geometry.h"
 #include "editor/pick.h"
 #include "editor/selection_sets.h"
+#include "editor/ucs_state.h"
 #include "util/text_case.h"
 #include "zrx/ed_selection.h"
 #include "zrxhost/contract.h"
@@ -82,7 +83,9 @@ std::optional<Polygon> polygonFrom(const resbuf* points)
     Polygon poly;
     for (const resbuf* rb = points; rb != nullptr; rb = rb->rbnext) {
         if (rb->restype != RTPOINT && rb->restype != RT3DPOINT) return std::nullopt;
-        poly.emplace_back(rb->resval.rpoint[0], rb->resval.rpoint[1]);
+        double z = rb->restype == RT3DPOINT ? rb->resval.rpoint[2] : 0.0;
+        ZcGePoint3d p = ucsToWorld({rb->resval.rpoint[0], rb->resval.rpoint[1], z});
+        poly.emplace_back(p.x, p.y);
     }
     if (poly.size() < 3) return std::nullopt;
     return poly;
@@ -104,7 +107,7 @@ std::optional<std::vector<ZcDbObjectId>> readSelectionLine(const std::string& li
         for (size_t i = 1; i < words.size(); ++i) {
             auto p = parsePoint(words[i]);
             if (!p) return std::nullopt;
-            pts.push_back(*p);
+            pts.push_back(ucsToWorld(*p));
         }
         bool crossing = head[0] == 'C';
         if (head.size() == 1) {
@@ -120,7 +123,7 @@ std::optional<std::vector<ZcDbObjectId>> readSelectionLine(const std::string& li
     ZcDbDatabase* db = working();
     for (const std::string& w : words) {
         if (auto p = words.size() == 1 ? parsePoint(w) : std::nullopt) {
-            ZcDbObjectId id = pickAt(db, *p);
+            ZcDbObjectId id = pickAt(db, ucsToWorld(*p));
             if (!id.isNull()) found.push_back(id);
             continue;
         }
@@ -209,9 +212,10 @@ int zcedSSGet(const char* str, const void* pt1, const void* pt2, const resbuf* f
         found = previousSelection();
     } else if (mode == "W" || mode == "C") {
         if (pt1 == nullptr || pt2 == nullptr) return RTERROR;
+        // The corners are UCS points; the window is a rectangle of the display.
         const double* a = static_cast<const double*>(pt1);
         const double* b = static_cast<const double*>(pt2);
-        found = inRegion({{a[X], a[Y]}, {b[X], a[Y]}, {b[X], b[Y]}, {a[X], b[Y]}}, mode == "C");
+        found = inRegion(rectangle(ucsToWorld({a[X], a[Y], a[Z]}), ucsToWorld({b[X], b[Y], b[Z]})), mode == "C");
     } else if (mode == "WP" || mode == "CP") {
         auto poly = polygonFrom(static_cast<const resbuf*>(pt1));
         if (!poly) return RTERROR;

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "editor/editor.h"
+#include "editor/ucs_state.h"
 #include "editor/view_state.h"
 #include "util/text_case.h"
 #include "zrx/ed_sysvars.h"
@@ -87,10 +88,19 @@ std::map<std::string, Var>& table()
         t["HIGHLIGHT"] = {short(1), Scope::Session, false, shortRange(0, 1), {}, {}};
         t["CMDECHO"] = {short(1), Scope::Session, false, shortRange(0, 1), {}, {}};
         t["CVPORT"] = {short(2), Scope::Session, true, {}, {}, {}};
-        t["WORLDUCS"] = {short(1), Scope::Session, true, {}, {}, {}};
-        t["UCSORG"] = {ZcGePoint3d(0, 0, 0), Scope::Session, true, {}, {}, {}};
-        t["UCSXDIR"] = {ZcGePoint3d(1, 0, 0), Scope::Session, true, {}, {}, {}};
-        t["UCSYDIR"] = {ZcGePoint3d(0, 1, 0), Scope::Session, true, {}, {}, {}};
+        // The current UCS of the working drawing, read from where it is kept.
+        t["WORLDUCS"] = {short(1), Scope::Drawing, true, {}, [] { return Value(short(ucsIsWorld() ? 1 : 0)); }, {}};
+        t["UCSORG"] = {ZcGePoint3d(0, 0, 0), Scope::Drawing, true, {}, [] {
+            return Value(ucsOf() * ZcGePoint3d::kOrigin);
+        }, {}};
+        t["UCSXDIR"] = {ZcGePoint3d(1, 0, 0), Scope::Drawing, true, {}, [] {
+            ZcGeVector3d axis = ZcGeVector3d::kXAxis;
+            return Value(ZcGePoint3d::kOrigin + axis.transformBy(ucsOf()));
+        }, {}};
+        t["UCSYDIR"] = {ZcGePoint3d(0, 1, 0), Scope::Drawing, true, {}, [] {
+            ZcGeVector3d axis = ZcGeVector3d::kYAxis;
+            return Value(ZcGePoint3d::kOrigin + axis.transformBy(ucsOf()));
+        }, {}};
         t["LASTPOINT"] = {ZcGePoint3d(0, 0, 0), Scope::Drawing, false, {}, {}, {}};
         // The release the drawing files are written for (AC1027).
         t["ACADVER"] = {std::string("19.0s (LMS Tech)"), Scope::Session, true, {}, {}, {}};

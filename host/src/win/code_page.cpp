@@ -1,39 +1,17 @@
 // CP932 ⇄ UTF-8 conversion.
 #include "win/code_page.h"
 
-#include <iconv.h>
-
-#include <cerrno>
+#include "util/iconv_converter.h"
 
 namespace zrxhost {
 namespace {
 
 std::optional<std::string> convert(const char* to, const char* from, std::string_view in)
 {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    std::string out(in.size() * 3 / 2 + 16, '\0');
-    char* src = const_cast<char*>(in.data());
-    size_t srcLeft = in.size();
-    size_t done = 0;
-    bool ok = true;
-    while (srcLeft > 0) {
-        char* dst = out.data() + done;
-        size_t dstLeft = out.size() - done;
-        size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        done = out.size() - dstLeft;
-        if (r == static_cast<size_t>(-1)) {
-            if (errno == E2BIG) {
-                out.resize(out.size() * 2);
-                continue;
-            }
-            ok = false;
-            break;
-        }
-    }
-    iconv_close(cd);
-    if (!ok) return std::nullopt;
-    out.resize(done);
+    IconvConverter converter(to, from);
+    std::string out;
+    out.reserve(in.size() * 3 / 2 + 16);
+    if (!converter.append(out, in)) return std::nullopt;
     return out;
 }
 

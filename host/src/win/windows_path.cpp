@@ -47,6 +47,9 @@ bool exists(const std::string& hostFile)
 std::optional<std::string> matchEntry(const std::string& folder, const std::string& name)
 {
     if (exists(folder + "/" + name)) return name;
+    // Upper case sorts first in byte order: when that spelling is there it is the answer,
+    // found without reading the folder (Windows installations spell folders "MST").
+    if (std::string upper = upperAscii(name); upper != name && exists(folder + "/" + upper)) return upper;
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return std::nullopt;
     std::vector<std::string> found;
@@ -153,6 +156,14 @@ std::optional<ResolvedPath> resolveWindowsPath(std::string_view path)
     ResolvedPath out;
     out.windows = std::string(1, drive) + ":";
     out.host = *folder;
+    // A path spelled as the files are needs one look-up instead of one per component.
+    std::string exact = *folder;
+    for (const auto& c : parts) exact += "/" + c;
+    if (!parts.empty() && exists(exact)) {
+        for (const auto& c : parts) out.windows += "\\" + c;
+        out.host = exact;
+        return out;
+    }
     bool matching = true;
     for (const auto& c : parts) {
         out.windows += "\\" + c;

@@ -1,0 +1,36 @@
+// ".ent" definition files: the ordered, typed items of one record's xdata.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Item types as bits, so that one position may accept more than one type.
+enum EntType : unsigned { kEntString = 1u, kEntReal = 2u, kEntInteger = 4u };
+
+struct EntItem {
+    std::string name;
+    unsigned types = 0;  // EntType bits
+};
+
+struct EntDefinition {
+    enum class Status { kOk, kMissing, kMalformed };
+    Status status = Status::kMissing;
+    std::vector<EntItem> items;
+};
+
+// Reads the definition file (a Windows path). A malformed file is reported on the command
+// line with its line and what is wrong there; a missing one is not, as callers decide.
+EntDefinition loadEntDefinition(const char* path);
+
+// The definition file as loadEntDefinition reads it, parsed once and kept while the file's
+// bytes stay the same: every read and write of a record names its file, and parsing it each
+// time cost far more than the record itself. An edited or replaced file is parsed again.
+std::shared_ptr<const EntDefinition> findEntDefinition(const char* path);
+
+// The type a result-buffer code stands for in a typed list (RTSTR, RTREAL, RTSHORT) or in
+// stored xdata (1000, 1040, 1070); 0 for any other code.
+unsigned entTypeOfListCode(int restype);
+unsigned entTypeOfXdataCode(int code);
+int listCodeOf(unsigned type);
+int xdataCodeOf(unsigned type);

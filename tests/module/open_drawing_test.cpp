@@ -1,0 +1,104 @@
+// Drawings by file: the document that has a file open, side databases read from files, and
+// letting either go again.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "TrevanCom2002.h"
+#include "support/editor_fixture.h"
+#include "zrxhost/drive_map.h"
+#include "zrxhost/session.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class OpenDrawing : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        char pattern[] = "/tmp/trevan-opendwg-XXXXXX";
+        dir = mkdtemp(pattern);
+        fs::create_directories(dir / "Ship");
+        zrxhost::setDrive('C', dir.string());
+        // A detail drawing with one line in it.
+        ZcDbDatabase source;
+        ZcDbBlockTableRecord* ms = nullptr;
+        ASSERT_EQ(zcdbOpenObject(ms, source.modelSpaceId(), ZcDb::kForWrite), Zcad::eOk);
+        auto* line = new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(42, 0, 0));
+        ms->appendZcDbEntity(line);
+        line->close();
+        ms->close();
+        ASSERT_EQ(source.saveAs((dir / "Ship" / "Detail.dwg").c_str()), Zcad::eOk);
+        zrxhost::startApplication();
+    }
+    void TearDown() override
+    {
+        zrxhost::endApplication();
+        zrxhost::clearDrives();
+        zcdbHostApplicationServices()->setWorkingDatabase(db.get());
+        fs::remove_all(dir);
+        EditorTest::TearDown();
+    }
+    static double firstLineLength(ZcDbDatabase* d)
+    {
+        ZcDbObjectIdArray ids;
+        TrevanCom_GetAllObjectIdArray(d, ids, "");
+        if (ids.isEmpty()) return -1;
+        ZcDbObjectPointer<ZcDbLine> line(ids[0], ZcDb::kForRead);
+        return line.openStatus() == Zcad::eOk ? line->endPoint().x - line->startPoint().x : -1;
+    }
+    fs::path dir;
+};
+
+TEST_F(OpenDrawing, AFileNotOpenIsReadIntoASideDatabaseThatFreeDeletes)
+{
+    ZcDbDatabase* side = nullptr;
+    ASSERT_EQ(TrevanComARX_OpenDwg("C:\\SHIP\\detail.dwg", side), 1);
+    ASSERT_NE(side, nullptr);
+    EXPECT_EQ(zcDocManager->document(side), nullptr);
+    EXPECT_DOUBLE_EQ(firstLineLength(side), 42.0);
+    EXPECT_FALSE(TrevanComARX_CheckOpenDwg(side));
+    EXPECT_EQ(TrevanComARX_FreeDwg(side), 1);
+    EXPECT_EQ(side, nullptr);
+    EXPECT_EQ(TrevanComARX_FreeDwg(side), 1);
+}
+
+TEST_F(OpenDrawing, AFileOpenInTheEditorGivesItsDocumentsDatabaseWhichFreeKeeps)
+{
+    ASSERT_EQ(zcDocManager->appContextOpenDocument("C:\\Ship\\Detail.dwg"), Zcad::eOk);
+    ZcApDocument* doc = zcDocManager->curDocument();
+    ZcApDocument* found = nullptr;
+    ZcDbDatabase* docDb = nullptr;
+    // Another spelling of the same file.
+    ASSERT_EQ(TrevanComARX_CheckOpenDwg("c:\\ship\\DETAIL.DWG", found), 1);
+    EXPECT_EQ(found, doc);
+    ASSERT_EQ(TrevanComARX_CheckOpenDwg("C:\\SHIP\\Detail.dwg", docDb), 1);
+    EXPECT_EQ(docDb, doc->database());
+    EXPECT_TRUE(TrevanComARX_CheckOpenDwg(docDb));
+
+    ZcDbDatabase* opened = nullptr;
+    ASSERT_EQ(TrevanComARX_ReadOnlyOpenDwg("C:\\SHIP\\DETAIL.dwg", opened), 1);
+    EXPECT_EQ(opened, doc->database());
+    EXPECT_NE(doc->lockMode(), ZcAp::kNotLocked);
+    EXPECT_EQ(TrevanComARX_FreeDwg(opened), 1);
+    EXPECT_EQ(opened, doc->database());
+    EXPECT_EQ(doc->lockMode(), ZcAp::kNotLocked);
+    EXPECT_DOUBLE_EQ(firstLineLength(doc->database()), 42.0);
+}
+
+TEST_F(OpenDrawing, AMissingOrUnreadableFileOpensNothing)
+{
+    ZcDbDatabase* d = nullptr;
+    EXPECT_EQ(TrevanComARX_OpenDwg("C:\\SHIP\\NOSUCH.dwg", d), 0);
+    EXPECT_EQ(TrevanComARX_OpenDwg("", d), 0);
+    std::ofstream(dir / "Ship" / "Broken.dwg") << "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nnot a number\n";
+    EXPECT_EQ(TrevanComARX_OpenDwg("C:\\SHIP\\Broken.dwg", d), 0);
+    EXPECT_EQ(d, nullptr);
+    ZcDbDatabase* unused = nullptr;
+    EXPECT_EQ(TrevanComARX_CheckOpenDwg("C:\\SHIP\\NOSUCH.dwg", unused), 0);
+}
+
+}  // namespace

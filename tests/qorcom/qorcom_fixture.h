@@ -1,0 +1,95 @@
+// A fresh drawing on a copy of the sample installation's drive C:, with the command line
+// captured, for the tests of the xdata and layer library.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "QorComStd2002.h"
+#include "support/host_fixture.h"
+#include "zrxhost/command_line.h"
+#include "zrxhost/drive_map.h"
+
+class QorComTest : public HostTest {
+protected:
+    void SetUp() override
+    {
+        HostTest::SetUp();
+        char pattern[] = "/tmp/trevan-qorcom-XXXXXX";
+        root = mkdtemp(pattern);
+        std::filesystem::copy(TREVAN_SAMPLE_DRIVE_C, root, std::filesystem::copy_options::recursive);
+        zrxhost::clearDrives();
+        zrxhost::setDrive('C', root.string());
+        zrxhost::setCommandLineSink([this](std::string_view t) { transcript += t; });
+    }
+    void TearDown() override
+    {
+        zrxhost::setCommandLineSink(nullptr);
+        zrxhost::clearDrives();
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+        HostTest::TearDown();
+    }
+
+    // A definition file of the copied installation, by its Windows path.
+    static std::string stdFile(const char* file) { return std::string("C:\\TREVAN\\SYSTEM\\STD\\") + file; }
+    // Writes a file into the copied STD folder.
+    void putStd(const std::string& file, const std::string& text)
+    {
+        std::ofstream(root / "TREVAN/SYSTEM/STD" / file, std::ios::binary) << text;
+    }
+
+    // A typed list or an xdata chain as "code:value" items, for comparing whole chains.
+    static std::vector<std::string> items(const resbuf* rb)
+    {
+        std::vector<std::string> out;
+        for (; rb != nullptr; rb = rb->rbnext) {
+            std::string value;
+            switch (zcutRbValueKind(rb->restype)) {
+            case ZcRbValueKind::kString: value = rb->resval.rstring != nullptr ? rb->resval.rstring : "(null)"; break;
+            case ZcRbValueKind::kReal: value = std::to_string(rb->resval.rreal); break;
+            case ZcRbValueKind::kShort: value = std::to_string(rb->resval.rint); break;
+            default: value = "?"; break;
+            }
+            out.push_back(std::to_string(rb->restype) + ":" + value);
+        }
+        return out;
+    }
+    // What a read of the entity answers with the definition, as items; the chain is freed.
+    std::vector<std::string> read(ZcDbObjectId id, const char* app, const std::string& ent)
+    {
+        ZcDbObjectPointer<ZcDbEntity> e(id, ZcDb::kForRead);
+        resbuf* list = QorComARX_Getxdata_List(e.object(), app, ent.c_str());
+        std::vector<std::string> out = list != nullptr ? items(list) : std::vector<std::string>{"null"};
+        zcutRelRb(list);
+        return out;
+    }
+    // The entity's stored xdata of the application, 1001 group included.
+    std::vector<std::string> stored(ZcDbObjectId id, const char* app)
+    {
+        ZcDbObjectPointer<ZcDbEntity> e(id, ZcDb::kForRead);
+        resbuf* xd = e->xData(app);
+        std::vector<std::string> out = items(xd);
+        zcutRelRb(xd);
+        return out;
+    }
+    // The command line since the last clear; the host drops a message's leading new line
+    // when the line is already fresh, so that one is left out here.
+    std::string said() const { return transcript.starts_with("\n") ? transcript.substr(1) : transcript; }
+    ZcDbObjectId newLine() { return addToModelSpace(new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1000, 0, 0))); }
+
+    std::filesystem::path root;
+    std::string transcript;
+};
+
+// Frees a chain at the end of a scope.
+struct Chain {
+    explicit Chain(resbuf* r) : rb(r) {}
+    ~Chain() { zcutRelRb(rb); }
+    Chain(const Chain&) = delete;
+    Chain& operator=(const Chain&) = delete;
+    resbuf* rb;
+};
