@@ -5,80 +5,14 @@
 // every read makes (TrevanAcad.ini, read again on each call) is timed on its own.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <map>
-#include <memory>
-#include <string>
-
 #include "TrevanCom2002.h"
-#include "hull_plan.h"
-#include "zrxhost/drive_map.h"
-#include "zrxhost/registry.h"
-#include "zrxhost/session.h"
+#include "bench_plan.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// A copy of the sample installation as drive C:, for as long as the program runs.
-class Installation {
-public:
-    Installation()
-    {
-        char pattern[] = "/tmp/trevan-bench-XXXXXX";
-        m_root = mkdtemp(pattern);
-        fs::copy(TREVAN_SAMPLE_INSTALL, m_root, fs::copy_options::recursive);
-        zrxhost::setDrive('C', (m_root / "drive_c").string());
-        zrxhost::setRegistryFile((m_root / "registry.reg").string());
-        zrxhost::setSupportFolders({(m_root / "drive_c/TREVAN/SYSTEM").string()});
-        setenv("windir", "C:\\WINDOWS", 1);
-    }
-    ~Installation()
-    {
-        zrxhost::setSupportFolders({});
-        zrxhost::setRegistryFile("");
-        zrxhost::clearDrives();
-        std::error_code ec;
-        fs::remove_all(m_root, ec);
-    }
-
-private:
-    fs::path m_root;
-};
-
-void useSampleInstallation()
-{
-    static Installation installation;
-}
-
-struct Plan {
-    std::unique_ptr<ZcDbDatabase> db = std::make_unique<ZcDbDatabase>();
-    HullPlanSummary summary;
-    std::string error;
-};
-
-// Each plan is generated once per process and kept: the 10^6 one takes about a minute.
-Plan& plan(benchmark::State& state)
-{
-    useSampleInstallation();
-    static std::map<int64_t, std::unique_ptr<Plan>> plans;
-    std::unique_ptr<Plan>& p = plans[state.range(0)];
-    if (!p) {
-        p = std::make_unique<Plan>();
-        HullPlanOptions options;
-        options.stiffeners = static_cast<long>(state.range(0));
-        if (!drawHullPlan(p->db.get(), options, p->summary, p->error) && p->error.empty()) p->error = "no plan";
-    }
-    if (!p->error.empty()) state.SkipWithError(p->error.c_str());
-    zcdbHostApplicationServices()->setWorkingDatabase(p->db.get());
-    state.counters["entities"] = static_cast<double>(p->summary.entities);
-    return *p;
-}
-
 void BM_CollectEveryStiffener(benchmark::State& state)
 {
-    Plan& p = plan(state);
+    BenchPlan& p = benchPlan(state);
     for (auto _ : state) {
         ZcDbObjectIdArray ids;
         if (!TrevanCom_GetAllStiffObjectIdArray(ids) || ids.length() != p.summary.stiffeners)
@@ -91,7 +25,7 @@ void BM_CollectEveryStiffener(benchmark::State& state)
 
 void BM_ReadEveryStiffenerRecord(benchmark::State& state)
 {
-    plan(state);
+    benchPlan(state);
     ZcDbObjectIdArray ids;
     TrevanCom_GetAllStiffObjectIdArray(ids);
     for (auto _ : state) {

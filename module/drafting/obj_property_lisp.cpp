@@ -11,7 +11,9 @@ bool changeEntity(ZcDbObjectId id, Change change)
 {
     ZcDbObjectPointer<ZcDbEntity> ent(id, ZcDb::kForWrite);
     if (ent.openStatus() != Zcad::eOk) return false;
-    return change(ent.object()) == Zcad::eOk;
+    if (change(ent.object()) != Zcad::eOk) return false;
+    ent->recordGraphicsModified();
+    return true;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "settings/linetype_load.h"
 
-#include <memory>
-
+#include "core/record_names.h"
 #include "settings/registry_value.h"
 
 namespace {
@@ -33,22 +32,11 @@ bool TrevanCom_SearchLinetype(const CString& strName, ZcDbDatabase* pDb)
         zcutPrintf("\n getLinetypeTable Error");
         return false;
     }
-    ZcDbSymbolTableIterator* pIterRaw = nullptr;
-    Zcad::ErrorStatus es = pTable->newIterator(pIterRaw);
-    std::unique_ptr<ZcDbSymbolTableIterator> pIter(pIterRaw);
-    if (es != Zcad::eOk || pIter == nullptr) {
-        pTable->close();
-        zcutPrintf("\n newIterator Error");
-        return false;
-    }
     bool bFound = false;
-    for (; !bFound && !pIter->done(); pIter->step()) {
-        ZcDbSymbolTableRecord* pRecord = nullptr;
-        if (pIter->getRecord(pRecord, ZcDb::kForRead) != Zcad::eOk) continue;
-        bFound = strName.CompareNoCase(pRecord->name()) == 0;
-        pRecord->close();
-    }
-    pIter.reset();
+    TrevanCom_VisitRecordNames(pTable, [&](const char* name) {
+        bFound = strName.CompareNoCase(name) == 0;
+        return !bFound;
+    });
     pTable->close();
     return bFound;
 }

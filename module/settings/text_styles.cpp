@@ -1,6 +1,6 @@
 #include "settings/text_styles.h"
 
-#include <memory>
+#include "core/record_names.h"
 
 void TrevanCom_GetTextStyleArray(CStringArray& names, ZcDbDatabase* pDb)
 {
@@ -10,20 +10,9 @@ void TrevanCom_GetTextStyleArray(CStringArray& names, ZcDbDatabase* pDb)
         zcutPrintf("\n getTextStyleTable Error");
         return;
     }
-    ZcDbSymbolTableIterator* pIterRaw = nullptr;
-    Zcad::ErrorStatus es = pTable->newIterator(pIterRaw);
-    std::unique_ptr<ZcDbSymbolTableIterator> pIter(pIterRaw);
-    if (es != Zcad::eOk || pIter == nullptr) {
-        pTable->close();
-        zcutPrintf("\n newIterator Error");
-        return;
-    }
-    for (; !pIter->done(); pIter->step()) {
-        ZcDbSymbolTableRecord* pRecord = nullptr;
-        if (pIter->getRecord(pRecord, ZcDb::kForRead) != Zcad::eOk) continue;
-        names.Add(pRecord->name());
-        pRecord->close();
-    }
-    pIter.reset();
+    TrevanCom_VisitRecordNames(pTable, [&names](const char* name) {
+        names.Add(name);
+        return true;
+    });
     pTable->close();
 }

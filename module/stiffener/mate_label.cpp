@@ -1,5 +1,6 @@
 #include "stiffener/mate_label.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -46,10 +47,18 @@ void appendToken(CString& label, CString token, const TrevanLabelFields& fields)
 
 }  // namespace
 
-CString TrevanCom_ComposeMateLabel(FILE* fp, const CString& strKey, const TrevanLabelFields& fields)
+CString TrevanCom_ComposeMateLabel(std::string_view text, const CString& strKey, const TrevanLabelFields& fields)
 {
     char row[kRowBuffer];
-    while (std::fgets(row, kRowBuffer, fp) != nullptr) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        // One row as fgets reads it: up to its line end, at most a buffer less its zero.
+        std::size_t take = std::min<std::size_t>(text.size() - pos, kRowBuffer - 1);
+        const char* start = text.data() + pos;
+        if (const void* nl = std::memchr(start, '\n', take)) take = static_cast<std::size_t>(static_cast<const char*>(nl) - start) + 1;
+        std::memcpy(row, start, take);
+        row[take] = '\0';
+        pos += take;
         std::size_t len = std::strlen(row);
         while (len > 0 && (row[len - 1] == '\n' || row[len - 1] == '\r')) row[--len] = '\0';
         if (!keyMatches(row, len, strKey)) continue;

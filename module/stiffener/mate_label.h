@@ -4,7 +4,7 @@
 // stands.
 #pragma once
 
-#include <cstdio>
+#include <string_view>
 
 #include "zrx.h"
 
@@ -13,7 +13,7 @@ struct TrevanLabelFields {
     const char* m_pszField[6];
 };
 
-// Reads rows from the open file until the first one whose key equals strKey (without
-// regard to case) and composes its label; empty when no row matches or the row has no
-// token. Rows after the first match are never read.
-CString TrevanCom_ComposeMateLabel(FILE* fp, const CString& strKey, const TrevanLabelFields& fields);
+// Reads the file's rows (its text as a text-mode read gives it) until the first one whose
+// key equals strKey (without regard to case) and composes its label; empty when no row
+// matches or the row has no token. Rows after the first match are never looked at.
+CString TrevanCom_ComposeMateLabel(std::string_view text, const CString& strKey, const TrevanLabelFields& fields);

@@ -1,25 +1,16 @@
 #include "stiffener/stiff_label.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "records/stiff_data.h"
 #include "settings/sys_dir.h"
+#include "stiffener/mate_file.h"
 #include "stiffener/mate_label.h"
 #include "stiffener/number_text.h"
 
 namespace {
 
 constexpr const char* kMateFile = "\\Mst\\TREVANMATE.DAT";
-
-// Closes the label file on every way out.
-struct FileCloser {
-    FILE* fp;
-    ~FileCloser()
-    {
-        if (fp != nullptr) std::fclose(fp);
-    }
-};
 
 }  // namespace
 
@@ -42,9 +33,9 @@ CString TrevanCom_MakeStiffText(const CString& strFType, const double& rWebWidth
 
     CString strDataDir;
     if (!TrevanComARX_GetDataDirFunc(strDataDir)) return CString();
-    FileCloser file{fopen(strDataDir + kMateFile, "r")};
-    if (file.fp == nullptr) return CString();
-    return TrevanCom_ComposeMateLabel(file.fp, strKey, fields);
+    std::shared_ptr<const std::string> rows = TrevanCom_ReadMateFile(strDataDir + kMateFile);
+    if (rows == nullptr) return CString();
+    return TrevanCom_ComposeMateLabel(*rows, strKey, fields);
 }
 
 CString TrevanCom_MakeStiffText(ZcDbObjectId objId, const CString& strAppName)

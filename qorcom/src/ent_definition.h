@@ -23,9 +23,10 @@ struct EntDefinition {
 // line with its line and what is wrong there; a missing one is not, as callers decide.
 EntDefinition loadEntDefinition(const char* path);
 
-// The definition file as loadEntDefinition reads it, parsed once and kept while the file's
-// bytes stay the same: every read and write of a record names its file, and parsing it each
-// time cost far more than the record itself. An edited or replaced file is parsed again.
+// The definition file as loadEntDefinition reads it, parsed once and kept while a change
+// notification on its folder stays quiet: every read and write of a record names its file,
+// and reading and parsing it each time cost far more than the record itself. After a change
+// the file is read again and parsed again when its bytes differ.
 std::shared_ptr<const EntDefinition> findEntDefinition(const char* path);
 
 // The type a result-buffer code stands for in a typed list (RTSTR, RTREAL, RTSHORT) or in

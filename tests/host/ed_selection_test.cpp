@@ -326,6 +326,21 @@ TEST_F(EdSelection, TransformingASetMovesItsEntities)
     EXPECT_EQ(line->startPoint(), ZcGePoint3d(5, 7, 0));
 }
 
+TEST_F(EdSelection, ModifiedGraphicsWaitForTheNextDisplayUpdate)
+{
+    ZcDbObjectId a = addLine(0, 0, 1, 0);
+    {
+        ZcDbObjectPointer<ZcDbLine> line(a, ZcDb::kForWrite);
+        line->recordGraphicsModified();
+    }
+    EXPECT_TRUE(zrxhost::isGraphicsPending(a));
+    zcedUpdateDisplay();
+    EXPECT_FALSE(zrxhost::isGraphicsPending(a));
+    // Asking for it on an entity open for read breaks the open protocol.
+    ZcDbObjectPointer<ZcDbLine> line(a, ZcDb::kForRead);
+    EXPECT_CONTRACT_BREACH(line->recordGraphicsModified());
+}
+
 TEST_F(EdSelection, RedrawKeepsHighlightsOfEntitiesAndSets)
 {
     ZcDbObjectId a = addLine(0, 0, 1, 0);

@@ -1,6 +1,7 @@
 // Drive C: for a test: an empty one, or a copy of the sample installation with its registry,
-// in a fresh temporary folder. The current folder starts at C:\ and windir is C:\WINDOWS, as
-// on Windows; all of it is put back when the drive goes.
+// in a fresh temporary folder; module and sibling library tests share it. The current folder
+// starts at C:\ and windir is C:\WINDOWS, as on Windows; all of it is put back when the drive
+// goes.
 #pragma once
 
 #include <cstdlib>
@@ -13,6 +14,9 @@
 #include "zrx.h"
 #include "zrxhost/drive_map.h"
 #include "zrxhost/registry.h"
+
+// A file of the sample installation's STD folder (the definition files), by its Windows path.
+inline std::string stdFile(const std::string& file) { return "C:\\TREVAN\\SYSTEM\\STD\\" + file; }
 
 class TempDriveC {
 public:
@@ -78,4 +82,6 @@ public:
     }
     // The installation loses its folder file: neither folder is known any more.
     void forgetFolders() const { std::filesystem::remove(at("WINDOWS/TrevanAcad.ini")); }
+    // Writes a file of the system folder's STD folder (the definition files).
+    void putStd(const std::string& file, const std::string& bytes) const { put("TREVAN/SYSTEM/STD/" + file, bytes); }
 };

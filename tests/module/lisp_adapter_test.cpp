@@ -26,96 +26,68 @@ protected:
         define("setlinetype", TrevanComARX_SetObjLinetypeLispFunc);
         define("dimstyleset", TrevanComARX_DimstyleSet);
         line = addLine(0, 0, 100, 0);
-    }
-    double scale()
-    {
-        ZcDbObjectPointer<ZcDbEntity> e(line, ZcDb::kForRead);
-        return e->linetypeScale();
-    }
-    ZcDbObjectId linetype()
-    {
-        ZcDbObjectPointer<ZcDbEntity> e(line, ZcDb::kForRead);
-        return e->linetypeId();
-    }
-    ZcDbObjectId addLinetype(const char* name)
-    {
-        ZcDbLinetypeTable* table = nullptr;
-        EXPECT_EQ(db->getLinetypeTable(table, ZcDb::kForWrite), Zcad::eOk);
+        {
+            ZcDbObjectPointer<ZcDbEntity> e(line, ZcDb::kForRead);
+            drawnWith = e->linetypeId();
+        }
+        ZcDbObjectPointer<ZcDbLinetypeTable> table(db->linetypeTableId(), ZcDb::kForWrite);
         auto* record = new ZcDbLinetypeTableRecord;
-        record->setName(name);
-        ZcDbObjectId id;
-        EXPECT_EQ(table->add(id, record), Zcad::eOk);
+        record->setName("HIDDEN");
+        ASSERT_EQ(table->add(hidden, record), Zcad::eOk);
         record->close();
-        table->close();
-        return id;
     }
-    ZcDbObjectId line;
+    // Each call's printed text and value; then the line's scale and line type.
+    void expectCalls(const std::vector<std::pair<std::string, std::string>>& calls, double scale, ZcDbObjectId linetype)
+    {
+        for (const auto& [expression, answer] : calls) EXPECT_EQ(call(expression), answer) << expression;
+        ZcDbObjectPointer<ZcDbEntity> e(line, ZcDb::kForRead);
+        EXPECT_EQ(e->linetypeScale(), scale);
+        EXPECT_EQ(e->linetypeId(), linetype);
+    }
+    ZcDbObjectId line, drawnWith, hidden;
 };
 
-TEST_F(LispAdapter, ArgumentsAreReadInOrderAndGivenBack)
+TEST_F(LispAdapter, BadArgumentsGiveTheMessageOfTheFunctionsKindAndChangeNothing)
 {
-    EXPECT_EQ(call("(probe 2.5 '(1.0 2.0 3.0))"), "\n(2.5 (1.0 2.0 3.0))\n");
+    const std::string l = ename(line);
+    expectCalls({
+        // No argument at all: the unnumbered message whatever the kind.
+        {"(probe)", "\n引数エラー\nnil\n"},
+        {"(setltscale)", "\n引数エラー\nnil\n"},
+        {"(setlinetype)", "\n引数エラー\nnil\n"},
+        // Numbered: the place of the item that failed; an integer is no real, a
+        // two-dimensional point not the three-dimensional one asked for.
+        {"(probe \"2.5\" '(1.0 2.0 3.0))", "\n引数エラー1\nnil\n"},
+        {"(probe 2 '(1.0 2.0 3.0))", "\n引数エラー1\nnil\n"},
+        {"(probe 2.5 '(1.0 2.0))", "\n引数エラー2\nnil\n"},
+        {"(probe 2.5)", "\n引数エラー2\nnil\n"},
+        // Unnumbered whichever argument failed.
+        {"(setltscale \"LINE\" 2.0)", "\n引数エラー\nnil\n"},
+        {"(setltscale " + l + " \"2.0\")", "\n引数エラー\nnil\n"},
+        // Silent.
+        {"(setlinetype " + l + " 1)", "\nnil\n"},
+        {"(setlinetype 1 \"Continuous\")", "\nnil\n"},
+        // Values the entity refuses: nil without a message.
+        {"(setltscale " + l + " 0)", "\nnil\n"},
+        {"(setltscale " + l + " -2.0)", "\nnil\n"},
+        {"(setlinetype " + l + " \"DASHDOT\")", "\nnil\n"},
+        {"(dimstyleset)", "\nnil\n"},
+        {"(dimstyleset \"STD\" 1)", "\nnil\n"},
+    }, 1.0, drawnWith);
 }
 
-TEST_F(LispAdapter, NoArgumentAtAllGivesTheUnnumberedMessageWhateverTheKind)
+TEST_F(LispAdapter, GoodArgumentsAreReadInOrderAndExtraTrailingOnesIgnored)
 {
-    EXPECT_EQ(call("(probe)"), "\n引数エラー\nnil\n");
-    EXPECT_EQ(call("(setltscale)"), "\n引数エラー\nnil\n");
-    EXPECT_EQ(call("(setlinetype)"), "\n引数エラー\nnil\n");
-}
-
-TEST_F(LispAdapter, AWrongTypeStopsTheReadWithTheFunctionsMessage)
-{
-    // Numbered: the place of the item that failed.
-    EXPECT_EQ(call("(probe \"2.5\" '(1.0 2.0 3.0))"), "\n引数エラー1\nnil\n");
-    // A two-dimensional point is not the three-dimensional one asked for.
-    EXPECT_EQ(call("(probe 2.5 '(1.0 2.0))"), "\n引数エラー2\nnil\n");
-    EXPECT_EQ(call("(probe 2.5)"), "\n引数エラー2\nnil\n");
-    // Unnumbered whichever argument failed.
-    EXPECT_EQ(call("(setltscale \"LINE\" 2.0)"), "\n引数エラー\nnil\n");
-    EXPECT_EQ(call("(setltscale " + ename(line) + " \"2.0\")"), "\n引数エラー\nnil\n");
-    // Silent.
-    EXPECT_EQ(call("(setlinetype " + ename(line) + " 1)"), "\nnil\n");
-    EXPECT_EQ(call("(setlinetype 1 \"Continuous\")"), "\nnil\n");
-    EXPECT_EQ(scale(), 1.0);
-}
-
-TEST_F(LispAdapter, AnIntegerIsNoRealExceptForTheLinetypeScale)
-{
-    EXPECT_EQ(call("(probe 2 '(1.0 2.0 3.0))"), "\n引数エラー1\nnil\n");
-    EXPECT_EQ(call("(setltscale " + ename(line) + " 3)"), "\nT\n");
-    EXPECT_EQ(scale(), 3.0);
-    EXPECT_EQ(call("(setltscale " + ename(line) + " 0.25)"), "\nT\n");
-    EXPECT_EQ(scale(), 0.25);
-}
-
-TEST_F(LispAdapter, ExtraTrailingArgumentsAreIgnored)
-{
-    EXPECT_EQ(call("(probe 2.5 '(1.0 2.0 3.0) \"more\" 4)"), "\n(2.5 (1.0 2.0 3.0))\n");
-    EXPECT_EQ(call("(setltscale " + ename(line) + " 2.0 \"more\")"), "\nT\n");
-    EXPECT_EQ(scale(), 2.0);
-}
-
-TEST_F(LispAdapter, AScaleTheEntityRefusesGivesNilWithoutMessage)
-{
-    EXPECT_EQ(call("(setltscale " + ename(line) + " 0)"), "\nnil\n");
-    EXPECT_EQ(call("(setltscale " + ename(line) + " -2.0)"), "\nnil\n");
-    EXPECT_EQ(scale(), 1.0);
-}
-
-TEST_F(LispAdapter, TheLinetypeMustBeInTheDrawing)
-{
-    ZcDbObjectId hidden = addLinetype("HIDDEN");
-    EXPECT_EQ(call("(setlinetype " + ename(line) + " \"hidden\")"), "\nT\n");
-    EXPECT_EQ(linetype(), hidden);
-    EXPECT_EQ(call("(setlinetype " + ename(line) + " \"DASHDOT\")"), "\nnil\n");
-    EXPECT_EQ(linetype(), hidden);
-}
-
-TEST_F(LispAdapter, DimstyleSetGivesNothingWhateverItIsGiven)
-{
-    EXPECT_EQ(call("(dimstyleset)"), "\nnil\n");
-    EXPECT_EQ(call("(dimstyleset \"STD\" 1)"), "\nnil\n");
+    const std::string l = ename(line);
+    expectCalls({
+        {"(probe 2.5 '(1.0 2.0 3.0))", "\n(2.5 (1.0 2.0 3.0))\n"},
+        {"(probe 2.5 '(1.0 2.0 3.0) \"more\" 4)", "\n(2.5 (1.0 2.0 3.0))\n"},
+        // The line type scale takes an integer too.
+        {"(setltscale " + l + " 3)", "\nT\n"},
+        {"(setltscale " + l + " 0.25 \"more\")", "\nT\n"},
+        // The line type must be in the drawing, by any case of its name.
+        {"(setlinetype " + l + " \"hidden\")", "\nT\n"},
+    }, 0.25, hidden);
 }
 
 }  // namespace

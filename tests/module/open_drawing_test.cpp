@@ -1,29 +1,18 @@
 // Drawings by file: the document that has a file open, side databases read from files, and
 // letting either go again.
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include "TrevanCom2002.h"
+#include "install_fixture.h"
 #include "support/editor_fixture.h"
-#include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 class OpenDrawing : public EditorTest {
 protected:
     void SetUp() override
     {
         EditorTest::SetUp();
-        char pattern[] = "/tmp/trevan-opendwg-XXXXXX";
-        dir = mkdtemp(pattern);
-        fs::create_directories(dir / "Ship");
-        zrxhost::setDrive('C', dir.string());
-        // A detail drawing with one line in it.
+        // A detail drawing with one line 42 long in it.
         ZcDbDatabase source;
         ZcDbBlockTableRecord* ms = nullptr;
         ASSERT_EQ(zcdbOpenObject(ms, source.modelSpaceId(), ZcDb::kForWrite), Zcad::eOk);
@@ -31,15 +20,14 @@ protected:
         ms->appendZcDbEntity(line);
         line->close();
         ms->close();
-        ASSERT_EQ(source.saveAs((dir / "Ship" / "Detail.dwg").c_str()), Zcad::eOk);
+        std::filesystem::create_directories(c.at("Ship"));
+        ASSERT_EQ(source.saveAs(c.at("Ship/Detail.dwg").c_str()), Zcad::eOk);
         zrxhost::startApplication();
     }
     void TearDown() override
     {
         zrxhost::endApplication();
-        zrxhost::clearDrives();
         zcdbHostApplicationServices()->setWorkingDatabase(db.get());
-        fs::remove_all(dir);
         EditorTest::TearDown();
     }
     static double firstLineLength(ZcDbDatabase* d)
@@ -50,7 +38,7 @@ protected:
         ZcDbObjectPointer<ZcDbLine> line(ids[0], ZcDb::kForRead);
         return line.openStatus() == Zcad::eOk ? line->endPoint().x - line->startPoint().x : -1;
     }
-    fs::path dir;
+    TempDriveC c;
 };
 
 TEST_F(OpenDrawing, AFileNotOpenIsReadIntoASideDatabaseThatFreeDeletes)
@@ -72,7 +60,7 @@ TEST_F(OpenDrawing, AFileOpenInTheEditorGivesItsDocumentsDatabaseWhichFreeKeeps)
     ZcApDocument* doc = zcDocManager->curDocument();
     ZcApDocument* found = nullptr;
     ZcDbDatabase* docDb = nullptr;
-    // Another spelling of the same file.
+    // Other spellings of the same file.
     ASSERT_EQ(TrevanComARX_CheckOpenDwg("c:\\ship\\DETAIL.DWG", found), 1);
     EXPECT_EQ(found, doc);
     ASSERT_EQ(TrevanComARX_CheckOpenDwg("C:\\SHIP\\Detail.dwg", docDb), 1);
@@ -91,14 +79,11 @@ TEST_F(OpenDrawing, AFileOpenInTheEditorGivesItsDocumentsDatabaseWhichFreeKeeps)
 
 TEST_F(OpenDrawing, AMissingOrUnreadableFileOpensNothing)
 {
+    c.put("Ship/Broken.dwg", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nnot a number\n");
     ZcDbDatabase* d = nullptr;
-    EXPECT_EQ(TrevanComARX_OpenDwg("C:\\SHIP\\NOSUCH.dwg", d), 0);
-    EXPECT_EQ(TrevanComARX_OpenDwg("", d), 0);
-    std::ofstream(dir / "Ship" / "Broken.dwg") << "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nnot a number\n";
-    EXPECT_EQ(TrevanComARX_OpenDwg("C:\\SHIP\\Broken.dwg", d), 0);
+    for (const char* file : {"C:\\SHIP\\NOSUCH.dwg", "", "C:\\SHIP\\Broken.dwg"}) EXPECT_EQ(TrevanComARX_OpenDwg(file, d), 0) << file;
     EXPECT_EQ(d, nullptr);
-    ZcDbDatabase* unused = nullptr;
-    EXPECT_EQ(TrevanComARX_CheckOpenDwg("C:\\SHIP\\NOSUCH.dwg", unused), 0);
+    EXPECT_EQ(TrevanComARX_CheckOpenDwg("C:\\SHIP\\NOSUCH.dwg", d), 0);
 }
 
 }  // namespace

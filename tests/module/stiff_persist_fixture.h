@@ -1,53 +1,24 @@
-// Stiffener records on entities: a fresh drawing on a copy of the sample installation's
-// drive C:, with the command line captured and LISP at hand for the adapters.
+// Stiffener records on entities: a fresh drawing on a copy of the sample installation, with
+// the command line captured and LISP at hand for the adapters.
 #pragma once
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "QorComStd2002.h"
 #include "TrevanCom2002.h"
+#include "install_fixture.h"
 #include "lisp_call_fixture.h"
-#include "zrxhost/drive_map.h"
-#include "zrxhost/session.h"
 
 class StiffPersistTest : public LispCallTest {
 protected:
-    void SetUp() override
-    {
-        LispCallTest::SetUp();
-        char pattern[] = "/tmp/trevan-stiff-XXXXXX";
-        root = mkdtemp(pattern);
-        std::filesystem::copy(std::string(TREVAN_SAMPLE_INSTALL) + "/drive_c", root, std::filesystem::copy_options::recursive);
-        zrxhost::clearDrives();
-        zrxhost::setDrive('C', root.string());
-        setenv("windir", "C:\\WINDOWS", 1);
-    }
-    void TearDown() override
-    {
-        zrxhost::clearDrives();
-        std::error_code ec;
-        std::filesystem::remove_all(root, ec);
-        LispCallTest::TearDown();
-    }
-
-    // A definition file of the copied installation, by its Windows path.
-    static std::string stdFile(const char* file) { return std::string("C:\\TREVAN\\SYSTEM\\STD\\") + file; }
-    // Replaces a file of the copied STD folder.
-    void putStd(const char* file, const std::string& text)
-    {
-        std::ofstream(root / "TREVAN/SYSTEM/STD" / file, std::ios::binary) << text;
-    }
-    // The installation loses its folder file: the system folder is no longer known.
-    void forgetSystemFolder() { std::filesystem::remove(root / "WINDOWS/TrevanAcad.ini"); }
-
     // Stores a typed list as the entity's "STIFF" xdata through the sibling library.
     void plant(ZcDbObjectId id, resbuf* list, const char* entFile)
     {
-        ASSERT_TRUE(QorComARX_Setxdata_List(id, "STIFF", list, stdFile(entFile).c_str()));
+        bool written = QorComARX_Setxdata_List(id, "STIFF", list, stdFile(entFile).c_str());
         zcutRelRb(list);
+        ASSERT_TRUE(written);
     }
 
     // A record with every one of the 27 stored fields away from its default.
@@ -84,36 +55,24 @@ protected:
         return s;
     }
 
-    // The 27 fields the xdata carries (everything but end points, arrow size and normal).
-    static void expectSameStored(const CStiffData& a, const CStiffData& b)
+    // The 27 fields the xdata carries (everything but end points, arrow size and normal),
+    // as text, for comparing records whole.
+    static std::vector<std::string> stored(const CStiffData& s)
     {
-        EXPECT_EQ(a.m_strType, b.m_strType);
-        EXPECT_EQ(a.m_strFType, b.m_strFType);
-        EXPECT_EQ(a.m_strName, b.m_strName);
-        EXPECT_EQ(a.m_strCode, b.m_strCode);
-        EXPECT_EQ(a.m_rWebWidth, b.m_rWebWidth);
-        EXPECT_EQ(a.m_rWebThick, b.m_rWebThick);
-        EXPECT_EQ(a.m_rFaceWidth, b.m_rFaceWidth);
-        EXPECT_EQ(a.m_rFaceThck, b.m_rFaceThck);
-        EXPECT_EQ(a.m_rCornerR1, b.m_rCornerR1);
-        EXPECT_EQ(a.m_rCornerR2, b.m_rCornerR2);
-        EXPECT_EQ(a.m_strEndTypeS, b.m_strEndTypeS);
-        EXPECT_EQ(a.m_strEndTypeE, b.m_strEndTypeE);
-        EXPECT_EQ(a.m_strItanige, b.m_strItanige);
-        EXPECT_EQ(a.m_strRes1, b.m_strRes1);
-        EXPECT_EQ(a.m_strRes2, b.m_strRes2);
-        EXPECT_EQ(a.m_nRes1, b.m_nRes1);
-        EXPECT_EQ(a.m_nRes2, b.m_nRes2);
-        EXPECT_EQ(a.m_rRes1, b.m_rRes1);
-        EXPECT_EQ(a.m_rRes2, b.m_rRes2);
-        EXPECT_EQ(a.m_strMaterial, b.m_strMaterial);
-        EXPECT_EQ(a.m_rWeight, b.m_rWeight);
-        EXPECT_EQ(a.m_strNewRes1, b.m_strNewRes1);
-        EXPECT_EQ(a.m_strNewRes2, b.m_strNewRes2);
-        EXPECT_EQ(a.m_nNewRes1, b.m_nNewRes1);
-        EXPECT_EQ(a.m_nNewRes2, b.m_nNewRes2);
-        EXPECT_EQ(a.m_rNewRes1, b.m_rNewRes1);
-        EXPECT_EQ(a.m_rNewRes2, b.m_rNewRes2);
+        std::vector<std::string> out;
+        for (const CString* text : {&s.m_strType, &s.m_strFType, &s.m_strName, &s.m_strCode, &s.m_strEndTypeS,
+                                    &s.m_strEndTypeE, &s.m_strNewRes1, &s.m_strItanige, &s.m_strRes1, &s.m_strRes2,
+                                    &s.m_strMaterial, &s.m_strNewRes2})
+            out.emplace_back(text->GetString());
+        for (double real : {s.m_rWebWidth, s.m_rWebThick, s.m_rFaceWidth, s.m_rFaceThck, s.m_rCornerR1, s.m_rCornerR2,
+                            s.m_rRes1, s.m_rRes2, s.m_rWeight, s.m_rNewRes1, s.m_rNewRes2}) {
+            std::ostringstream r;
+            r.precision(17);
+            r << real;
+            out.push_back(r.str());
+        }
+        for (int n : {s.m_nRes1, s.m_nRes2, s.m_nNewRes1, s.m_nNewRes2}) out.push_back(std::to_string(n));
+        return out;
     }
 
     // Reads the entity's record into a fresh one; fails the test when it cannot.
@@ -124,5 +83,5 @@ protected:
         return out;
     }
 
-    std::filesystem::path root;
+    SampleInstall install;
 };

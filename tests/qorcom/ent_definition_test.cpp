@@ -1,13 +1,13 @@
-// Definition files: what a well-formed one may hold, and how a missing or malformed one
-// stops writes and reads without touching the entity.
+// Definition files: what a well-formed one may hold, and how a missing or malformed one, or
+// a list that does not fit, stops writes and reads without touching the entity.
 #include <cmath>
 
 #include "qorcom_fixture.h"
-#include "stiff_list.h"
 
 namespace {
 
 const std::vector<std::string> kNull{"null"};
+const std::string kPairEnt = "定義ファイルC:\\TREVAN\\SYSTEM\\STD\\pair.ent";
 
 class EntDefinitionFile : public QorComTest {
 protected:
@@ -16,18 +16,23 @@ protected:
         QorComTest::SetUp();
         regApp("SSS_TEST");
         line = newLine();
-        Chain kept(zcutBuildList(RTSTR, "前の値", RTREAL, 1.0, 0));
         putStd("pair.ent", "1 string a\n2 real b\n");
+        Chain kept(zcutBuildList(RTSTR, "前の値", RTREAL, 1.0, 0));
         EXPECT_TRUE(QorComARX_Setxdata_List(line, "SSS_TEST", kept.rb, stdFile("pair.ent").c_str()));
         before = stored(line, "SSS_TEST");
         transcript.clear();
     }
-    // Writes a pair through the definition text; true when the write succeeded.
+    // Writes the list through the definition file; true when the write succeeded.
+    bool write(resbuf* list, const std::string& ent)
+    {
+        Chain c(list);
+        transcript.clear();
+        return QorComARX_Setxdata_List(line, "SSS_TEST", c.rb, stdFile(ent).c_str());
+    }
     bool writePair(const std::string& text)
     {
         putStd("try.ent", text);
-        Chain pair(zcutBuildList(RTSTR, "新しい値", RTSHORT, 5, 0));
-        return QorComARX_Setxdata_List(line, "SSS_TEST", pair.rb, stdFile("try.ent").c_str());
+        return write(zcutBuildList(RTSTR, "新しい値", RTSHORT, 5, 0), "try.ent");
     }
     ZcDbObjectId line;
     std::vector<std::string> before;
@@ -56,7 +61,6 @@ TEST_F(EntDefinitionFile, EachMalformedFileFailsTheWriteAndLeavesTheEntity)
     };
     for (const auto& [text, where] : cases) {
         SCOPED_TRACE(text);
-        transcript.clear();
         EXPECT_FALSE(writePair(text));
         EXPECT_NE(said().find("定義ファイルC:\\TREVAN\\SYSTEM\\STD\\try.ent"), std::string::npos) << transcript;
         EXPECT_NE(transcript.find(where), std::string::npos) << transcript;
@@ -67,8 +71,7 @@ TEST_F(EntDefinitionFile, EachMalformedFileFailsTheWriteAndLeavesTheEntity)
 
 TEST_F(EntDefinitionFile, AMissingFileFailsTheWriteLoudlyAndTheReadQuietly)
 {
-    Chain pair(zcutBuildList(RTSTR, "x", RTREAL, 2.0, 0));
-    EXPECT_FALSE(QorComARX_Setxdata_List(line, "SSS_TEST", pair.rb, stdFile("nothere.ent").c_str()));
+    EXPECT_FALSE(write(zcutBuildList(RTSTR, "x", RTREAL, 2.0, 0), "nothere.ent"));
     EXPECT_EQ(said(), "定義ファイルC:\\TREVAN\\SYSTEM\\STD\\nothere.entがありません。");
     EXPECT_EQ(stored(line, "SSS_TEST"), before);
     transcript.clear();
@@ -79,27 +82,23 @@ TEST_F(EntDefinitionFile, AMissingFileFailsTheWriteLoudlyAndTheReadQuietly)
 
 TEST_F(EntDefinitionFile, AListThatDoesNotFitIsRefusedBeforeTheEntityChanges)
 {
-    const auto refused = [&](resbuf* list, const char* message) {
-        Chain c(list);
-        transcript.clear();
-        EXPECT_FALSE(QorComARX_Setxdata_List(line, "SSS_TEST", c.rb, stdFile("pair.ent").c_str()));
+    const std::string mismatch = "[SSS_TEST]の値の並びが" + kPairEnt + "と合いません（";
+    const std::pair<resbuf*, std::string> cases[] = {
+        {zcutBuildList(RTSTR, "a", 0), mismatch + "2番目）。"},
+        {zcutBuildList(RTSTR, "a", RTREAL, 1.0, RTREAL, 2.0, 0), mismatch + "3番目）。"},
+        // A 32-bit integer is not silently cut to the 16 bits xdata holds.
+        {zcutBuildList(RTSTR, "a", RTLONG, 70000, 0), mismatch + "2番目）。"},
+        {zcutBuildList(RTSTR, std::string(256, 'x').c_str(), RTREAL, 1.0, 0), "[SSS_TEST]の1番目の文字列が255バイトを超えています。"},
+        {zcutBuildList(RTSTR, "a", RTREAL, std::nan(""), 0), "[SSS_TEST]の2番目の実数が数値ではありません。"},
+        {nullptr, mismatch + "1番目）。"},
+    };
+    for (const auto& [list, message] : cases) {
+        EXPECT_FALSE(write(list, "pair.ent")) << message;
         EXPECT_EQ(said(), message);
         EXPECT_EQ(stored(line, "SSS_TEST"), before);
-    };
-    const std::string longText(256, 'x');
-    refused(zcutBuildList(RTSTR, "a", 0),
-            "[SSS_TEST]の値の並びが定義ファイルC:\\TREVAN\\SYSTEM\\STD\\pair.entと合いません（2番目）。");
-    refused(zcutBuildList(RTSTR, "a", RTREAL, 1.0, RTREAL, 2.0, 0),
-            "[SSS_TEST]の値の並びが定義ファイルC:\\TREVAN\\SYSTEM\\STD\\pair.entと合いません（3番目）。");
-    // A 32-bit integer is not silently cut to the 16 bits xdata holds.
-    refused(zcutBuildList(RTSTR, "a", RTLONG, 70000, 0),
-            "[SSS_TEST]の値の並びが定義ファイルC:\\TREVAN\\SYSTEM\\STD\\pair.entと合いません（2番目）。");
-    refused(zcutBuildList(RTSTR, longText.c_str(), RTREAL, 1.0, 0), "[SSS_TEST]の1番目の文字列が255バイトを超えています。");
-    refused(zcutBuildList(RTSTR, "a", RTREAL, std::nan(""), 0), "[SSS_TEST]の2番目の実数が数値ではありません。");
-    refused(nullptr, "[SSS_TEST]の値の並びが定義ファイルC:\\TREVAN\\SYSTEM\\STD\\pair.entと合いません（1番目）。");
-    // 255 bytes is the most a string may hold, Japanese counted in its bytes.
-    Chain longest(zcutBuildList(RTSTR, std::string(255, 'y').c_str(), RTREAL, 1.0, 0));
-    EXPECT_TRUE(QorComARX_Setxdata_List(line, "SSS_TEST", longest.rb, stdFile("pair.ent").c_str()));
+    }
+    // 255 bytes is the most a string may hold.
+    EXPECT_TRUE(write(zcutBuildList(RTSTR, std::string(255, 'y').c_str(), RTREAL, 1.0, 0), "pair.ent"));
 }
 
 TEST_F(EntDefinitionFile, AnEntityThatCannotBeOpenedIsNotWritten)

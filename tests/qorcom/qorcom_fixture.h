@@ -1,46 +1,29 @@
-// A fresh drawing on a copy of the sample installation's drive C:, with the command line
-// captured, for the tests of the xdata and layer library.
+// A fresh drawing on a copy of the sample installation, with the command line captured, for
+// the tests of the xdata and layer library.
 #pragma once
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "QorComStd2002.h"
+#include "install_fixture.h"
 #include "support/host_fixture.h"
 #include "zrxhost/command_line.h"
-#include "zrxhost/drive_map.h"
 
 class QorComTest : public HostTest {
 protected:
     void SetUp() override
     {
         HostTest::SetUp();
-        char pattern[] = "/tmp/trevan-qorcom-XXXXXX";
-        root = mkdtemp(pattern);
-        std::filesystem::copy(TREVAN_SAMPLE_DRIVE_C, root, std::filesystem::copy_options::recursive);
-        zrxhost::clearDrives();
-        zrxhost::setDrive('C', root.string());
         zrxhost::setCommandLineSink([this](std::string_view t) { transcript += t; });
     }
     void TearDown() override
     {
         zrxhost::setCommandLineSink(nullptr);
-        zrxhost::clearDrives();
-        std::error_code ec;
-        std::filesystem::remove_all(root, ec);
         HostTest::TearDown();
     }
 
-    // A definition file of the copied installation, by its Windows path.
-    static std::string stdFile(const char* file) { return std::string("C:\\TREVAN\\SYSTEM\\STD\\") + file; }
-    // Writes a file into the copied STD folder.
-    void putStd(const std::string& file, const std::string& text)
-    {
-        std::ofstream(root / "TREVAN/SYSTEM/STD" / file, std::ios::binary) << text;
-    }
+    void putStd(const std::string& file, const std::string& text) { install.putStd(file, text); }
 
     // A typed list or an xdata chain as "code:value" items, for comparing whole chains.
     static std::vector<std::string> items(const resbuf* rb)
@@ -81,7 +64,8 @@ protected:
     std::string said() const { return transcript.starts_with("\n") ? transcript.substr(1) : transcript; }
     ZcDbObjectId newLine() { return addToModelSpace(new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1000, 0, 0))); }
 
-    std::filesystem::path root;
+    SampleInstall install;
+    const std::filesystem::path root = install.drive();  // the host folder that is C:
     std::string transcript;
 };
 

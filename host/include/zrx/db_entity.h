@@ -31,6 +31,8 @@ public:
     Zcad::ErrorStatus setLinetype(ZcDbObjectId id, bool doSubents = true);
     double linetypeScale() const { assertReadEnabled(); return m_linetypeScale; }
     Zcad::ErrorStatus setLinetypeScale(double scale, bool doSubents = true);
+    // Asks for the entity to be drawn again at the next display update. Write-open only.
+    void recordGraphicsModified(bool setModified = true);
 
     ZcDb::LineWeight lineWeight() const { assertReadEnabled(); return m_lineWeight; }
     Zcad::ErrorStatus setLineWeight(ZcDb::LineWeight w, bool doSubents = true);

@@ -31,6 +31,7 @@
 #include "win_types.h"
 #include "mfc_string.h"
 #include "win_files.h"
+#include "win_notify.h"
 #include "win_profile.h"
 #include "win_registry.h"
 #include "rx_app.h"

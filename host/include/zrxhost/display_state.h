@@ -20,6 +20,11 @@ struct GrVector {
 };
 ZRX_API const std::vector<GrVector>& grDrawVectors();
 
+// Entities whose graphics were marked modified (recordGraphicsModified) and not drawn
+// again since: zcedUpdateDisplay and a regeneration draw them.
+ZRX_API bool isGraphicsPending(ZcDbObjectId id);
+ZRX_API void markGraphicsPending(ZcDbObjectId id);
+
 // Forgets every highlight and vector (a fresh display).
 ZRX_API void resetDisplayState();
 

@@ -364,7 +364,11 @@ void zoomCommand()
     ed::zoomExtents(working());
 }
 
-void regenCommand() { ed::write("\nRegenerating model.\n"); }
+void regenCommand()
+{
+    ed::write("\nRegenerating model.\n");
+    zcedUpdateDisplay();
+}
 
 void setvarCommand()
 {

@@ -18,6 +18,11 @@ std::set<ZcDbObjectId>& undrawn()
     static std::set<ZcDbObjectId> s;
     return s;
 }
+std::set<ZcDbObjectId>& pending()
+{
+    static std::set<ZcDbObjectId> s;
+    return s;
+}
 std::vector<GrVector>& vectors()
 {
     static std::vector<GrVector> v;
@@ -28,11 +33,17 @@ std::vector<GrVector>& vectors()
 bool isHighlighted(ZcDbObjectId id) { return highlighted().count(id) != 0; }
 bool isUndrawn(ZcDbObjectId id) { return undrawn().count(id) != 0; }
 const std::vector<GrVector>& grDrawVectors() { return vectors(); }
+bool isGraphicsPending(ZcDbObjectId id) { return pending().count(id) != 0; }
+void markGraphicsPending(ZcDbObjectId id)
+{
+    if (!id.isNull()) pending().insert(id);
+}
 
 void resetDisplayState()
 {
     highlighted().clear();
     undrawn().clear();
+    pending().clear();
     vectors().clear();
 }
 
@@ -74,4 +85,4 @@ int zcedGrDraw(const ads_point from, const ads_point to, int color, int hl)
     return RTNORM;
 }
 
-void zcedUpdateDisplay() {}
+void zcedUpdateDisplay() { zrxhost::pending().clear(); }

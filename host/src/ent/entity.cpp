@@ -5,6 +5,7 @@
 #include "db_tables.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/display_state.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbEntity, ZcDbObject, "AcDbEntity", "")
 
@@ -124,6 +125,12 @@ Zcad::ErrorStatus ZcDbEntity::setLinetype(ZcDbObjectId id, bool /*doSubents*/)
     if (database() != nullptr && id.database() != database()) return Zcad::eWrongDatabase;
     m_linetypeId = id;
     return Zcad::eOk;
+}
+
+void ZcDbEntity::recordGraphicsModified(bool setModified)
+{
+    assertWriteEnabled();
+    if (setModified) zrxhost::markGraphicsPending(objectId());
 }
 
 Zcad::ErrorStatus ZcDbEntity::setLinetypeScale(double scale, bool /*doSubents*/)

@@ -8,104 +8,24 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "util/text_case.h"
+#include "win/change_watch.h"
 #include "win/code_page.h"
 #include "win/file_attributes.h"
+#include "win/profile_cache.h"
 #include "win/windows_path.h"
 #include "zrx/win_profile.h"
 
 namespace {
 using zrxhost::TextEncoding;
-
-enum class Kind { Other, Section, Key };
-
-struct Line {
-    std::string raw;  // the bytes on disk, without the line end
-    std::string eol;  // "\r\n", "\n" or "" for a last line without one
-    Kind kind = Kind::Other;
-    std::string name;
-    std::string value;
-};
-
-struct Profile {
-    std::vector<Line> lines;
-    TextEncoding encoding = TextEncoding::Utf8;
-    std::string eol = "\r\n";
-};
-
-std::string trim(std::string_view s)
-{
-    size_t b = s.find_first_not_of(" \t");
-    if (b == std::string_view::npos) return {};
-    size_t e = s.find_last_not_of(" \t");
-    return std::string(s.substr(b, e - b + 1));
-}
-
-void parse(Line& line, std::string text)
-{
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
-    std::string t = trim(text);
-    line.kind = Kind::Other;
-    if (t.empty() || t[0] == ';') return;
-    if (t[0] == '[') {
-        size_t close = t.find(']');
-        line.kind = Kind::Section;
-        line.name = trim(std::string_view(t).substr(1, close == std::string::npos ? std::string::npos : close - 1));
-        return;
-    }
-    size_t eq = t.find('=');
-    if (eq == std::string::npos) return;
-    line.kind = Kind::Key;
-    line.name = trim(std::string_view(t).substr(0, eq));
-    std::string v = trim(std::string_view(t).substr(eq + 1));
-    // A value in matching quotes is given without them.
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.substr(1, v.size() - 2);
-    line.value = v;
-}
-
-std::string decodeLine(const std::string& raw, TextEncoding encoding)
-{
-    if (encoding == TextEncoding::Utf8) return raw;
-    auto text = zrxhost::cp932ToUtf8(raw);
-    return text ? *text : raw;
-}
-
-Profile parseBytes(const std::string& bytes)
-{
-    Profile p;
-    auto decoded = zrxhost::decodeFileText(bytes);
-    p.encoding = decoded ? decoded->encoding : TextEncoding::Cp932;
-    bool eolSeen = false;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t nl = bytes.find('\n', start);
-        Line line;
-        if (nl == std::string::npos) {
-            line.raw = bytes.substr(start);
-            start = bytes.size();
-        } else {
-            size_t end = nl;
-            line.eol = "\n";
-            if (end > start && bytes[end - 1] == '\r') {
-                --end;
-                line.eol = "\r\n";
-            }
-            line.raw = bytes.substr(start, end - start);
-            start = nl + 1;
-            if (!eolSeen) {
-                p.eol = line.eol;
-                eolSeen = true;
-            }
-        }
-        parse(line, decodeLine(line.raw, p.encoding));
-        p.lines.push_back(std::move(line));
-    }
-    return p;
-}
+using zrxhost::profile::Kind;
+using zrxhost::profile::Line;
+using zrxhost::profile::Profile;
 
 // The file a profile name stands for: a bare name lives in the Windows folder.
 std::optional<zrxhost::ResolvedPath> profilePath(LPCSTR fileName)
@@ -217,7 +137,7 @@ std::optional<Line> makeLine(const std::string& text, const Profile& p)
     Line line;
     line.raw = *raw;
     line.eol = p.eol;
-    parse(line, text);
+    zrxhost::profile::parseLine(line, text);
     return line;
 }
 
@@ -227,10 +147,11 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultText, L
 {
     std::string def = defaultText != nullptr ? defaultText : "";
     def.erase(def.find_last_not_of(' ') + 1);
-    Profile p;
-    if (auto path = profilePath(fileName)) {
-        if (auto bytes = readBytes(path->host)) p = parseBytes(*bytes);
-    }
+    zrxhost::watch::FreshScope fresh;
+    static const auto none = std::make_shared<const Profile>();
+    std::shared_ptr<const Profile> kept = none;
+    if (auto path = profilePath(fileName)) kept = zrxhost::profile::readProfile(path->host);
+    const Profile& p = *kept;
     if (section == nullptr) {
         std::vector<std::string> names;
         for (const auto& l : p.lines) {
@@ -276,7 +197,7 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
             SetLastError(ERROR_ACCESS_DENIED);
             return FALSE;
         }
-        p = parseBytes(*bytes);
+        p = zrxhost::profile::parseProfile(*bytes);
     } else {
         struct stat st {};
         size_t slash = path->host.find_last_of('/');
@@ -325,7 +246,7 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
             }
             if (at != 0) {
                 // The key keeps its own spelling and spacing; only the value changes.
-                std::string text = decodeLine(p.lines[at].raw, p.encoding);
+                std::string text = zrxhost::profile::decodeLine(p.lines[at].raw, p.encoding);
                 auto line = makeLine(text.substr(0, text.find('=') + 1) + v, p);
                 if (!line) {
                     SetLastError(ERROR_NO_UNICODE_TRANSLATION);
@@ -347,6 +268,7 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
 
     std::string out;
     for (const auto& l : p.lines) out += l.raw + l.eol;
+    zrxhost::profile::forgetProfile(path->host);
     if (!writeInPlace(path->host, out)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;

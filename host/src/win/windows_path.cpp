@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "util/text_case.h"
+#include "win/watched_cache.h"
 #include "zrx/win_types.h"
 #include "zrxhost/drive_map.h"
 
@@ -25,6 +26,22 @@ std::string& currentFolder()
 {
     static std::string folder = "C:\\";
     return folder;
+}
+
+uint64_t g_driveMapGeneration = 1;
+
+// Resolved paths by the path as given (with the current folder when the path depends on
+// it), kept while no folder along the way changes; the drive map starts them over.
+watch::WatchedCache<ResolvedPath>& resolvedPaths()
+{
+    static watch::WatchedCache<ResolvedPath> kept(4096);
+    return kept;
+}
+
+void driveMapChanged()
+{
+    ++g_driveMapGeneration;
+    resolvedPaths().clear();
 }
 
 int driveIndex(char letter)
@@ -78,12 +95,16 @@ void setDrive(char letter, const std::string& folder)
     std::string f = folder;
     while (f.size() > 1 && f.back() == '/') f.pop_back();
     drives()[static_cast<size_t>(i)] = f;
+    driveMapChanged();
 }
 
 void clearDrives()
 {
     for (auto& d : drives()) d.clear();
+    driveMapChanged();
 }
+
+uint64_t driveMapGeneration() { return g_driveMapGeneration; }
 
 std::optional<std::string> driveFolder(char letter)
 {
@@ -98,8 +119,13 @@ void setCurrentWindowsFolder(std::string folder) { currentFolder() = std::move(f
 
 std::optional<ResolvedPath> resolveWindowsPath(std::string_view path)
 {
+    watch::FreshScope fresh;
     std::string p(path);
     std::replace(p.begin(), p.end(), '/', '\\');
+    // A path from the root of a drive names the same file whatever the current folder.
+    std::string key = p;
+    if (!(hasDrive(p) && p.size() > 2 && p[2] == '\\')) key += "\n" + currentFolder();
+    if (const ResolvedPath* kept = resolvedPaths().find(key)) return *kept;
     if (p.empty()) {
         SetLastError(ERROR_PATH_NOT_FOUND);
         return std::nullopt;
@@ -156,22 +182,32 @@ std::optional<ResolvedPath> resolveWindowsPath(std::string_view path)
     ResolvedPath out;
     out.windows = std::string(1, drive) + ":";
     out.host = *folder;
-    // A path spelled as the files are needs one look-up instead of one per component.
-    std::string exact = *folder;
-    for (const auto& c : parts) exact += "/" + c;
-    if (!parts.empty() && exists(exact)) {
-        for (const auto& c : parts) out.windows += "\\" + c;
-        out.host = exact;
-        return out;
+    // Each folder is watched before it is looked into, so that the answer can be kept.
+    watch::Sources sources;
+    if (sources.keepable()) sources.addFolder(*folder);
+    if (!sources.keepable()) {
+        // A path spelled as the files are needs one look-up instead of one per component.
+        std::string exact = *folder;
+        for (const auto& c : parts) exact += "/" + c;
+        if (!parts.empty() && exists(exact)) {
+            for (const auto& c : parts) out.windows += "\\" + c;
+            out.host = exact;
+            return out;
+        }
     }
     bool matching = true;
     for (const auto& c : parts) {
         out.windows += "\\" + c;
-        std::optional<std::string> entry = matching ? matchEntry(out.host, c) : std::nullopt;
+        std::optional<std::string> entry;
+        if (matching) {
+            sources.addEntry(out.host, c);
+            entry = matchEntry(out.host, c);
+        }
         if (!entry) matching = false;
         out.host += "/" + (entry ? *entry : c);
     }
     if (parts.empty()) out.windows += "\\";
+    resolvedPaths().keep(std::move(key), out, std::move(sources));
     return out;
 }
 

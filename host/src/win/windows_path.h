@@ -1,6 +1,7 @@
 // Windows paths resolved to host files; shared by every file service of the host.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,8 +14,11 @@ struct ResolvedPath {
 };
 
 // Resolves a Windows path; on failure nothing, with the Windows error code set for
-// GetLastError.
+// GetLastError. A resolved path is kept while no folder along its way changes.
 std::optional<ResolvedPath> resolveWindowsPath(std::string_view path);
+
+// Counts changes of the drive map: what a Windows path names changes with it.
+uint64_t driveMapGeneration();
 
 // The process's current folder in Windows form ("C:\" until set).
 std::string currentWindowsFolder();

@@ -3,47 +3,30 @@
 #include <dlfcn.h>
 
 #include <set>
-#include <string>
 
-#include "support/editor_fixture.h"
-#include "zrxhost/session.h"
+#include "loaded_module_fixture.h"
 
 namespace {
 
-const char* kModule = TREVANCOM_MODULE_PATH;
-
-struct Registered {
-    std::string global, local;
-    int32_t flags;
-    bool operator<(const Registered& o) const { return global < o.global; }
-};
-
-std::set<Registered> commandsOfGroup(const char* group)
+// The commands of a group: global name, local name, flags.
+std::set<std::tuple<std::string, std::string, int32_t>> commandsOfGroup(const char* group)
 {
-    std::set<Registered> found;
+    std::set<std::tuple<std::string, std::string, int32_t>> found;
     ZcEdCommandIterator* it = zcedRegCmds->iterator();
     for (; !it->done(); it->next()) {
-        if (std::string(it->commandGroup()) != group) continue;
-        found.insert({it->command()->globalName(), it->command()->localName(), it->command()->commandFlags()});
+        if (std::string(it->commandGroup()) == group)
+            found.emplace(it->command()->globalName(), it->command()->localName(), it->command()->commandFlags());
     }
     delete it;
     return found;
 }
 
-class ModuleFrame : public EditorTest {
+class ModuleFrame : public LoadedModuleTest {
 protected:
     void SetUp() override
     {
-        EditorTest::SetUp();
-        zrxhost::startApplication();
-        zrxhost::clearCheckFailures();
-        ASSERT_TRUE(zcrxDynamicLinker->loadModule(kModule, false));
-    }
-    void TearDown() override
-    {
-        zrxhost::endApplication();
-        zcdbHostApplicationServices()->setWorkingDatabase(db.get());
-        EditorTest::TearDown();
+        LoadedModuleTest::SetUp();
+        load(kModule);
     }
     // The module's own entry point, reached as the host reaches it.
     ZcRxEntryPointFn entryPoint()
@@ -54,31 +37,18 @@ protected:
         dlclose(handle);
         return fn;
     }
-    std::string run(const std::string& line)
-    {
-        transcript();
-        zrxhost::runCommandLine(line);
-        return transcript();
-    }
 };
 
-TEST_F(ModuleFrame, InitialisationRegistersTheTestCommandInTheModulesGroup)
+TEST_F(ModuleFrame, InitialisationRegistersTheTransparentTestCommandAndTheLispFunction)
 {
-    std::set<Registered> group = commandsOfGroup("TrevanCom2002");
-    auto test = group.find({"_TrevanCom2002Test", "", 0});
-    ASSERT_NE(test, group.end());
-    EXPECT_EQ(test->local, "TrevanCom2002Test");
-    // Every command of the group is transparent, its local name its global one's.
-    for (const Registered& r : group) {
-        EXPECT_EQ(r.flags, ZCRX_CMD_TRANSPARENT) << r.global;
-        EXPECT_EQ("_" + r.local, r.global);
+    auto group = commandsOfGroup("TrevanCom2002");
+    EXPECT_TRUE(group.count({"_TrevanCom2002Test", "TrevanCom2002Test", ZCRX_CMD_TRANSPARENT}));
+    for (const auto& [global, local, flags] : group) {
+        EXPECT_EQ(flags, ZCRX_CMD_TRANSPARENT) << global;
+        EXPECT_EQ("_" + local, global);
     }
     // The module lets the host unload it whenever it likes.
     EXPECT_FALSE(zcrxDynamicLinker->isApplicationLocked(kModule));
-}
-
-TEST_F(ModuleFrame, LispTestFunctionAlertsAndGivesT)
-{
     // The box shows the text after its leading new line; LISP then echoes the value.
     EXPECT_EQ(run("(ZWDLLFUNC2)"), "[MessageBox]  Hello ZWDLLFUNC!\nT\n");
 }
@@ -96,9 +66,19 @@ TEST_F(ModuleFrame, TestCommandGreetsAndDefinesTheLispFunctionAgain)
     EXPECT_TRUE(zrxhost::checkFailures().empty());
 }
 
-TEST_F(ModuleFrame, UnloadMessageRemovesTheGroupAndTheLispFunction)
+TEST_F(ModuleFrame, OtherMessagesAnswerOkAndChangeNothingUnloadRemovesEverything)
 {
-    ASSERT_EQ(entryPoint()(ZcRx::kUnloadAppMsg, nullptr), ZcRx::kRetOK);
+    ZcRxEntryPointFn entry = entryPoint();
+    const auto registered = commandsOfGroup("TrevanCom2002");
+    transcript();
+    for (int code : {0, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 31}) {
+        EXPECT_EQ(entry(static_cast<ZcRx::AppMsgCode>(code), nullptr), ZcRx::kRetOK) << code;
+    }
+    EXPECT_EQ(transcript(), "");
+    EXPECT_EQ(commandsOfGroup("TrevanCom2002"), registered);
+    EXPECT_NE(run("(ZWDLLFUNC2)").find("Hello ZWDLLFUNC!"), std::string::npos);
+
+    ASSERT_EQ(entry(ZcRx::kUnloadAppMsg, nullptr), ZcRx::kRetOK);
     EXPECT_TRUE(commandsOfGroup("TrevanCom2002").empty());
     EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test"), nullptr);
     EXPECT_EQ(zcedUndef("ZWDLLFUNC2", 1), RTERROR);
@@ -109,19 +89,6 @@ TEST_F(ModuleFrame, UnloadingThroughTheHostLeavesNoCommand)
     ASSERT_TRUE(zcrxDynamicLinker->unloadModule(kModule));
     EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test"), nullptr);
     EXPECT_TRUE(commandsOfGroup("TrevanCom2002").empty());
-}
-
-TEST_F(ModuleFrame, OtherMessagesAnswerOkAndChangeNothing)
-{
-    ZcRxEntryPointFn entry = entryPoint();
-    const size_t registered = commandsOfGroup("TrevanCom2002").size();
-    transcript();
-    for (int code : {0, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 31}) {
-        EXPECT_EQ(entry(static_cast<ZcRx::AppMsgCode>(code), nullptr), ZcRx::kRetOK) << code;
-    }
-    EXPECT_EQ(transcript(), "");
-    EXPECT_EQ(commandsOfGroup("TrevanCom2002").size(), registered);
-    EXPECT_NE(run("(ZWDLLFUNC2)").find("Hello ZWDLLFUNC!"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+// What the stiffener benchmarks share: a copy of the sample installation as drive C: for as
+// long as the program runs, and generated hull plans, each drawn once per size and kept.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "hull_plan.h"
+
+struct BenchPlan {
+    std::unique_ptr<ZcDbDatabase> db = std::make_unique<ZcDbDatabase>();
+    HullPlanSummary summary;
+    std::string error;
+};
+
+// Sets the installation up on the first call: drive C:, its registry, windir and the
+// system folder on the support path.
+void useSampleInstallation();
+
+// The plan of state.range(0) stiffeners, made the working drawing, with its size as the
+// "entities" counter. The benchmark is skipped when the plan could not be drawn.
+BenchPlan& benchPlan(benchmark::State& state);
