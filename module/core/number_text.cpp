@@ -1,14 +1,21 @@
 #include "core/number_text.h"
 
+#include <cstdio>
+
+const char* TrevanCom_NumberText(double value, char* buf)
+{
+    int n = std::snprintf(buf, kTrevanNumberTextSize, "%f", value);
+    if (n < 0) n = 0;
+    std::size_t len = static_cast<std::size_t>(n) < kTrevanNumberTextSize ? static_cast<std::size_t>(n)
+                                                                           : kTrevanNumberTextSize - 1;
+    while (len > 0 && buf[len - 1] == '0') --len;
+    while (len > 0 && buf[len - 1] == '.') --len;
+    buf[len] = '\0';
+    return buf;
+}
+
 CString TrevanComARX_ChangeDoubleToString(double value)
 {
-    CString strText;
-    strText.Format("%lf", value);
-    int nPoint = strText.Find('.');
-    // Infinities and NaNs have no point to trim after.
-    if (nPoint < 0) return strText;
-    int nEnd = strText.GetLength();
-    while (nEnd > nPoint + 1 && strText[nEnd - 1] == '0') --nEnd;
-    if (nEnd == nPoint + 1) nEnd = nPoint;
-    return strText.Left(nEnd);
+    char buf[kTrevanNumberTextSize];
+    return CString(TrevanCom_NumberText(value, buf));
 }

@@ -6,7 +6,7 @@
 #include "settings/sys_dir.h"
 #include "stiffener/mate_file.h"
 #include "stiffener/mate_label.h"
-#include "stiffener/number_text.h"
+#include "core/number_text.h"
 
 namespace {
 

@@ -41,7 +41,7 @@ protected:
     TempDriveC c;
 };
 
-TEST_F(OpenDrawing, AFileNotOpenIsReadIntoASideDatabaseThatFreeDeletes)
+TEST_F(OpenDrawing, AFileNotOpenIsReadIntoASideDatabaseThatFreeDeletesAMissingOneIsNot)
 {
     ZcDbDatabase* side = nullptr;
     ASSERT_EQ(TrevanComARX_OpenDwg("C:\\SHIP\\detail.dwg", side), 1);
@@ -52,6 +52,11 @@ TEST_F(OpenDrawing, AFileNotOpenIsReadIntoASideDatabaseThatFreeDeletes)
     EXPECT_EQ(TrevanComARX_FreeDwg(side), 1);
     EXPECT_EQ(side, nullptr);
     EXPECT_EQ(TrevanComARX_FreeDwg(side), 1);
+    // A missing or unreadable file opens nothing.
+    c.put("Ship/Broken.dwg", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nnot a number\n");
+    for (const char* file : {"C:\\SHIP\\NOSUCH.dwg", "", "C:\\SHIP\\Broken.dwg"}) EXPECT_EQ(TrevanComARX_OpenDwg(file, side), 0) << file;
+    EXPECT_EQ(side, nullptr);
+    EXPECT_EQ(TrevanComARX_CheckOpenDwg("C:\\SHIP\\NOSUCH.dwg", side), 0);
 }
 
 TEST_F(OpenDrawing, AFileOpenInTheEditorGivesItsDocumentsDatabaseWhichFreeKeeps)
@@ -75,15 +80,6 @@ TEST_F(OpenDrawing, AFileOpenInTheEditorGivesItsDocumentsDatabaseWhichFreeKeeps)
     EXPECT_EQ(opened, doc->database());
     EXPECT_EQ(doc->lockMode(), ZcAp::kNotLocked);
     EXPECT_DOUBLE_EQ(firstLineLength(doc->database()), 42.0);
-}
-
-TEST_F(OpenDrawing, AMissingOrUnreadableFileOpensNothing)
-{
-    c.put("Ship/Broken.dwg", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nnot a number\n");
-    ZcDbDatabase* d = nullptr;
-    for (const char* file : {"C:\\SHIP\\NOSUCH.dwg", "", "C:\\SHIP\\Broken.dwg"}) EXPECT_EQ(TrevanComARX_OpenDwg(file, d), 0) << file;
-    EXPECT_EQ(d, nullptr);
-    EXPECT_EQ(TrevanComARX_CheckOpenDwg("C:\\SHIP\\NOSUCH.dwg", d), 0);
 }
 
 }  // namespace

@@ -69,8 +69,6 @@ TEST_F(UcsGeometry, TheMirrorTurnsHalfWayAboutTheUcsAxisThroughTheBase)
     ASSERT_TRUE(TrevanComARX_AcGeMatrix3dTransformMirror(ZcGePoint3d(10, 0, 0), m, true));
     // About the X axis through (10, 0, 0): y and z change sign.
     EXPECT_TRUE((m * ZcGePoint3d(15, 3, 2)).isEqualTo(ZcGePoint3d(15, -3, -2)));
-    ASSERT_TRUE(TrevanComARX_AcGeMatrix3dTransformMirror(ZcGePoint3d(10, 0, 0), m, false));
-    EXPECT_TRUE((m * ZcGePoint3d(15, 3, 0)).isEqualTo(ZcGePoint3d(5, 3, 0)));
     rotateUcs();
     ASSERT_TRUE(TrevanComARX_AcGeMatrix3dTransformMirror(ZcGePoint3d(1000, 500, 0), m, true));
     // A point off the UCS X axis lands on the other side of it.
