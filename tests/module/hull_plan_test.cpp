@@ -176,9 +176,9 @@ TEST_F(StiffenerListing, EachStiffenerIsOneLineInModelSpaceOrderUnreadableOnesCo
     ASSERT_EQ(lines.size(), 14u);
     // The handle in its column, six wide and a blank.
     const auto column = [&](int i) { return handle(i) + std::string(7 - handle(i).size(), ' '); };
-    EXPECT_EQ(lines[0], column(0) + "LONG_T  T300x11/100x16  (0,700) - (8000,700)");
+    EXPECT_EQ(lines[0], column(0) + "LONG_T  T300x11/100x16  T300x11,100x16  (0,700) - (8000,700)");
     // A stiffener drawn as a dimension lists the span its record gives.
-    EXPECT_EQ(lines[6], column(6) + "FB      FB150x12        (1600,4200) - (1600,8000)");
+    EXPECT_EQ(lines[6], column(6) + "FB      FB150x12        FB150x12        (1600,4200) - (1600,8000)");
 
     // Without its folder file the installation's record layout cannot be found.
     install.forgetFolders();
@@ -194,9 +194,13 @@ TEST_F(StiffenerListing, ShortValuesAndLongNamesKeepTheirColumns)
     CStiffData rec;
     rec.m_strFType = "LONG_A";
     rec.m_strName = "L250x90x10/15+PL";
+    rec.m_rWebWidth = 250;
+    rec.m_rWebThick = 10;
+    rec.m_rFaceWidth = 90;
+    rec.m_rFaceThck = 15;
     rec.m_ptStart = ZcGePoint3d(-0.5, 1234.25, 0);
     rec.m_ptEnd = ZcGePoint3d(1e6, 0, 0);
-    EXPECT_EQ(stiffenerLine("1A3F2B9", rec), "1A3F2B9 LONG_A  L250x90x10/15+PL (-0.5,1234.25) - (1000000,0)");
+    EXPECT_EQ(stiffenerLine("1A3F2B9", rec), "1A3F2B9 LONG_A  L250x90x10/15+PL L250x90x10      (-0.5,1234.25) - (1000000,0)");
 }
 
 }  // namespace

@@ -20,9 +20,13 @@ std::string point(const ZcGePoint3d& p)
 
 std::string stiffenerLine(const CString& handle, const CStiffData& record)
 {
-    // Columns as wide as the usual handles, forms and section names, so a listing reads as a table.
-    return column(handle, 6) + column(record.m_strFType, 7) + column(record.m_strName, 15) + point(record.m_ptStart) +
-           " - " + point(record.m_ptEnd);
+    // Columns as wide as the usual handles, forms, section names and labels, so a listing
+    // reads as a table. The label is what the installation's label file makes of the section.
+    const CString label = TrevanCom_MakeStiffText(record.m_strFType, record.m_rWebWidth, record.m_rWebThick,
+                                                  record.m_rFaceWidth, record.m_rFaceThck, record.m_rCornerR1,
+                                                  record.m_rCornerR2);
+    return column(handle, 6) + column(record.m_strFType, 7) + column(record.m_strName, 15) + column(label, 15) +
+           point(record.m_ptStart) + " - " + point(record.m_ptEnd);
 }
 
 bool listStiffeners(std::vector<std::string>& lines, long& unreadable)

@@ -1,5 +1,5 @@
 // The stiffeners of a drawing with their records, one short line each: handle, section form,
-// section name and the two end points.
+// section name, label and the two end points.
 #pragma once
 
 #include <string>
@@ -7,7 +7,8 @@
 
 #include "TrevanCom2002.h"
 
-// "38     LONG_T  T300x11/100x16  (0,700) - (8000,700)": handle, form and name in columns.
+// "38     LONG_T  T300x11/100x16  T300x11,100x16  (0,700) - (8000,700)": handle, form,
+// name and label in columns.
 std::string stiffenerLine(const CString& handle, const CStiffData& record);
 
 // The lines of every stiffener of the working drawing, in model-space order; a stiffener
