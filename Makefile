@@ -42,6 +42,7 @@ demo: build
 bench: build
 	$(BUILD)/bench/trevan_bench_db
 	$(BUILD)/bench/trevan_bench_stiff_records
+	$(BUILD)/bench/trevan_bench_stiff_label
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

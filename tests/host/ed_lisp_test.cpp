@@ -173,3 +173,20 @@ TEST_F(EdLisp, UndefNeedsTheRightNumber)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EdLisp, PointAndEntityRequestsGiveWhatWasAnswered)
+{
+    ZcDbObjectId line = addLine(0, 0, 100, 0);
+    answer({"50,0", "200,200"});
+    const std::string name = eval("(handent \"" + hex(line) + "\")");
+    EXPECT_EQ(eval("(car (entsel \"\\nPick: \"))"), "Pick: 50,0\n" + name);
+    EXPECT_EQ(eval("(getpoint \"\\nPoint: \")"), "Point: 200,200\n(200.0 200.0 0.0)");
+    // Enter at a point request gives nil.
+    answer({""});
+    EXPECT_EQ(eval("(getpoint \"\\nPoint: \")"), "Point: \nnil");
+    EXPECT_EQ(eval("(entsel 1)"), "; error: bad argument type: stringp 1");
+}
+
+}  // namespace

@@ -219,6 +219,27 @@ ValuePtr lispHandent(const Args& a)
     return makeEname(name);
 }
 
+// (entsel [prompt]): the picked entity and the point it was picked at, nil when nothing.
+ValuePtr lispEntsel(const Args& a)
+{
+    arity(a, 0, 1);
+    if (!a.empty() && a[0]->kind != Value::kStr) fail("bad argument type: stringp " + print(a[0]));
+    ads_name e;
+    ads_point p;
+    if (zcedEntSel(a.empty() ? nullptr : a[0]->s.c_str(), e, p) != RTNORM) return nil();
+    return makeList({makeEname(e), makeList({makeReal(p[X]), makeReal(p[Y]), makeReal(p[Z])})});
+}
+
+// (getpoint [prompt]): the point answered, nil on Enter.
+ValuePtr lispGetpoint(const Args& a)
+{
+    arity(a, 0, 1);
+    if (!a.empty() && a[0]->kind != Value::kStr) fail("bad argument type: stringp " + print(a[0]));
+    ads_point p;
+    if (zcedGetPoint(nullptr, a.empty() ? nullptr : a[0]->s.c_str(), p) != RTNORM) return nil();
+    return makeList({makeReal(p[X]), makeReal(p[Y]), makeReal(p[Z])});
+}
+
 ValuePtr lispEntlast(const Args& a)
 {
     arity(a, 0, 0);
@@ -277,6 +298,8 @@ std::map<std::string, Builtin>& builtins()
         };
         m["HANDENT"] = lispHandent;
         m["ENTLAST"] = lispEntlast;
+        m["ENTSEL"] = lispEntsel;
+        m["GETPOINT"] = lispGetpoint;
         m["SSGET"] = lispSsget;
         m["SSADD"] = lispSsadd;
         m["SSLENGTH"] = [](const Args& a) {
