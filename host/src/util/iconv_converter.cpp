@@ -26,7 +26,7 @@ void IconvConverter::close()
     m_cd = closed();
 }
 
-bool IconvConverter::append(std::string& out, std::string_view in)
+bool IconvConverter::convert(std::string& out, std::string_view in, const std::string_view* replacement)
 {
     if (!isOpen()) return false;
     iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
@@ -39,34 +39,25 @@ bool IconvConverter::append(std::string& out, std::string_view in)
         size_t dstLeft = sizeof buf;
         size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
         out.append(buf, static_cast<size_t>(dst - buf));
-        if (r == static_cast<size_t>(-1) && errno != E2BIG) {
+        if (r != static_cast<size_t>(-1) || errno == E2BIG) continue;
+        if (replacement == nullptr) {
             out.resize(kept);
             return false;
         }
+        // A byte the character set does not define, or a character cut off.
+        out.append(*replacement);
+        ++src;
+        --srcLeft;
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
     }
     return true;
 }
 
+bool IconvConverter::append(std::string& out, std::string_view in) { return convert(out, in, nullptr); }
+
 void IconvConverter::appendReplacing(std::string& out, std::string_view in, std::string_view replacement)
 {
-    if (!isOpen()) return;
-    iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-    char* src = const_cast<char*>(in.data());
-    size_t srcLeft = in.size();
-    char buf[1024];
-    while (srcLeft > 0) {
-        char* dst = buf;
-        size_t dstLeft = sizeof buf;
-        size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buf, static_cast<size_t>(dst - buf));
-        if (r == static_cast<size_t>(-1) && errno != E2BIG) {
-            // A byte the character set does not define, or a character cut off.
-            out.append(replacement);
-            ++src;
-            --srcLeft;
-            iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        }
-    }
+    convert(out, in, &replacement);
 }
 
 }  // namespace zrxhost

@@ -30,6 +30,8 @@ public:
     void appendReplacing(std::string& out, std::string_view in, std::string_view replacement);
 
 private:
+    // The conversion both appenders share; a null replacement stops at the first bad byte.
+    bool convert(std::string& out, std::string_view in, const std::string_view* replacement);
     // iconv_open's failure value.
     static iconv_t closed() { return reinterpret_cast<iconv_t>(-1); }
     void close();

@@ -7,11 +7,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "win/code_page.h"
+#include "util/file_bytes.h"
 #include "win/file_attributes.h"
 #include "win/windows_path.h"
 #include "zrx/win_files.h"
@@ -124,18 +123,9 @@ int closeWriter(void* cookie)
     return ok ? 0 : -1;
 }
 
-std::optional<std::string> readBytes(const std::string& hostFile)
-{
-    std::ifstream in(hostFile, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 FILE* openTextReader(const std::string& hostFile)
 {
-    auto bytes = readBytes(hostFile);
+    auto bytes = zrxhost::util::readFileBytes(hostFile);
     if (!bytes) {
         errno = ENOENT;
         return nullptr;
@@ -163,7 +153,7 @@ FILE* openTextWriter(const std::string& hostFile, bool append)
 {
     // An existing file keeps its encoding; a new one is UTF-8.
     TextEncoding encoding = TextEncoding::Utf8;
-    if (auto bytes = readBytes(hostFile)) {
+    if (auto bytes = zrxhost::util::readFileBytes(hostFile)) {
         if (auto decoded = zrxhost::decodeFileText(*bytes)) encoding = decoded->encoding;
     }
     int fd = ::open(hostFile.c_str(), O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC), 0666);

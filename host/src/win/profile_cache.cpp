@@ -1,10 +1,9 @@
 // Parsed profile files by host path, each with the watches that tell when it changes.
 #include "win/profile_cache.h"
 
-#include <fstream>
 #include <optional>
-#include <sstream>
 
+#include "util/file_bytes.h"
 #include "win/watched_cache.h"
 
 namespace zrxhost::profile {
@@ -16,15 +15,6 @@ watch::WatchedCache<std::shared_ptr<const Profile>>& kept()
     return profiles;
 }
 
-std::optional<std::string> readBytes(const std::string& hostFile)
-{
-    std::ifstream in(hostFile, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 }  // namespace
 
 std::shared_ptr<const Profile> readProfile(const std::string& hostFile)
@@ -33,7 +23,7 @@ std::shared_ptr<const Profile> readProfile(const std::string& hostFile)
     // Watched before it is read: a change made while it is being read counts as after.
     watch::Sources sources;
     sources.addPath(hostFile, watch::Depth::Content);
-    auto bytes = readBytes(hostFile);
+    auto bytes = util::readFileBytes(hostFile);
     auto profile = std::make_shared<const Profile>(bytes ? parseProfile(*bytes) : Profile{});
     kept().keep(hostFile, profile, std::move(sources));
     return profile;

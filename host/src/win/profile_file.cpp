@@ -7,13 +7,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "util/text_case.h"
+#include "util/file_bytes.h"
 #include "win/change_watch.h"
 #include "win/code_page.h"
 #include "win/file_attributes.h"
@@ -41,15 +40,6 @@ std::optional<zrxhost::ResolvedPath> profilePath(LPCSTR fileName)
         name = std::string(windir != nullptr ? windir : "C:\\WINDOWS") + "\\" + name;
     }
     return zrxhost::resolveWindowsPath(name);
-}
-
-std::optional<std::string> readBytes(const std::string& hostFile)
-{
-    std::ifstream in(hostFile, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 // Index range [begin, end) of the first section of that name, the header included.
@@ -192,7 +182,7 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
     auto path = profilePath(fileName);
     if (!path) return FALSE;
     Profile p;
-    if (auto bytes = readBytes(path->host)) {
+    if (auto bytes = zrxhost::util::readFileBytes(path->host)) {
         if (zrxhost::isHostFileReadOnly(path->host)) {
             SetLastError(ERROR_ACCESS_DENIED);
             return FALSE;
