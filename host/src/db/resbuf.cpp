@@ -1,11 +1,14 @@
 // Result-buffer chains: allocation, release, building and copying.
 #include "zc_resbuf.h"
 
+#include <array>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 
-ZcRbValueKind zcutRbValueKind(int t)
+namespace {
+
+constexpr ZcRbValueKind classify(int t)
 {
     using K = ZcRbValueKind;
     switch (t) {
@@ -60,9 +63,70 @@ ZcRbValueKind zcutRbValueKind(int t)
     return K::kNone;
 }
 
+// Every group code and xdata code at one look; the result codes above them by the rules.
+constexpr int kFirstTabled = -10;
+constexpr int kLastTabled = 1071;
+constexpr auto kKinds = [] {
+    std::array<ZcRbValueKind, kLastTabled - kFirstTabled + 1> kinds{};
+    for (int t = kFirstTabled; t <= kLastTabled; ++t) kinds[static_cast<size_t>(t - kFirstTabled)] = classify(t);
+    return kinds;
+}();
+
+// Released buffers wait here for the next one asked for: a command builds and drops lists
+// of dozens of items per entity, more than the allocator keeps at hand. Not under the
+// address sanitizer, which must see every buffer used after its release.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr size_t kKeptBuffers = 0;
+#else
+constexpr size_t kKeptBuffers = 4096;
+#endif
+
+struct ReleasedBuffers {
+    resbuf* first = nullptr;
+    size_t count = 0;
+    ~ReleasedBuffers()
+    {
+        while (first != nullptr) {
+            resbuf* next = first->rbnext;
+            std::free(first);
+            first = next;
+        }
+    }
+};
+
+thread_local ReleasedBuffers t_released;
+
+void releaseBuffer(resbuf* rb)
+{
+    ReleasedBuffers& kept = t_released;
+    if (kept.count >= kKeptBuffers) {
+        std::free(rb);
+        return;
+    }
+    rb->rbnext = kept.first;
+    kept.first = rb;
+    ++kept.count;
+}
+
+}  // namespace
+
+ZcRbValueKind zcutRbValueKind(int t)
+{
+    if (t >= kFirstTabled && t <= kLastTabled) return kKinds[static_cast<size_t>(t - kFirstTabled)];
+    return classify(t);
+}
+
 resbuf* zcutNewRb(int restype)
 {
-    auto* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    ReleasedBuffers& kept = t_released;
+    resbuf* rb = kept.first;
+    if (rb != nullptr) {
+        kept.first = rb->rbnext;
+        --kept.count;
+        *rb = resbuf{};
+    } else {
+        rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    }
     rb->restype = static_cast<short>(restype);
     return rb;
 }
@@ -76,7 +140,7 @@ int zcutRelRb(resbuf* rb)
         case ZcRbValueKind::kBinary: std::free(rb->resval.rbinary.buf); break;
         default: break;
         }
-        std::free(rb);
+        releaseBuffer(rb);
         rb = next;
     }
     return RTNORM;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <unordered_map>
 
+#include "win/readiness_ring.h"
 #include "zrxhost/change_watch.h"
 
 namespace zrxhost::watch {
@@ -100,6 +101,7 @@ public:
 
     void startOver()
     {
+        m_ready.stop();
         if (m_fd >= 0) ::close(m_fd);
         m_fd = -1;
         m_byWd.clear();
@@ -116,16 +118,27 @@ public:
         startOver();
     }
 
+    void useRing(bool use)
+    {
+        m_useRing = use;
+        startOver();
+    }
+
+    bool ringFollowing() const { return m_ready.following(); }
+    uint64_t reads() const { return m_reads; }
+
     size_t watches() const { return m_watches; }
     int fd() const { return m_fd; }
 
-    // Reads every queued event; one read that finds nothing when nothing happened.
+    // Reads every queued event; nothing at all when the ring tells that nothing came.
     void drain()
     {
-        if (m_fd < 0) return;
+        if (m_fd < 0 || !m_ready.maybeReadable()) return;
+        m_ready.take();
         alignas(inotify_event) char buf[16384];
         uint64_t stamp = 0;
         for (;;) {
+            ++m_reads;
             ssize_t n = ::read(m_fd, buf, sizeof buf);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0 && errno != EAGAIN) {
@@ -189,6 +202,7 @@ private:
     {
         if (m_limit && *m_limit == 0) return;
         m_fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (m_useRing) m_ready.follow(m_fd);
     }
 
     // current: the node's watch is up to date, only the writes are to be added.
@@ -287,6 +301,9 @@ private:
     }
 
     int m_fd = -1;
+    ReadinessRing m_ready;
+    bool m_useRing = true;
+    uint64_t m_reads = 0;
     std::optional<size_t> m_limit;
     size_t m_watches = 0;
     std::unordered_map<std::string, std::unique_ptr<Node>> m_nodes;
@@ -416,5 +433,11 @@ namespace zrxhost {
 void setChangeWatchLimit(std::optional<size_t> limit) { watch::watcher().setLimit(limit); }
 
 size_t changeWatchCount() { return watch::watcher().watches(); }
+
+void setChangeQueueRing(bool use) { watch::watcher().useRing(use); }
+
+bool changeQueueRingFollowing() { return watch::watcher().ringFollowing(); }
+
+uint64_t changeQueueReads() { return watch::watcher().reads(); }
 
 }  // namespace zrxhost

@@ -4,9 +4,10 @@
 // Folders are watched by host path, each with the folders above it up to "/": an answer
 // drawn from a file depends on every entry along its path, and renaming any folder on the
 // way changes what the path names. Events are read from a non-blocking queue at the start
-// of every host call that may serve a kept answer (FreshScope); the kernel queues an event
-// before the call that made the change returns, so a change that happened before the host
-// call began is always seen. Where a folder cannot be watched (no inotify, the watch limit
+// of every host call that may serve a kept answer (FreshScope); the kernel queues an event,
+// and marks the ring that tells the queue is no longer empty, before the call that made the
+// change returns, so a change that happened before the host call began is always seen, and
+// an idle queue is not read at all. Where a folder cannot be watched (no inotify, the watch limit
 // reached, a symbolic link on the way) answers drawn from it are not kept.
 //
 // The host is called from one thread, as the platform's API is; none of this is locked.
