@@ -3,6 +3,7 @@
 // bytes differ.
 #include <cstdio>
 #include <map>
+#include <string_view>
 #include <utility>
 
 #include "ent_definition.h"
@@ -60,9 +61,9 @@ struct CachedDefinition {
 // paths only starts the cache over.
 constexpr size_t kMaxCached = 32;
 
-std::map<std::string, CachedDefinition>& cache()
+std::map<std::string, CachedDefinition, std::less<>>& cache()
 {
-    static std::map<std::string, CachedDefinition> byPath;
+    static std::map<std::string, CachedDefinition, std::less<>> byPath;
     return byPath;
 }
 
@@ -92,7 +93,7 @@ bool readBytes(const char* path, std::string& bytes)
 std::shared_ptr<const EntDefinition> findEntDefinition(const char* path)
 {
     if (path == nullptr || path[0] == '\0') return std::make_shared<const EntDefinition>();
-    auto found = cache().find(path);
+    auto found = cache().find(std::string_view(path));
     if (found != cache().end() && found->second.watch.quiet()) return found->second.definition;
 
     FolderWatch watch;

@@ -94,7 +94,8 @@ struct ReleasedBuffers {
     }
 };
 
-thread_local ReleasedBuffers t_released;
+// In the static TLS block: libzrx.so is linked by the program, never opened later.
+__attribute__((tls_model("initial-exec"))) thread_local ReleasedBuffers t_released;
 
 void releaseBuffer(resbuf* rb)
 {

@@ -114,7 +114,8 @@ bool ZcDbXdataStore::Encoder::add(const resbuf* rb)
 bool ZcDbXdataStore::Items::next(Item& item)
 {
     if (m_rest.empty()) return false;
-    item = Item();
+    item.text = {};
+    item.nullText = false;
     item.code = take<int16_t>(m_rest);
     item.kind = zcutRbValueKind(item.code);
     switch (item.kind) {

@@ -14,7 +14,8 @@
 
 class ZcDbXdataStore {
 public:
-    // One group after an application's 1001 group, as stored.
+    // One group after an application's 1001 group, as stored; only the fields of its kind
+    // are set.
     struct Item {
         int code = 0;
         ZcRbValueKind kind = ZcRbValueKind::kNone;

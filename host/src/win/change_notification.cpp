@@ -265,7 +265,7 @@ DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds)
     ChangeHandle* h = find(handle);
     if (h == nullptr) return WAIT_FAILED;
     using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    const auto deadline = milliseconds == 0 ? Clock::time_point() : Clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
         {
             watch::FreshScope fresh;

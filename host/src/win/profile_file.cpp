@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "util/text_case.h"
@@ -33,13 +34,11 @@ std::optional<zrxhost::ResolvedPath> profilePath(LPCSTR fileName)
         SetLastError(ERROR_INVALID_PARAMETER);
         return std::nullopt;
     }
-    std::string name = fileName;
+    std::string_view name = fileName;
     bool bare = name.find_first_of("\\/") == std::string::npos && !(name.size() >= 2 && name[1] == ':');
-    if (bare) {
-        const char* windir = std::getenv("windir");
-        name = std::string(windir != nullptr ? windir : "C:\\WINDOWS") + "\\" + name;
-    }
-    return zrxhost::resolveWindowsPath(name);
+    if (!bare) return zrxhost::resolveWindowsPath(name);
+    const char* windir = std::getenv("windir");
+    return zrxhost::resolveWindowsPath(std::string(windir != nullptr ? windir : "C:\\WINDOWS") + "\\" + std::string(name));
 }
 
 // Index range [begin, end) of the first section of that name, the header included.

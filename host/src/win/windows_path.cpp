@@ -120,9 +120,14 @@ void setCurrentWindowsFolder(std::string folder) { currentFolder() = std::move(f
 std::optional<ResolvedPath> resolveWindowsPath(std::string_view path)
 {
     watch::FreshScope fresh;
+    // A path from the root of a drive names the same file whatever the current folder: as
+    // given with backslashes, it is its own key.
+    const bool fromRoot = hasDrive(path) && path.size() > 2 && path[2] == '\\';
+    if (fromRoot && path.find('/') == std::string_view::npos) {
+        if (const ResolvedPath* kept = resolvedPaths().find(path)) return *kept;
+    }
     std::string p(path);
     std::replace(p.begin(), p.end(), '/', '\\');
-    // A path from the root of a drive names the same file whatever the current folder.
     std::string key = p;
     if (!(hasDrive(p) && p.size() > 2 && p[2] == '\\')) key += "\n" + currentFolder();
     if (const ResolvedPath* kept = resolvedPaths().find(key)) return *kept;
