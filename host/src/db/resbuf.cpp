@@ -94,8 +94,7 @@ struct ReleasedBuffers {
     }
 };
 
-// In the static TLS block: libzrx.so is linked by the program, never opened later.
-__attribute__((tls_model("initial-exec"))) thread_local ReleasedBuffers t_released;
+thread_local ReleasedBuffers t_released;
 
 void releaseBuffer(resbuf* rb)
 {
@@ -109,13 +108,15 @@ void releaseBuffer(resbuf* rb)
     ++kept.count;
 }
 
-}  // namespace
-
-ZcRbValueKind zcutRbValueKind(int t)
+inline ZcRbValueKind kindOf(int t)
 {
     if (t >= kFirstTabled && t <= kLastTabled) return kKinds[static_cast<size_t>(t - kFirstTabled)];
     return classify(t);
 }
+
+}  // namespace
+
+ZcRbValueKind zcutRbValueKind(int t) { return kindOf(t); }
 
 resbuf* zcutNewRb(int restype)
 {
@@ -136,7 +137,7 @@ int zcutRelRb(resbuf* rb)
 {
     while (rb != nullptr) {
         resbuf* next = rb->rbnext;
-        switch (zcutRbValueKind(rb->restype)) {
+        switch (kindOf(rb->restype)) {
         case ZcRbValueKind::kString: std::free(rb->resval.rstring); break;
         case ZcRbValueKind::kBinary: std::free(rb->resval.rbinary.buf); break;
         default: break;
@@ -167,7 +168,7 @@ resbuf* zcutBuildList(int rtype, ...)
         resbuf* rb = zcutNewRb(t);
         *tail = rb;
         tail = &rb->rbnext;
-        switch (zcutRbValueKind(t)) {
+        switch (kindOf(t)) {
         case ZcRbValueKind::kString: rb->resval.rstring = copyString(va_arg(ap, const char*)); break;
         case ZcRbValueKind::kReal: rb->resval.rreal = va_arg(ap, double); break;
         case ZcRbValueKind::kShort: rb->resval.rint = static_cast<short>(va_arg(ap, int)); break;
@@ -194,7 +195,7 @@ resbuf* zcutBuildList(int rtype, ...)
             break;
         }
         case ZcRbValueKind::kNone:
-            if (t != -3 && zcutRbValueKind(t) == ZcRbValueKind::kNone && !(t >= RTNONE && t <= RTINT64)) {
+            if (t != -3 && kindOf(t) == ZcRbValueKind::kNone && !(t >= RTNONE && t <= RTINT64)) {
                 // Not a code the platform can build: give nothing rather than a half list.
                 va_end(ap);
                 zcutRelRb(head);
@@ -214,9 +215,9 @@ resbuf* zcutDuplicateRb(const resbuf* rb)
     for (; rb != nullptr; rb = rb->rbnext) {
         resbuf* copy = zcutNewRb(rb->restype);
         copy->resval = rb->resval;
-        if (zcutRbValueKind(rb->restype) == ZcRbValueKind::kString) {
+        if (kindOf(rb->restype) == ZcRbValueKind::kString) {
             copy->resval.rstring = copyString(rb->resval.rstring);
-        } else if (zcutRbValueKind(rb->restype) == ZcRbValueKind::kBinary) {
+        } else if (kindOf(rb->restype) == ZcRbValueKind::kBinary) {
             short n = rb->resval.rbinary.clen;
             copy->resval.rbinary.buf = static_cast<char*>(std::malloc(static_cast<size_t>(n > 0 ? n : 1)));
             if (n > 0) std::memcpy(copy->resval.rbinary.buf, rb->resval.rbinary.buf, static_cast<size_t>(n));

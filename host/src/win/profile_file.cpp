@@ -28,11 +28,11 @@ using zrxhost::profile::Line;
 using zrxhost::profile::Profile;
 
 // The file a profile name stands for: a bare name lives in the Windows folder.
-std::optional<zrxhost::ResolvedPath> profilePath(LPCSTR fileName)
+zrxhost::ResolvedPathPtr profilePath(LPCSTR fileName)
 {
     if (fileName == nullptr || *fileName == '\0') {
         SetLastError(ERROR_INVALID_PARAMETER);
-        return std::nullopt;
+        return nullptr;
     }
     std::string_view name = fileName;
     bool bare = name.find_first_of("\\/") == std::string::npos && !(name.size() >= 2 && name[1] == ':');

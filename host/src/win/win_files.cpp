@@ -20,6 +20,7 @@
 
 namespace {
 using zrxhost::ResolvedPath;
+using zrxhost::ResolvedPathPtr;
 
 struct FindEntry {
     std::string name;
@@ -111,11 +112,11 @@ void splitPattern(const std::string& path, std::string& folder, std::string& pat
     }
 }
 
-std::optional<ResolvedPath> resolve(LPCSTR path)
+ResolvedPathPtr resolve(LPCSTR path)
 {
     if (path == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
-        return std::nullopt;
+        return nullptr;
     }
     return zrxhost::resolveWindowsPath(path);
 }

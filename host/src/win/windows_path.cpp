@@ -32,9 +32,9 @@ uint64_t g_driveMapGeneration = 1;
 
 // Resolved paths by the path as given (with the current folder when the path depends on
 // it), kept while no folder along the way changes; the drive map starts them over.
-watch::WatchedCache<ResolvedPath>& resolvedPaths()
+watch::WatchedCache<ResolvedPathPtr>& resolvedPaths()
 {
-    static watch::WatchedCache<ResolvedPath> kept(4096);
+    static watch::WatchedCache<ResolvedPathPtr> kept(4096);
     return kept;
 }
 
@@ -117,28 +117,28 @@ std::string currentWindowsFolder() { return currentFolder(); }
 
 void setCurrentWindowsFolder(std::string folder) { currentFolder() = std::move(folder); }
 
-std::optional<ResolvedPath> resolveWindowsPath(std::string_view path)
+ResolvedPathPtr resolveWindowsPath(std::string_view path)
 {
     watch::FreshScope fresh;
     // A path from the root of a drive names the same file whatever the current folder: as
     // given with backslashes, it is its own key.
     const bool fromRoot = hasDrive(path) && path.size() > 2 && path[2] == '\\';
     if (fromRoot && path.find('/') == std::string_view::npos) {
-        if (const ResolvedPath* kept = resolvedPaths().find(path)) return *kept;
+        if (const ResolvedPathPtr* kept = resolvedPaths().find(path)) return *kept;
     }
     std::string p(path);
     std::replace(p.begin(), p.end(), '/', '\\');
     std::string key = p;
     if (!(hasDrive(p) && p.size() > 2 && p[2] == '\\')) key += "\n" + currentFolder();
-    if (const ResolvedPath* kept = resolvedPaths().find(key)) return *kept;
+    if (const ResolvedPathPtr* kept = resolvedPaths().find(key)) return *kept;
     if (p.empty()) {
         SetLastError(ERROR_PATH_NOT_FOUND);
-        return std::nullopt;
+        return nullptr;
     }
     // Network paths have no place on this machine.
     if (p.size() >= 2 && p[0] == '\\' && p[1] == '\\') {
         SetLastError(ERROR_BAD_NETPATH);
-        return std::nullopt;
+        return nullptr;
     }
     const std::string current = currentFolder();
     char drive = current.empty() ? 'C' : static_cast<char>(upperAscii(current.substr(0, 1))[0]);
@@ -161,7 +161,7 @@ std::optional<ResolvedPath> resolveWindowsPath(std::string_view path)
         if (c == '<' || c == '>' || c == '"' || c == '|' || c == '*' || c == '?' || c == ':' ||
             (static_cast<unsigned char>(c) < 0x20)) {
             SetLastError(ERROR_INVALID_NAME);
-            return std::nullopt;
+            return nullptr;
         }
     }
 
@@ -182,7 +182,7 @@ std::optional<ResolvedPath> resolveWindowsPath(std::string_view path)
     auto folder = driveFolder(drive);
     if (!folder) {
         SetLastError(ERROR_PATH_NOT_FOUND);
-        return std::nullopt;
+        return nullptr;
     }
     ResolvedPath out;
     out.windows = std::string(1, drive) + ":";
@@ -197,7 +197,7 @@ std::optional<ResolvedPath> resolveWindowsPath(std::string_view path)
         if (!parts.empty() && exists(exact)) {
             for (const auto& c : parts) out.windows += "\\" + c;
             out.host = exact;
-            return out;
+            return std::make_shared<const ResolvedPath>(std::move(out));
         }
     }
     bool matching = true;
@@ -212,8 +212,9 @@ std::optional<ResolvedPath> resolveWindowsPath(std::string_view path)
         out.host += "/" + (entry ? *entry : c);
     }
     if (parts.empty()) out.windows += "\\";
-    resolvedPaths().keep(std::move(key), out, std::move(sources));
-    return out;
+    auto resolved = std::make_shared<const ResolvedPath>(std::move(out));
+    resolvedPaths().keep(std::move(key), resolved, std::move(sources));
+    return resolved;
 }
 
 std::optional<std::string> hostPath(std::string_view windowsPath)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,9 +14,12 @@ struct ResolvedPath {
     std::string host;     // the host file, components matched without regard to case
 };
 
-// Resolves a Windows path; on failure nothing, with the Windows error code set for
+// A resolved path, shared with the cache that keeps it.
+using ResolvedPathPtr = std::shared_ptr<const ResolvedPath>;
+
+// Resolves a Windows path; on failure null, with the Windows error code set for
 // GetLastError. A resolved path is kept while no folder along its way changes.
-std::optional<ResolvedPath> resolveWindowsPath(std::string_view path);
+ResolvedPathPtr resolveWindowsPath(std::string_view path);
 
 // Counts changes of the drive map: what a Windows path names changes with it.
 uint64_t driveMapGeneration();
