@@ -123,33 +123,3 @@ EntDefinition loadEntDefinition(const char* path)
     def.status = EntDefinition::Status::kOk;
     return def;
 }
-
-unsigned entTypeOfListCode(int restype)
-{
-    switch (restype) {
-    case RTSTR: return kEntString;
-    case RTREAL: return kEntReal;
-    case RTSHORT: return kEntInteger;
-    default: return 0;
-    }
-}
-
-unsigned entTypeOfXdataCode(int code)
-{
-    switch (code) {
-    case 1000: return kEntString;
-    case 1040: return kEntReal;
-    case 1070: return kEntInteger;
-    default: return 0;
-    }
-}
-
-int listCodeOf(unsigned type)
-{
-    return type == kEntString ? RTSTR : type == kEntReal ? RTREAL : RTSHORT;
-}
-
-int xdataCodeOf(unsigned type)
-{
-    return type == kEntString ? 1000 : type == kEntReal ? 1040 : 1070;
-}

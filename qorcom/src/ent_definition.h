@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "zc_adsdefs.h"
+
 // Item types as bits, so that one position may accept more than one type.
 enum EntType : unsigned { kEntString = 1u, kEntReal = 2u, kEntInteger = 4u };
 
@@ -31,7 +33,32 @@ std::shared_ptr<const EntDefinition> findEntDefinition(const char* path);
 
 // The type a result-buffer code stands for in a typed list (RTSTR, RTREAL, RTSHORT) or in
 // stored xdata (1000, 1040, 1070); 0 for any other code.
-unsigned entTypeOfListCode(int restype);
-unsigned entTypeOfXdataCode(int code);
-int listCodeOf(unsigned type);
-int xdataCodeOf(unsigned type);
+inline unsigned entTypeOfListCode(int restype)
+{
+    switch (restype) {
+    case RTSTR: return kEntString;
+    case RTREAL: return kEntReal;
+    case RTSHORT: return kEntInteger;
+    default: return 0;
+    }
+}
+
+inline unsigned entTypeOfXdataCode(int code)
+{
+    switch (code) {
+    case 1000: return kEntString;
+    case 1040: return kEntReal;
+    case 1070: return kEntInteger;
+    default: return 0;
+    }
+}
+
+inline int listCodeOf(unsigned type)
+{
+    return type == kEntString ? RTSTR : type == kEntReal ? RTREAL : RTSHORT;
+}
+
+inline int xdataCodeOf(unsigned type)
+{
+    return type == kEntString ? 1000 : type == kEntReal ? 1040 : 1070;
+}

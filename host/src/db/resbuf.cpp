@@ -1,6 +1,8 @@
 // Result-buffer chains: allocation, release, building and copying.
 #include "zc_resbuf.h"
 
+#include "db/resbuf_memory.h"
+
 #include <array>
 #include <cstdarg>
 #include <cstdlib>
@@ -63,54 +65,24 @@ constexpr ZcRbValueKind classify(int t)
     return K::kNone;
 }
 
-// Every group code and xdata code at one look; the result codes above them by the rules.
-constexpr int kFirstTabled = -10;
-constexpr int kLastTabled = 1071;
-constexpr auto kKinds = [] {
-    std::array<ZcRbValueKind, kLastTabled - kFirstTabled + 1> kinds{};
-    for (int t = kFirstTabled; t <= kLastTabled; ++t) kinds[static_cast<size_t>(t - kFirstTabled)] = classify(t);
-    return kinds;
-}();
-
-// Released buffers wait here for the next one asked for: a command builds and drops lists
-// of dozens of items per entity, more than the allocator keeps at hand. Not under the
-// address sanitizer, which must see every buffer used after its release.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr size_t kKeptBuffers = 0;
-#else
-constexpr size_t kKeptBuffers = 4096;
-#endif
-
-struct ReleasedBuffers {
-    resbuf* first = nullptr;
-    size_t count = 0;
-    ~ReleasedBuffers()
+// Every group code, xdata code and result code at one look.
+template <int First, int Last>
+struct KindTable {
+    static constexpr bool holds(int t) { return t >= First && t <= Last; }
+    constexpr KindTable()
     {
-        while (first != nullptr) {
-            resbuf* next = first->rbnext;
-            std::free(first);
-            first = next;
-        }
+        for (int t = First; t <= Last; ++t) kinds[static_cast<size_t>(t - First)] = classify(t);
     }
+    ZcRbValueKind operator[](int t) const { return kinds[static_cast<size_t>(t - First)]; }
+    std::array<ZcRbValueKind, Last - First + 1> kinds{};
 };
-
-thread_local ReleasedBuffers t_released;
-
-void releaseBuffer(resbuf* rb)
-{
-    ReleasedBuffers& kept = t_released;
-    if (kept.count >= kKeptBuffers) {
-        std::free(rb);
-        return;
-    }
-    rb->rbnext = kept.first;
-    kept.first = rb;
-    ++kept.count;
-}
+constexpr KindTable<-10, 1071> kGroupKinds;
+constexpr KindTable<RTNONE, RTINT64> kResultKinds;
 
 inline ZcRbValueKind kindOf(int t)
 {
-    if (t >= kFirstTabled && t <= kLastTabled) return kKinds[static_cast<size_t>(t - kFirstTabled)];
+    if (kGroupKinds.holds(t)) return kGroupKinds[t];
+    if (kResultKinds.holds(t)) return kResultKinds[t];
     return classify(t);
 }
 
@@ -120,15 +92,7 @@ ZcRbValueKind zcutRbValueKind(int t) { return kindOf(t); }
 
 resbuf* zcutNewRb(int restype)
 {
-    ReleasedBuffers& kept = t_released;
-    resbuf* rb = kept.first;
-    if (rb != nullptr) {
-        kept.first = rb->rbnext;
-        --kept.count;
-        *rb = resbuf{};
-    } else {
-        rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
-    }
+    resbuf* rb = zrxhost::rbmem::newBuffer();
     rb->restype = static_cast<short>(restype);
     return rb;
 }
@@ -138,11 +102,11 @@ int zcutRelRb(resbuf* rb)
     while (rb != nullptr) {
         resbuf* next = rb->rbnext;
         switch (kindOf(rb->restype)) {
-        case ZcRbValueKind::kString: std::free(rb->resval.rstring); break;
+        case ZcRbValueKind::kString: zrxhost::rbmem::releaseText(rb->resval.rstring); break;
         case ZcRbValueKind::kBinary: std::free(rb->resval.rbinary.buf); break;
         default: break;
         }
-        releaseBuffer(rb);
+        zrxhost::rbmem::releaseBuffer(rb);
         rb = next;
     }
     return RTNORM;
@@ -152,7 +116,7 @@ static char* copyString(const char* s)
 {
     if (s == nullptr) return nullptr;
     size_t n = std::strlen(s) + 1;
-    auto* p = static_cast<char*>(std::malloc(n));
+    char* p = zrxhost::rbmem::newText(n);
     std::memcpy(p, s, n);
     return p;
 }
@@ -230,7 +194,7 @@ resbuf* zcutDuplicateRb(const resbuf* rb)
 
 void zcutDelString(char*& s)
 {
-    std::free(s);
+    zrxhost::rbmem::releaseText(s);
     s = nullptr;
 }
 

@@ -6,31 +6,18 @@
 #include <limits>
 #include <new>
 
+#include "db/resbuf_memory.h"
 #include "util/text_case.h"
 
 namespace {
 
-constexpr uint32_t kNullText = std::numeric_limits<uint32_t>::max();
-
-template <class T>
-T take(std::string_view& rest)
-{
-    T v{};
-    std::memcpy(&v, rest.data(), sizeof v);
-    rest.remove_prefix(sizeof v);
-    return v;
-}
-
-std::string_view takeBytes(std::string_view& rest, size_t n)
-{
-    std::string_view v = rest.substr(0, n);
-    rest.remove_prefix(n);
-    return v;
-}
+using zrxhost::xdata::kNullText;
+using zrxhost::xdata::take;
+using zrxhost::xdata::takeBytes;
 
 char* copyBytes(std::string_view s)
 {
-    auto* p = static_cast<char*>(std::malloc(s.size() + 1));
+    char* p = zrxhost::rbmem::newText(s.size() + 1);
     std::memcpy(p, s.data(), s.size());
     p[s.size()] = '\0';
     return p;
@@ -109,36 +96,6 @@ bool ZcDbXdataStore::Encoder::add(const resbuf* rb)
     default:
         return false;
     }
-}
-
-bool ZcDbXdataStore::Items::next(Item& item)
-{
-    if (m_rest.empty()) return false;
-    item.text = {};
-    item.nullText = false;
-    item.code = take<int16_t>(m_rest);
-    item.kind = zcutRbValueKind(item.code);
-    switch (item.kind) {
-    case ZcRbValueKind::kString: {
-        auto n = take<uint32_t>(m_rest);
-        item.nullText = n == kNullText;
-        if (!item.nullText) item.text = takeBytes(m_rest, n);
-        break;
-    }
-    case ZcRbValueKind::kReal: item.real = take<double>(m_rest); break;
-    case ZcRbValueKind::kPoint:
-        for (double& d : item.point) d = take<double>(m_rest);
-        break;
-    case ZcRbValueKind::kShort: item.integer = take<int16_t>(m_rest); break;
-    case ZcRbValueKind::kLong: item.integer = take<int32_t>(m_rest); break;
-    case ZcRbValueKind::kBinary:
-        item.binaryLength = take<int16_t>(m_rest);
-        item.text = takeBytes(m_rest, item.binaryLength > 0 ? static_cast<size_t>(item.binaryLength) : 0);
-        break;
-    default:
-        break;
-    }
-    return true;
 }
 
 // ---- applications ----

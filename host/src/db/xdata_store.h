@@ -5,12 +5,37 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "zc_adsdefs.h"
 #include "zc_resbuf.h"
+
+namespace zrxhost::xdata {
+
+// The encoding: a string's length when its value was a null pointer.
+constexpr uint32_t kNullText = std::numeric_limits<uint32_t>::max();
+
+template <class T>
+T take(std::string_view& rest)
+{
+    T v{};
+    std::memcpy(&v, rest.data(), sizeof v);
+    rest.remove_prefix(sizeof v);
+    return v;
+}
+
+inline std::string_view takeBytes(std::string_view& rest, size_t n)
+{
+    std::string_view v = rest.substr(0, n);
+    rest.remove_prefix(n);
+    return v;
+}
+
+}  // namespace zrxhost::xdata
 
 class ZcDbXdataStore {
 public:
@@ -105,3 +130,34 @@ private:
     // length (16 bits), name, groups length (32 bits) and groups.
     size_t m_size;
 };
+
+// Inline: chains are made and written group by group.
+inline bool ZcDbXdataStore::Items::next(Item& item)
+{
+    if (m_rest.empty()) return false;
+    item.text = {};
+    item.nullText = false;
+    item.code = zrxhost::xdata::take<int16_t>(m_rest);
+    item.kind = zcutRbValueKind(item.code);
+    switch (item.kind) {
+    case ZcRbValueKind::kString: {
+        auto n = zrxhost::xdata::take<uint32_t>(m_rest);
+        item.nullText = n == zrxhost::xdata::kNullText;
+        if (!item.nullText) item.text = zrxhost::xdata::takeBytes(m_rest, n);
+        break;
+    }
+    case ZcRbValueKind::kReal: item.real = zrxhost::xdata::take<double>(m_rest); break;
+    case ZcRbValueKind::kPoint:
+        for (double& d : item.point) d = zrxhost::xdata::take<double>(m_rest);
+        break;
+    case ZcRbValueKind::kShort: item.integer = zrxhost::xdata::take<int16_t>(m_rest); break;
+    case ZcRbValueKind::kLong: item.integer = zrxhost::xdata::take<int32_t>(m_rest); break;
+    case ZcRbValueKind::kBinary:
+        item.binaryLength = zrxhost::xdata::take<int16_t>(m_rest);
+        item.text = zrxhost::xdata::takeBytes(m_rest, item.binaryLength > 0 ? static_cast<size_t>(item.binaryLength) : 0);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
