@@ -1,6 +1,11 @@
 // Result-buffer chains as plug-ins build and read them.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
 #include "zrx.h"
 
 namespace {
@@ -43,6 +48,58 @@ TEST(ResultBuffers, DxfCodesDecideTheValueKind)
     EXPECT_EQ(zcutRbValueKind(-1), ZcRbValueKind::kName);
     EXPECT_EQ(zcutRbValueKind(8), ZcRbValueKind::kString);
     EXPECT_EQ(zcutRbValueKind(62), ZcRbValueKind::kShort);
+    // Result codes, and codes outside every range.
+    EXPECT_EQ(zcutRbValueKind(RTSTR), ZcRbValueKind::kString);
+    EXPECT_EQ(zcutRbValueKind(RT3DPOINT), ZcRbValueKind::kPoint);
+    EXPECT_EQ(zcutRbValueKind(RTINT64), ZcRbValueKind::kInt64);
+    EXPECT_EQ(zcutRbValueKind(RTNORM), ZcRbValueKind::kNone);
+    EXPECT_EQ(zcutRbValueKind(1072), ZcRbValueKind::kNone);
+    EXPECT_EQ(zcutRbValueKind(-11), ZcRbValueKind::kNone);
+}
+
+TEST(ResultBuffers, ListsBuiltAfterOthersWereReleasedShareNothingWithEachOther)
+{
+    // Released buffers and strings are handed out again: each one to one list only.
+    std::vector<resbuf*> lists;
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 40; ++i) {
+            const std::string text(static_cast<size_t>(i * 7 % 90), static_cast<char>('a' + round));
+            lists.push_back(zcutBuildList(RTSTR, text.c_str(), RTSHORT, i, RTSTR, "tail", 0));
+        }
+        for (size_t k = 0; k + 1 < lists.size(); k += 2) {
+            zcutRelRb(lists[k]);
+            lists[k] = nullptr;
+        }
+    }
+    int checked = 0;
+    for (size_t k = 0; k < lists.size(); ++k) {
+        if (lists[k] == nullptr) continue;
+        const int i = static_cast<int>(k % 40);
+        const char letter = static_cast<char>('a' + k / 40);
+        EXPECT_EQ(std::string(lists[k]->resval.rstring), std::string(static_cast<size_t>(i * 7 % 90), letter));
+        EXPECT_EQ(lists[k]->rbnext->resval.rint, i);
+        EXPECT_STREQ(lists[k]->rbnext->rbnext->resval.rstring, "tail");
+        zcutRelRb(lists[k]);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 60);
+}
+
+TEST(ResultBuffers, StringsStayBlocksOfTheCHeap)
+{
+    // A caller may take a string out of a chain and free it, or hand one of its own in.
+    resbuf* rb = zcutBuildList(1000, "taken", 1000, "replaced", 0);
+    char* taken = rb->resval.rstring;
+    rb->resval.rstring = nullptr;
+    std::free(taken);
+    std::free(rb->rbnext->resval.rstring);
+    rb->rbnext->resval.rstring = static_cast<char*>(std::malloc(4000));
+    std::memset(rb->rbnext->resval.rstring, 'x', 3999);
+    rb->rbnext->resval.rstring[3999] = '\0';
+    EXPECT_EQ(zcutRelRb(rb), RTNORM);
+    resbuf* again = zcutBuildList(1000, std::string(500, 'y').c_str(), 0);
+    EXPECT_EQ(std::strlen(again->resval.rstring), 500u);
+    zcutRelRb(again);
 }
 
 TEST(ResultBuffers, ACopyOwnsItsStrings)

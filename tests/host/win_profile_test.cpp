@@ -42,6 +42,18 @@ TEST_F(ProfileFiles, SectionsAndKeysIgnoreCaseAndValuesAreTrimmedAndUnquoted)
     EXPECT_EQ(GetPrivateProfileIntA("other", "none", 7, "C:\\WINDOWS\\TrevanAcad.ini"), 7u);
 }
 
+TEST_F(ProfileFiles, BlanksAroundRequestedNamesDoNotCount)
+{
+    // Command defaults live in sections whose names the product spells with a leading blank.
+    put("WINDOWS/TrevanAcad.ini", "[ StiffText ]\r\nStyle=MINCHO\r\n[Plain]\r\nSize=3.5\r\n");
+    EXPECT_EQ(read(" StiffText", "Style"), "MINCHO");
+    EXPECT_EQ(read("StiffText", " Style "), "MINCHO");
+    EXPECT_EQ(read(" Plain", "Size"), "3.5");
+    ASSERT_TRUE(WritePrivateProfileStringA(" Plain", "Size ", "5", "C:\\WINDOWS\\TrevanAcad.ini"));
+    EXPECT_EQ(read("Plain", "Size"), "5");
+    EXPECT_EQ(GetPrivateProfileIntA(" stifftext", "none", 4, "C:\\WINDOWS\\TrevanAcad.ini"), 4u);
+}
+
 TEST_F(ProfileFiles, AValueLongerThanTheBufferIsCut)
 {
     put("WINDOWS/TrevanAcad.ini", "[S]\r\nlong=0123456789\r\njp=形鋼形鋼\r\n");

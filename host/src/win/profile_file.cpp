@@ -44,6 +44,7 @@ zrxhost::ResolvedPathPtr profilePath(LPCSTR fileName)
 // Index range [begin, end) of the first section of that name, the header included.
 bool findSection(const Profile& p, std::string_view section, size_t& begin, size_t& end)
 {
+    section = zrxhost::profile::trimBlanks(section);
     for (size_t i = 0; i < p.lines.size(); ++i) {
         if (p.lines[i].kind == Kind::Section && zrxhost::equalsNoCase(p.lines[i].name, section)) {
             begin = i;
@@ -57,6 +58,7 @@ bool findSection(const Profile& p, std::string_view section, size_t& begin, size
 
 const Line* findKey(const Profile& p, size_t begin, size_t end, std::string_view key)
 {
+    key = zrxhost::profile::trimBlanks(key);
     for (size_t i = begin + 1; i < end; ++i) {
         if (p.lines[i].kind == Kind::Key && zrxhost::equalsNoCase(p.lines[i].name, key)) return &p.lines[i];
     }
@@ -207,7 +209,7 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
     } else if (value == nullptr) {
         if (found) {
             for (size_t i = begin + 1; i < end; ++i) {
-                if (p.lines[i].kind == Kind::Key && zrxhost::equalsNoCase(p.lines[i].name, key)) {
+                if (p.lines[i].kind == Kind::Key && zrxhost::equalsNoCase(p.lines[i].name, zrxhost::profile::trimBlanks(key))) {
                     p.lines.erase(p.lines.begin() + static_cast<long>(i));
                     break;
                 }
@@ -231,7 +233,7 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
             for (size_t i = begin + 1; i < end; ++i) {
                 if (p.lines[i].kind != Kind::Key) continue;
                 lastKey = i;
-                if (at == 0 && zrxhost::equalsNoCase(p.lines[i].name, key)) at = i;
+                if (at == 0 && zrxhost::equalsNoCase(p.lines[i].name, zrxhost::profile::trimBlanks(key))) at = i;
             }
             if (at != 0) {
                 // The key keeps its own spelling and spacing; only the value changes.

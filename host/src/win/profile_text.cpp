@@ -5,15 +5,17 @@
 namespace zrxhost::profile {
 namespace {
 
-std::string trim(std::string_view s)
-{
-    size_t b = s.find_first_not_of(" \t");
-    if (b == std::string_view::npos) return {};
-    size_t e = s.find_last_not_of(" \t");
-    return std::string(s.substr(b, e - b + 1));
-}
+std::string trim(std::string_view s) { return std::string(trimBlanks(s)); }
 
 }  // namespace
+
+std::string_view trimBlanks(std::string_view name)
+{
+    size_t b = name.find_first_not_of(" \t");
+    if (b == std::string_view::npos) return {};
+    size_t e = name.find_last_not_of(" \t");
+    return name.substr(b, e - b + 1);
+}
 
 void parseLine(Line& line, std::string text)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "win/code_page.h"
@@ -25,6 +26,9 @@ struct Profile {
     std::string eol = "\r\n";
 };
 
+// A section or key name as Windows compares it: without the blanks around it, in the file
+// and in a request alike (" Name" finds "[Name]" and "[ Name ]").
+std::string_view trimBlanks(std::string_view name);
 // Reads a line's text (UTF-8) as a section header, a key or anything else.
 void parseLine(Line& line, std::string text);
 // A line's bytes as text, in the file's encoding.
