@@ -277,6 +277,34 @@ TEST_F(DxfRoundTrip, ASecondSaveWritesTheSameFile)
     EXPECT_EQ(dxftest::readFile(first), dxftest::readFile(third));
 }
 
+TEST_F(DxfRoundTrip, TheDrawingsUcsComesBackInEveryVersion)
+{
+    ZcGeMatrix3d ucs;
+    ucs.setCoordSystem({1000, 500, 20}, ZcGeVector3d(0, 1, 0), ZcGeVector3d(-1, 0, 0), ZcGeVector3d::kZAxis);
+    ASSERT_EQ(zcedSetCurrentUCS(ucs), Zcad::eOk);
+    for (auto version : {ZcDb::kDHL_CURRENT, ZcDb::kDHL_1009}) {
+        auto loaded = saveAndLoad(version);
+        ZcGeMatrix3d back;
+        ASSERT_TRUE(zcdbUcsMatrix(back, loaded.get()));
+        EXPECT_TRUE(back.isEqualTo(ucs)) << "version " << version;
+    }
+}
+
+TEST_F(DxfRoundTrip, AHeaderUcsWhoseAxesMakeNoSystemOpensInTheWorld)
+{
+    std::string path = dir.file("skewed.dxf");
+    dxftest::writeFile(path, dxftest::pairs({{0, "SECTION"}, {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1009"},
+                                             {9, "$UCSORG"}, {10, "5"}, {20, "5"}, {30, "0"},
+                                             {9, "$UCSXDIR"}, {10, "1"}, {20, "1"}, {30, "0"},
+                                             {9, "$UCSYDIR"}, {10, "0"}, {20, "1"}, {30, "0"},
+                                             {0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}, {0, "ENDSEC"},
+                                             {0, "EOF"}}));
+    auto loaded = load(path);
+    ZcGeMatrix3d back;
+    ASSERT_TRUE(zcdbUcsMatrix(back, loaded.get()));
+    EXPECT_TRUE(back.isEqualTo(ZcGeMatrix3d::kIdentity));
+}
+
 TEST_F(DxfRoundTrip, R12TurnsLightWeightPolylinesIntoOldOnes)
 {
     auto* pl = new ZcDbPolyline;

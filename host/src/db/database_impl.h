@@ -6,6 +6,7 @@
 #include <string>
 
 #include "db_database.h"
+#include "ge_matrix3d.h"
 #include "handle_index.h"
 #include "stub.h"
 
@@ -57,6 +58,9 @@ public:
     ZcDbObjectId namedObjects, groupDictionary, modelSpace, paperSpace;
     ZcDbObjectId clayer, celtype, textstyle, dimstyle, byLayerLt, byBlockLt, continuousLt;
     std::string filename;
+    // The current user coordinate system, UCS to world; a drawing file keeps it in its
+    // header ($UCSORG, $UCSXDIR, $UCSYDIR).
+    ZcGeMatrix3d ucs;
     // What the drawing-file code keeps beyond the model (header variables, classes,
     // unmodelled pairs); its type is private to host/src/dxf.
     std::shared_ptr<void> fileState;

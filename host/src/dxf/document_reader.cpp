@@ -175,6 +175,34 @@ void DocumentReader::applyHeader()
     if (!(id = c.linetype(named("$CELTYPE"))).isNull()) c.db->setCeltype(id);
     if (!(id = c.textStyle(named("$TEXTSTYLE"))).isNull()) c.db->setTextstyle(id);
     if (!(id = c.dimStyle(named("$DIMSTYLE"))).isNull()) c.db->setDimstyle(id);
+    applyUcs();
+}
+
+// The drawing's current UCS; a header without one, or with axes that make no coordinate
+// system, leaves the world.
+void DocumentReader::applyUcs()
+{
+    auto point = [this](const char* var, ZcGePoint3d& p) {
+        const HeaderVariable* v = c.state.variable(var);
+        if (v == nullptr) return false;
+        int found = 0;
+        for (const KeptTag& t : v->values) {
+            const int axis = t.code / 10 - 1;
+            if (t.code % 10 != 0 || axis < 0 || axis > 2 || !parseDouble(t.value, p[axis])) return false;
+            found |= 1 << axis;
+        }
+        return found == 7;
+    };
+    ZcGePoint3d origin, x, y;
+    if (!point("$UCSORG", origin) || !point("$UCSXDIR", x) || !point("$UCSYDIR", y)) return;
+    ZcGeVector3d xAxis = x.asVector(), yAxis = y.asVector();
+    if (xAxis.isZeroLength() || yAxis.isZeroLength()) return;
+    xAxis.normalize();
+    yAxis.normalize();
+    if (!xAxis.isPerpendicularTo(yAxis)) return;
+    ZcGeMatrix3d ucs;
+    ucs.setCoordSystem(origin, xAxis, yAxis, xAxis.crossProduct(yAxis));
+    c.db->impl()->ucs = ucs;
 }
 
 void DocumentReader::classes()

@@ -34,6 +34,7 @@ private:
     void objects();
     void otherSection(const std::string& name);
     void applyHeader();
+    void applyUcs();
 
     // Entities: one record and the followers it owns; true when something was read.
     void entity(Record& r, ZcDbObjectId block);

@@ -180,7 +180,8 @@ void DocumentWriter::header()
     w.plain(9, "$DWGCODEPAGE");
     w.text(3, m_state.codePage);
     static const std::set<std::string> modelled = {"$ACADVER", "$DWGCODEPAGE", "$HANDSEED", "$CLAYER",
-                                                   "$CELTYPE", "$TEXTSTYLE",   "$DIMSTYLE"};
+                                                   "$CELTYPE", "$TEXTSTYLE",   "$DIMSTYLE", "$UCSORG",
+                                                   "$UCSXDIR", "$UCSYDIR"};
     bool handling = false;
     for (const HeaderVariable& v : m_state.header) {
         if (modelled.count(v.name) != 0) continue;
@@ -208,6 +209,15 @@ void DocumentWriter::header()
     w.text(7, WriteContext::nameOf(m_db->textstyle()));
     w.plain(9, "$DIMSTYLE");
     w.text(2, WriteContext::nameOf(m_db->dimstyle()));
+    ZcGePoint3d origin;
+    ZcGeVector3d x, y, z;
+    m_db->impl()->ucs.getCoordSystem(origin, x, y, z);
+    w.plain(9, "$UCSORG");
+    w.point(10, origin.x, origin.y, origin.z);
+    w.plain(9, "$UCSXDIR");
+    w.point(10, x.x, x.y, x.z);
+    w.plain(9, "$UCSYDIR");
+    w.point(10, y.x, y.y, y.z);
     w.plain(0, "ENDSEC");
 }
 

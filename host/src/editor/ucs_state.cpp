@@ -1,18 +1,10 @@
-// UCS per drawing, filed under the drawing's key as its view is.
+// UCS per drawing, kept with the drawing's database (its file saves it).
 #include "editor/ucs_state.h"
 
-#include <unordered_map>
-
-#include "editor/view_state.h"
+#include "db/database_impl.h"
 
 namespace zrxhost::ed {
 namespace {
-
-std::unordered_map<int64_t, ZcGeMatrix3d>& systems()
-{
-    static std::unordered_map<int64_t, ZcGeMatrix3d> ucs;
-    return ucs;
-}
 
 ZcDbDatabase* orWorking(ZcDbDatabase* db)
 {
@@ -24,21 +16,14 @@ ZcDbDatabase* orWorking(ZcDbDatabase* db)
 const ZcGeMatrix3d& ucsOf(ZcDbDatabase* db)
 {
     static const ZcGeMatrix3d world;
-    auto it = systems().find(drawingKey(orWorking(db)));
-    return it != systems().end() ? it->second : world;
+    ZcDbDatabase* d = orWorking(db);
+    return d != nullptr ? d->impl()->ucs : world;
 }
 
 void setUcs(ZcDbDatabase* db, const ZcGeMatrix3d& ucsToWorld)
 {
-    int64_t key = drawingKey(orWorking(db));
-    // The world needs no entry: a drawing without one is in the world.
-    if (ucsToWorld.isEqualTo(ZcGeMatrix3d::kIdentity)) {
-        systems().erase(key);
-    } else {
-        systems()[key] = ucsToWorld;
-    }
+    if (ZcDbDatabase* d = orWorking(db)) d->impl()->ucs = ucsToWorld;
 }
-
 bool ucsIsWorld() { return ucsOf().isEqualTo(ZcGeMatrix3d::kIdentity); }
 
 ZcGePoint3d ucsToWorld(const ZcGePoint3d& p) { return ucsOf() * p; }
