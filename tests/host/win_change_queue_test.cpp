@@ -58,6 +58,23 @@ TEST_P(ChangeQueue, AWriteByAnotherProcessIsSeenByTheNextCall)
     }
 }
 
+TEST_P(ChangeQueue, ABurstOfChangesBetweenTwoCallsLeavesTheQueueFollowed)
+{
+    EXPECT_EQ(sysDir(), "C:\\START");
+    const bool following = zrxhost::changeQueueRingFollowing();
+    // Far more events than the ring holds notices for, each one waking the queue.
+    for (int i = 0; i < 300; ++i) put("WINDOWS/burst" + std::to_string(i) + ".tmp", "x");
+    std::ofstream(file, std::ios::binary) << settings("C:\\AFTER");
+    EXPECT_EQ(sysDir(), "C:\\AFTER");
+    for (int round = 0; round < 3; ++round) {
+        const std::string dir = "C:\\AGAIN" + std::to_string(round);
+        std::ofstream(file, std::ios::binary) << settings(dir);
+        EXPECT_EQ(sysDir(), dir);
+    }
+    // A ring that overflowed is armed again, not given up.
+    EXPECT_EQ(zrxhost::changeQueueRingFollowing(), following);
+}
+
 TEST_P(ChangeQueue, AChildProcessWorksOnItsOwnQueueAndTheParentSeesItsWrites)
 {
     EXPECT_EQ(sysDir(), "C:\\START");
