@@ -23,13 +23,16 @@ constexpr size_t kTextClasses = 15;
 
 size_t roomOfClass(size_t c) { return kSmallestText + c * kTextStep; }
 
-// A list of released blocks, linked through their first bytes.
+// A list of released blocks, linked through their first bytes. Once the thread's lists are
+// gone (blocks released by destructors that run after them), blocks go to the heap.
 struct Kept {
     void* first = nullptr;
     size_t count = 0;
+    bool gone = false;
 
     void* take()
     {
+        if (gone) return nullptr;
         void* block = first;
         if (block != nullptr) {
             first = *static_cast<void**>(block);
@@ -39,7 +42,7 @@ struct Kept {
     }
     bool give(void* block)
     {
-        if (count >= kKeptPerList) return false;
+        if (gone || count >= kKeptPerList) return false;
         *static_cast<void**>(block) = first;
         first = block;
         ++count;
@@ -48,6 +51,7 @@ struct Kept {
     ~Kept()
     {
         while (void* block = take()) std::free(block);
+        gone = true;
     }
 };
 

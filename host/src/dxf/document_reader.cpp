@@ -1,6 +1,7 @@
 // Sections, header, classes and tables of a drawing file.
 #include "dxf/document_reader.h"
 
+#include <cmath>
 #include <memory>
 
 #include "db/database_impl.h"
@@ -199,9 +200,13 @@ void DocumentReader::applyUcs()
     if (xAxis.isZeroLength() || yAxis.isZeroLength()) return;
     xAxis.normalize();
     yAxis.normalize();
-    if (!xAxis.isPerpendicularTo(yAxis)) return;
+    // Files written with few digits give axes a little off the right angle: squared up.
+    constexpr double kRightAngleSlack = 1e-4;
+    if (std::fabs(xAxis.dotProduct(yAxis)) > kRightAngleSlack) return;
+    const ZcGeVector3d zAxis = xAxis.crossProduct(yAxis).normal();
+    yAxis = zAxis.crossProduct(xAxis);
     ZcGeMatrix3d ucs;
-    ucs.setCoordSystem(origin, xAxis, yAxis, xAxis.crossProduct(yAxis));
+    ucs.setCoordSystem(origin, xAxis, yAxis, zAxis);
     c.db->impl()->ucs = ucs;
 }
 

@@ -134,7 +134,7 @@ public:
     void drain()
     {
         if (m_fd < 0 || !m_ready.maybeReadable()) return;
-        m_ready.take();
+        m_ready.takeNotices();
         alignas(inotify_event) char buf[16384];
         uint64_t stamp = 0;
         for (;;) {
@@ -145,7 +145,10 @@ public:
                 startOver();
                 return;
             }
-            if (n <= 0) return;
+            if (n <= 0) {
+                m_ready.rearm();
+                return;
+            }
             if (stamp == 0) stamp = ++clock;
             for (char* p = buf; p < buf + n;) {
                 auto* e = reinterpret_cast<inotify_event*>(p);
