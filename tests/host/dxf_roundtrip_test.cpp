@@ -290,19 +290,32 @@ TEST_F(DxfRoundTrip, TheDrawingsUcsComesBackInEveryVersion)
     }
 }
 
-TEST_F(DxfRoundTrip, AHeaderUcsWhoseAxesMakeNoSystemOpensInTheWorld)
+TEST_F(DxfRoundTrip, AHeaderUcsIsSquaredUpOrIfItMakesNoSystemLeftForTheWorld)
 {
-    std::string path = dir.file("skewed.dxf");
-    dxftest::writeFile(path, dxftest::pairs({{0, "SECTION"}, {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1009"},
-                                             {9, "$UCSORG"}, {10, "5"}, {20, "5"}, {30, "0"},
-                                             {9, "$UCSXDIR"}, {10, "1"}, {20, "1"}, {30, "0"},
-                                             {9, "$UCSYDIR"}, {10, "0"}, {20, "1"}, {30, "0"},
-                                             {0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}, {0, "ENDSEC"},
-                                             {0, "EOF"}}));
-    auto loaded = load(path);
-    ZcGeMatrix3d back;
-    ASSERT_TRUE(zcdbUcsMatrix(back, loaded.get()));
-    EXPECT_TRUE(back.isEqualTo(ZcGeMatrix3d::kIdentity));
+    auto loadUcs = [this](const char* xx, const char* xy, const char* yx, const char* yy) {
+        std::string path = dir.file("ucs.dxf");
+        dxftest::writeFile(path, dxftest::pairs({{0, "SECTION"}, {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1009"},
+                                                 {9, "$UCSORG"}, {10, "5"}, {20, "5"}, {30, "0"},
+                                                 {9, "$UCSXDIR"}, {10, xx}, {20, xy}, {30, "0"},
+                                                 {9, "$UCSYDIR"}, {10, yx}, {20, yy}, {30, "0"},
+                                                 {0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}, {0, "ENDSEC"},
+                                                 {0, "EOF"}}));
+        auto loaded = load(path);
+        ZcGeMatrix3d back;
+        EXPECT_TRUE(zcdbUcsMatrix(back, loaded.get()));
+        return back;
+    };
+    // Axes at 45 degrees to each other make no coordinate system.
+    EXPECT_TRUE(loadUcs("1", "1", "0", "1").isEqualTo(ZcGeMatrix3d::kIdentity));
+    // Axes written with four digits are a little off the right angle.
+    ZcGeMatrix3d turned = loadUcs("0.7071", "0.7071", "-0.7071", "0.7072");
+    ZcGePoint3d origin;
+    ZcGeVector3d x, y, z;
+    turned.getCoordSystem(origin, x, y, z);
+    EXPECT_TRUE(origin.isEqualTo({5, 5, 0}));
+    EXPECT_NEAR(x.x, std::sqrt(0.5), 1e-9);
+    EXPECT_NEAR(x.dotProduct(y), 0.0, 1e-12);
+    EXPECT_TRUE(z.isEqualTo(ZcGeVector3d::kZAxis));
 }
 
 TEST_F(DxfRoundTrip, R12TurnsLightWeightPolylinesIntoOldOnes)
