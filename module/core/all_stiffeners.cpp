@@ -1,6 +1,7 @@
 #include "core/all_stiffeners.h"
 
 #include "core/model_space_walk.h"
+#include "core/xdata_presence.h"
 
 bool TrevanCom_GetAllStiffObjectIdArray(ZcDbObjectIdArray& objIds)
 {
@@ -9,9 +10,9 @@ bool TrevanCom_GetAllStiffObjectIdArray(ZcDbObjectIdArray& objIds)
         walk.reportFailure();
         return false;
     }
-    // One pass over model space; the presence of the xdata is asked without copying it.
+    // One pass over model space.
     walk.visit([&objIds](const ZcDbEntity& ent) {
-        if (ent.hasXData("STIFF")) objIds.append(ent.objectId());
+        if (TrevanComARX_HasXdata(&ent, "STIFF")) objIds.append(ent.objectId());
         return true;
     });
     return true;

@@ -1,6 +1,7 @@
 #include "core/sss_point.h"
 
 #include "core/model_space_walk.h"
+#include "core/xdata_presence.h"
 
 int TrevanComARX_GetSSSOpt(ZcDbDatabase* pDb, ZcGePoint3d& basePt)
 {
@@ -12,7 +13,7 @@ int TrevanComARX_GetSSSOpt(ZcDbDatabase* pDb, ZcGePoint3d& basePt)
     int nFound = 0;
     walk.visit([&](const ZcDbEntity& ent) {
         const ZcDbPoint* pPoint = ZcDbPoint::cast(&ent);
-        if (pPoint == nullptr || !pPoint->hasXData("DCLS")) return true;
+        if (pPoint == nullptr || !TrevanComARX_HasXdata(pPoint, "DCLS")) return true;
         basePt = pPoint->position();
         nFound = 1;
         return false;

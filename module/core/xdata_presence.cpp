@@ -2,9 +2,12 @@
 
 bool TrevanComARX_HasXdata(const ZcDbEntity* pEnt, const char* appName)
 {
-    // Asked of the host directly: copying the chain only to throw it away costs too much
-    // when every entity of a drawing is tested.
-    return pEnt != nullptr && appName != nullptr && pEnt->hasXData(appName);
+    if (pEnt == nullptr || appName == nullptr) return false;
+    // The platform answers presence only with a copy of the application's chain.
+    resbuf* xdata = pEnt->xData(appName);
+    if (xdata == nullptr) return false;
+    zcutRelRb(xdata);
+    return true;
 }
 
 bool TrevanComARX_HasXdata(ZcDbObjectId objId, const char* appName)

@@ -7,12 +7,13 @@ resbuf* QorComARX_Getxdata_List(const ZcDbEntity* pEnt, const char* appName, con
 {
     if (pEnt == nullptr || appName == nullptr || appName[0] == '\0') return nullptr;
     // Most entities a reader looks at carry nothing: spare them the definition file.
-    if (!pEnt->hasXData(appName)) return nullptr;
-    std::shared_ptr<const EntDefinition> def = findEntDefinition(entFilePath);
-    if (def->status != EntDefinition::Status::kOk) return nullptr;
-
     resbuf* xdata = pEnt->xData(appName);
     if (xdata == nullptr) return nullptr;
+    std::shared_ptr<const EntDefinition> def = findEntDefinition(entFilePath);
+    if (def->status != EntDefinition::Status::kOk) {
+        zcutRelRb(xdata);
+        return nullptr;
+    }
     // The copy is ours: drop its 1001 group and turn the rest into list items in place.
     resbuf* items = xdata->rbnext;
     xdata->rbnext = nullptr;

@@ -40,8 +40,6 @@ public:
     resbuf* xData(const char* regappName = nullptr) const;
     // Replaces, per 1001 group, that application's xdata; a bare 1001 group removes it.
     Zcad::ErrorStatus setXData(const resbuf* xdata);
-    // True when the object carries xdata of the application (no copy is made).
-    bool hasXData(const char* regappName) const;
 
     void addPersistentReactor(ZcDbObjectId reactor);
     Zcad::ErrorStatus removePersistentReactor(ZcDbObjectId reactor);

@@ -186,13 +186,6 @@ resbuf* ZcDbObject::xData(const char* regappName) const
     return m_xdata ? m_xdata->chain(regappName) : nullptr;
 }
 
-bool ZcDbObject::hasXData(const char* regappName) const
-{
-    assertReadEnabled();
-    ZcDbXdataStore::App app;
-    return m_xdata && regappName != nullptr && m_xdata->find(regappName, app);
-}
-
 Zcad::ErrorStatus ZcDbObject::setXData(const resbuf* xdata)
 {
     assertWriteEnabled();
