@@ -1,7 +1,7 @@
 #include "core/delete_entity.h"
 
 #include "core/handle_names.h"
-#include "records/layer_status.h"
+#include "core/layer_status.h"
 
 bool TrevanComARX_DeleteObj(ZcDbObjectId objId)
 {

@@ -1,5 +1,5 @@
 #include "drafting/dimstyle_set.h"
 
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 
 int TrevanComARX_DimstyleSet() { return TrevanLispArgs::retNone(); }

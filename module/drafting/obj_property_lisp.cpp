@@ -1,6 +1,6 @@
 #include "drafting/obj_property_lisp.h"
 
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 #include "drafting/stiff_record_lisp.h"
 #include "records/stiff_exports.h"
 

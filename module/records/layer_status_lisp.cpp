@@ -1,7 +1,7 @@
 #include "records/layer_status_lisp.h"
 
-#include "drafting/lisp_args.h"
-#include "records/layer_status.h"
+#include "core/layer_status.h"
+#include "core/lisp_args.h"
 
 int TrevanComARX_GetLayerStatusLispFunc()
 {

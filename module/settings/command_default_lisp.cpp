@@ -1,7 +1,7 @@
 // Command defaults for LISP.
 #include "settings/settings_lisp.h"
 
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 #include "settings/command_defaults.h"
 
 int TrevanComARX_GetDefValue()

@@ -1,7 +1,7 @@
 // Folder presence and deletion for LISP. Bad arguments give nil without a message.
 #include "settings/settings_lisp.h"
 
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 #include "settings/folder_utils.h"
 
 int TrevanComARX_FindFolder()

@@ -1,6 +1,6 @@
 // The layer definition reader as a LISP function. A kind whose layer the drawing already
 // has answers with the layer as the drawing keeps it, so a user's change to it stands.
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 #include "settings/layer_definition_file.h"
 #include "settings/layer_definitions.h"
 

@@ -1,4 +1,4 @@
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 #include "settings/object_colour.h"
 
 int TrevanComARX_SetObjCol()

@@ -1,7 +1,7 @@
 // The system and data folders for LISP.
 #include "settings/settings_lisp.h"
 
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 #include "settings/sys_dir.h"
 #include "settings/system_ini_path.h"
 

@@ -1,6 +1,6 @@
 #include "stiffener/stiff_label_lisp.h"
 
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 #include "stiffener/stiff_label.h"
 
 int TrevanComARX_MakeStiffText()

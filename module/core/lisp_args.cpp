@@ -1,4 +1,4 @@
-#include "drafting/lisp_args.h"
+#include "core/lisp_args.h"
 
 #include "core/rb_readers.h"
 

@@ -1,4 +1,4 @@
-#include "settings/stiff_linetypes.h"
+#include "stiffener/stiff_linetypes.h"
 
 #include "settings/linetype_load.h"
 #include "stiffener/stiff_ou.h"

@@ -1,4 +1,4 @@
-#include "records/layer_status.h"
+#include "core/layer_status.h"
 
 namespace {
 
