@@ -17,7 +17,9 @@ TREVANCOM_API int TrevanComARX_FindFolder(const char* path, int bFolder);
 
 // Deletes the folder and everything in it. Read-only files are made writable first; files
 // that still cannot be deleted are listed with their full path, and the folders holding them
-// stay. 0 when the folder does not exist, else 1.
+// stay. 0 when the folder does not exist, else 1. A drive's root (also "\\", "C:",
+// "C:\\TREVAN\\.."), a share's root and any path through "." or ".." are refused: 0, and
+// nothing is deleted.
 TREVANCOM_API int TrevanComARX_DeleteFolder(const char* folder, CStringArray& failures);
 
 // Copies the source file byte for byte over the target; 1 on success, 0 when the source is

@@ -1,6 +1,8 @@
 // Reading and writing one ini value, the way every settings file of the product is kept.
 #include "settings/ini_file.h"
 
+#include <cstring>
+
 #include "settings/folder_utils.h"
 
 namespace {
@@ -19,6 +21,10 @@ bool TrevanComARX_GetIniData(CString path, LPCTSTR section, LPCTSTR key, CString
 
 bool TrevanComARX_SetIniData(LPCTSTR path, LPCTSTR section, LPCTSTR key, LPCTSTR value)
 {
+    // A line break would end the line early and start keys and sections of its own.
+    for (LPCTSTR text : {section, key, value}) {
+        if (text != nullptr && std::strpbrk(text, "\r\n") != nullptr) return false;
+    }
     // Settings files copied from an installation disc arrive read-only; a write makes the
     // file writable again first.
     TrevanComARX_SetReadOnlyFile(path, 0);

@@ -14,5 +14,6 @@
 // the value then holds TREVAN_INI_NOT_FOUND.
 TREVANCOM_API bool TrevanComARX_GetIniData(CString path, LPCTSTR section, LPCTSTR key, CString& value);
 // Writes the value in upper case, making the file writable first when it is read-only. A
-// file that cannot be written is reported in a message box and gives false.
+// file that cannot be written is reported in a message box and gives false. A section, key
+// or value holding a line break (CR or LF) gives false and leaves the file untouched.
 TREVANCOM_API bool TrevanComARX_SetIniData(LPCTSTR path, LPCTSTR section, LPCTSTR key, LPCTSTR value);

@@ -86,6 +86,27 @@ TEST_F(FolderUtils, DeleteFolderRemovesReadOnlyFilesAndListsThoseItCannotDelete)
     EXPECT_EQ(currentFolder(), "C:\\WORK");
 }
 
+TEST_F(FolderUtils, DeleteFolderRefusesDriveRootsAndDotPaths)
+{
+    c.put("TREVAN/SYSTEM/keep.ini", "keep");
+    c.put("keep.txt", "keep");
+    SetCurrentDirectoryA("C:\\TREVAN");
+    for (const char* folder : {"\\", "/", ".", "..", "C:", "c:", "C:\\", "c:/", "D:\\", "\\\\", "C:\\.",
+                               "C:\\TREVAN\\..", "C:\\TREVAN\\SYSTEM\\..\\..", ".\\SYSTEM", "SYSTEM\\.",
+                               "C:.", "", "\\\\server\\share"}) {
+        CStringArray failures;
+        EXPECT_EQ(TrevanComARX_DeleteFolder(folder, failures), 0) << folder;
+        EXPECT_EQ(failures.GetSize(), 0) << folder;
+        EXPECT_TRUE(fs::exists(c.at("TREVAN/SYSTEM/keep.ini"))) << folder;
+        EXPECT_TRUE(fs::exists(c.at("keep.txt"))) << folder;
+    }
+    EXPECT_EQ(currentFolder(), "C:\\TREVAN");
+    // A folder named in full, or below the current one, still goes.
+    CStringArray failures;
+    EXPECT_EQ(TrevanComARX_DeleteFolder("SYSTEM", failures), 1);
+    EXPECT_FALSE(fs::exists(c.at("TREVAN/SYSTEM")));
+}
+
 TEST_F(FolderUtils, OnlyAnArchiveOnlyFileHasItsReadOnlyAttributeSwitched)
 {
     const std::tuple<const char*, DWORD, int, DWORD> cases[] = {

@@ -2,6 +2,9 @@
 // marker, upper-cased writing, read-only files and files that cannot be written; and the
 // settings and folder services as a sibling module calls them from LISP.
 #include <algorithm>
+#include <tuple>
+
+#include "command_text.h"
 
 #include "TrevanCom2002.h"
 #include "install_fixture.h"
@@ -67,6 +70,29 @@ TEST_F(SettingsFiles, AFileThatCannotBeWrittenIsReportedAndKept)
     EXPECT_FALSE(TrevanComARX_SetCommandDefValue("TRV_MAKECROSSDRAW", "SNO", "S3001"));
     EXPECT_EQ(transcript(), std::string("[MessageBox] ") + kCmdDef + "が他のアプリケーションで使用中のため書き込めませんでした.\n");
     EXPECT_EQ(install.bytesOf(kCmdDefFile), before);
+}
+
+TEST_F(SettingsFiles, ALineBreakInSectionKeyOrValueIsRefusedAndTheFileUntouched)
+{
+    define("setdefvalue", TrevanComARX_SetDefValue);
+    ASSERT_TRUE(SetFileAttributesA(kCmdDef, FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY));
+    const std::string before = install.bytesOf(kCmdDefFile);
+    const std::tuple<const char*, const char*, const char*> writes[] = {
+        {"TRV_MAKECROSSDRAW", "SNO", "S1\r\n[DIR]\r\nTrevanAcadSysDir=C:\\EVIL"},
+        {"TRV_MAKECROSSDRAW", "SNO", "S1\nEXTRA=1"},
+        {"TRV_MAKECROSSDRAW", "SNO", "S1\r"},
+        {"TRV_MAKECROSSDRAW]\r\n[NEW", "SNO", "S1"},
+        {"TRV_MAKECROSSDRAW", "SNO=1\nKEY", "S1"},
+    };
+    for (const auto& [section, key, value] : writes) {
+        EXPECT_FALSE(TrevanComARX_SetCommandDefValue(section, key, value)) << section << key << value;
+        EXPECT_FALSE(TrevanComARX_SetIniData(kOther, section, key, value)) << section << key << value;
+    }
+    EXPECT_EQ(trimmed(call("(setdefvalue \"TRV_MAKECROSSDRAW\" \"SNO\" \"S1\\nEXTRA=1\")")), "nil");
+    EXPECT_EQ(install.bytesOf(kCmdDefFile), before);
+    EXPECT_EQ(GetFileAttributesA(kCmdDef), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(std::filesystem::exists(install.at("TREVAN/SYSTEM/INI/Other.ini")));
+    EXPECT_EQ(commandDefault("TRV_MAKECROSSDRAW", "SNO"), "S2185");
 }
 
 TEST_F(SettingsFiles, TheLispFormsAnswerValuesTOrNilAndNameBadArguments)
