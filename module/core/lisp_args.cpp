@@ -1,5 +1,8 @@
 #include "core/lisp_args.h"
 
+#include <cmath>
+
+#include "core/finite.h"
 #include "core/rb_readers.h"
 
 TrevanLispArgs::TrevanLispArgs(Errors errors) : m_pHead(zcedGetArgs()), m_pNext(m_pHead), m_errors(errors) {}
@@ -22,9 +25,15 @@ bool TrevanLispArgs::str(CString& value)
     return take([&](const resbuf* rb) { return TrevanComARX_RbGetStr(rb, value); });
 }
 
+// A number that is not finite is no argument: stored, it would come back as text or zero.
 bool TrevanLispArgs::real(double& value)
 {
-    return take([&](const resbuf* rb) { return TrevanComARX_RbGetReal(rb, value); });
+    return take([&](const resbuf* rb) {
+        double read = 0.0;
+        if (TrevanComARX_RbGetReal(rb, read) != 1 || !std::isfinite(read)) return -1;
+        value = read;
+        return 1;
+    });
 }
 
 bool TrevanLispArgs::integer(int& value)
@@ -40,7 +49,11 @@ bool TrevanLispArgs::intAsReal(double& value)
 bool TrevanLispArgs::realOrInt(double& value)
 {
     return take([&](const resbuf* rb) {
-        return TrevanComARX_RbGetReal(rb, value) == 1 ? 1 : TrevanComARX_RbGetIntAsReal(rb, value);
+        double read = 0.0;
+        if (TrevanComARX_RbGetReal(rb, read) != 1 && TrevanComARX_RbGetIntAsReal(rb, read) != 1) return -1;
+        if (!std::isfinite(read)) return -1;
+        value = read;
+        return 1;
     });
 }
 
@@ -68,7 +81,12 @@ bool TrevanLispArgs::pickSet(ads_name value)
 
 bool TrevanLispArgs::point(ZcGePoint3d& value)
 {
-    return take([&](const resbuf* rb) { return TrevanComARX_RbGetPoint(rb, value); });
+    return take([&](const resbuf* rb) {
+        ZcGePoint3d read;
+        if (TrevanComARX_RbGetPoint(rb, read) != 1 || !TrevanCom_IsFinite(read)) return -1;
+        value = read;
+        return 1;
+    });
 }
 
 bool TrevanLispArgs::listBegin()

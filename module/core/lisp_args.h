@@ -14,7 +14,8 @@
 //     }
 //
 // Readers take the items strictly in order and answer false from the first item that is
-// missing or of another type; after that nothing more is read. Items the adapter does not
+// missing or of another type, or a real or point that is not finite; after that nothing
+// more is read. Items the adapter does not
 // read are ignored. fail() prints the message, gives nil and answers RTNORM:
 //   kPlain     "\n引数エラー" whichever item failed;
 //   kNumbered  "\n引数エラーN", N the 1-based place of the failed item in the chain, list

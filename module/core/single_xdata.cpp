@@ -1,5 +1,6 @@
 #include "core/single_xdata.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -73,6 +74,7 @@ int TrevanComARX_SetXdataStr(ZcDbObjectId objId, const char* appName, const char
 
 int TrevanComARX_SetXdataReal(ZcDbEntity* pEnt, const char* appName, double value)
 {
+    if (!std::isfinite(value)) return 0;
     return writeValue(pEnt, appName, zcutBuildList(1040, value, 0));
 }
 

@@ -9,6 +9,7 @@
 
 TREVANCOM_API int TrevanComARX_SetXdataStr(ZcDbEntity* pEnt, const char* appName, const char* value);
 TREVANCOM_API int TrevanComARX_SetXdataStr(ZcDbObjectId objId, const char* appName, const char* value);
+// A value that is not finite is refused (0) and the entity left as it was.
 TREVANCOM_API int TrevanComARX_SetXdataReal(ZcDbEntity* pEnt, const char* appName, double value);
 // Only the low 16 bits are kept, as xdata integers are 16-bit.
 TREVANCOM_API int TrevanComARX_SetXdataInt(ZcDbEntity* pEnt, const char* appName, int value);

@@ -1,4 +1,5 @@
 // The side string "itanige,flange" and the attachment string "axis,angle" of a stiffener.
+#include <cmath>
 #include <cstdlib>
 
 #include "core/str_split.h"
@@ -69,6 +70,7 @@ void CStiffData::setToritsukeAxis(const CString& axis)
 
 void CStiffData::setToritsukeAngle(double angle)
 {
+    if (!std::isfinite(angle)) return;
     const CString a = formatAngle(angle);
     if (m_strRes2.IsEmpty()) {
         m_strRes2 = " ," + a;

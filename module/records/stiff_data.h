@@ -31,7 +31,8 @@ public:
     CString getStifffFlangeAxis() const;
     void setStiffItanigeAxis(const CString& side);
     void setStifffFlangeAxis(const CString& side);
-    // Attachment: an axis name and an angle in degrees, kept as "axis,angle".
+    // Attachment: an axis name and an angle in degrees, kept as "axis,angle". An angle that
+    // is not finite is not taken.
     CString getToritsukeAxis() const;
     double getToritsukeAngle() const;
     void setToritsukeAxis(const CString& axis);
@@ -52,7 +53,9 @@ public:
 
     // Persistence as xdata of the application. Writing completes a lone side letter into
     // "itanige,flange" first, so the record itself may change. By id the entity must not be
-    // open; an open entity (for read or write) is upgraded to write.
+    // open; an open entity (for read or write) is upgraded to write. A write that is refused
+    // (a real that is not finite, a value the definition file does not take, no definition
+    // file) leaves the entity's xdata as it was.
     bool setStiffdata(ZcDbObjectId objId, const char* appName);
     bool setStiffdata(ZcDbEntity* pEnt, const char* appName);
     // Fills the attributes from the xdata and the end points, arrow size and normal from the

@@ -1,12 +1,17 @@
 // A stiffener record on its entity: the typed list goes to the sibling library, which
 // lays it out as xdata as the installation's definition file says.
+#include <cmath>
+#include <optional>
+
 #include "core/single_xdata.h"
 #include "core/str_split.h"
 #include "core/xdata_presence.h"
+#include "core/xdata_snapshot.h"
 #include "QorComStd2002.h"
 #include "records/stiff_data.h"
 #include "records/stiff_entity_geometry.h"
 #include "records/stiff_list.h"
+#include "records/stiff_read.h"
 #include "settings/sys_dir.h"
 
 namespace {
@@ -31,10 +36,19 @@ void refreshScreen()
     zcedUpdateDisplay();
 }
 
+bool storedRealsFinite(const CStiffData& s)
+{
+    for (double real : {s.m_rWebWidth, s.m_rWebThick, s.m_rFaceWidth, s.m_rFaceThck, s.m_rCornerR1, s.m_rCornerR2,
+                        s.m_rRes1, s.m_rRes2, s.m_rWeight, s.m_rNewRes1, s.m_rNewRes2}) {
+        if (!std::isfinite(real)) return false;
+    }
+    return true;
+}
+
 // Path, sides and list, the common start of both writes; null list when it cannot go on.
 resbuf* prepareWrite(CStiffData& stiff, CString& path)
 {
-    if (!TrevanComARX_GetSysDirFunc(path)) return nullptr;
+    if (!storedRealsFinite(stiff) || !TrevanComARX_GetSysDirFunc(path)) return nullptr;
     path += kStiffEnt;
     completeSides(stiff);
     return TrevanCom_BuildStiffList(stiff);
@@ -50,18 +64,24 @@ bool CStiffData::setStiffdata(ZcDbObjectId objId, const char* appName)
     // A LISP caller finds the record as the pending result.
     zcedRetList(list);
     refreshScreen();
+    std::optional<CXdataSnapshot> before;
     {
         ZcDbObjectPointer<ZcDbEntity> ent(objId, ZcDb::kForWrite);
         if (ent.openStatus() != Zcad::eOk) {
             zcutRelRb(list);
             return false;
         }
+        before.emplace(ent.object());
         TrevanComARX_ClearXdata(ent.object(), appName);
     }
     refreshScreen();
     const bool written = QorComARX_Setxdata_List(objId, appName, list, path);
     zcutRelRb(list);
-    if (!written) return false;
+    if (!written) {
+        // A refused record must not cost the stiffener the one it had.
+        before->restore(objId);
+        return false;
+    }
     refreshScreen();
     return true;
 }
@@ -72,24 +92,32 @@ bool CStiffData::setStiffdata(ZcDbEntity* pEnt, const char* appName)
     CString path;
     resbuf* list = prepareWrite(*this, path);
     if (list == nullptr) return false;
+    const CXdataSnapshot before(pEnt);
     TrevanComARX_ClearXdata(pEnt, appName);
     const bool written = QorComARX_Setxdata_List_NewVer(pEnt, appName, list, path);
     zcutRelRb(list);
+    if (!written) before.restore(pEnt);
     return written;
+}
+
+TrevanStiffRead TrevanCom_ReadStiffRecord(ZcDbEntity* pEnt, const char* appName, CStiffData& stiff)
+{
+    if (pEnt == nullptr) return TrevanStiffRead::kNone;
+    CString sysDir;
+    if (!TrevanComARX_GetSysDirFunc(sysDir)) return TrevanStiffRead::kNone;
+    resbuf* list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffEnt);
+    if (list == nullptr) list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffOld);
+    if (list == nullptr)
+        return TrevanComARX_HasXdata(pEnt, appName) ? TrevanStiffRead::kUnreadable : TrevanStiffRead::kNone;
+    const bool parsed = TrevanCom_ParseStiffList(list, stiff);
+    zcutRelRb(list);
+    if (!parsed) return TrevanStiffRead::kNone;
+    TrevanCom_ReadStiffGeometry(pEnt, stiff);
+    return TrevanStiffRead::kRead;
 }
 
 bool CStiffData::getStiffdata(ZcDbEntity* pEnt, const char* appName)
 {
-    if (pEnt == nullptr) return false;
-    CString sysDir;
-    if (!TrevanComARX_GetSysDirFunc(sysDir)) return false;
-    resbuf* list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffEnt);
-    if (list == nullptr) list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffOld);
     // Xdata that neither layout can read still marks the entity as a stiffener.
-    if (list == nullptr) return TrevanComARX_HasXdata(pEnt, appName);
-    const bool parsed = TrevanCom_ParseStiffList(list, *this);
-    zcutRelRb(list);
-    if (!parsed) return false;
-    TrevanCom_ReadStiffGeometry(pEnt, *this);
-    return true;
+    return TrevanCom_ReadStiffRecord(pEnt, appName, *this) != TrevanStiffRead::kNone;
 }

@@ -38,8 +38,8 @@ public:
 
 // Every field but the object id back to its default.
 TREVANCOM_API void TrevanCom_StructInit(SupportPlateAttr* pAttr);
-// Writes the marker, then each attribute in field order; stops with false at the first
-// write that fails (those before it stay written).
+// Writes the marker, then each attribute in field order. False, with the entity's xdata left
+// as it was, when a real is not finite or a write fails.
 TREVANCOM_API bool TrevanCom_StructSet(ZcDbEntity* pEnt, SupportPlateAttr attr);
 TREVANCOM_API bool TrevanCom_StructSet(ZcDbObjectId objId, SupportPlateAttr attr);
 // Resets the record, then takes every attribute the entity carries; an absent one keeps

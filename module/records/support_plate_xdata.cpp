@@ -1,8 +1,10 @@
 // Support plate attributes as single-value xdata, one application per attribute.
+#include <cmath>
 #include <cstring>
 #include <string>
 
 #include "core/single_xdata.h"
+#include "core/xdata_snapshot.h"
 #include "records/support_plate_attr.h"
 
 namespace {
@@ -59,14 +61,22 @@ void TrevanCom_StructInit(SupportPlateAttr* pAttr)
 bool TrevanCom_StructSet(ZcDbEntity* pEnt, SupportPlateAttr attr)
 {
     if (pEnt == nullptr) return false;
-    return TrevanComARX_SetXdataStr(pEnt, kMarkerApp, kMarkerValue) == 1 &&
-           TrevanComARX_SetXdataReal(pEnt, kKaisakiApp, attr.m_rKaisakiLine) == 1 &&
-           TrevanComARX_SetXdataStr(pEnt, kNameApp, fieldText(attr.m_szName).c_str()) == 1 &&
-           TrevanComARX_SetXdataStr(pEnt, kMaterialApp, fieldText(attr.m_szMaterial).c_str()) == 1 &&
-           TrevanComARX_SetXdataReal(pEnt, kPwtApp, attr.m_rPWT) == 1 &&
-           TrevanComARX_SetXdataReal(pEnt, kPhgApp, attr.m_rPHG) == 1 &&
-           TrevanComARX_SetXdataReal(pEnt, kWeightApp, attr.m_rWeight) == 1 &&
-           TrevanComARX_SetXdataInt(pEnt, kPlaneTypeApp, attr.m_nPlaneType) == 1;
+    for (double real : {attr.m_rKaisakiLine, attr.m_rPWT, attr.m_rPHG, attr.m_rWeight}) {
+        if (!std::isfinite(real)) return false;
+    }
+    // One attribute per application: a write refused halfway puts the earlier ones back.
+    const CXdataSnapshot before(pEnt);
+    const bool written =
+        TrevanComARX_SetXdataStr(pEnt, kMarkerApp, kMarkerValue) == 1 &&
+        TrevanComARX_SetXdataReal(pEnt, kKaisakiApp, attr.m_rKaisakiLine) == 1 &&
+        TrevanComARX_SetXdataStr(pEnt, kNameApp, fieldText(attr.m_szName).c_str()) == 1 &&
+        TrevanComARX_SetXdataStr(pEnt, kMaterialApp, fieldText(attr.m_szMaterial).c_str()) == 1 &&
+        TrevanComARX_SetXdataReal(pEnt, kPwtApp, attr.m_rPWT) == 1 &&
+        TrevanComARX_SetXdataReal(pEnt, kPhgApp, attr.m_rPHG) == 1 &&
+        TrevanComARX_SetXdataReal(pEnt, kWeightApp, attr.m_rWeight) == 1 &&
+        TrevanComARX_SetXdataInt(pEnt, kPlaneTypeApp, attr.m_nPlaneType) == 1;
+    if (!written) before.restore(pEnt);
+    return written;
 }
 
 bool TrevanCom_StructSet(ZcDbObjectId objId, SupportPlateAttr attr)

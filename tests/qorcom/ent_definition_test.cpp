@@ -90,6 +90,7 @@ TEST_F(EntDefinitionFile, AListThatDoesNotFitIsRefusedBeforeTheEntityChanges)
         {zcutBuildList(RTSTR, "a", RTLONG, 70000, 0), mismatch + "2番目）。"},
         {zcutBuildList(RTSTR, std::string(256, 'x').c_str(), RTREAL, 1.0, 0), "[SSS_TEST]の1番目の文字列が255バイトを超えています。"},
         {zcutBuildList(RTSTR, "a", RTREAL, std::nan(""), 0), "[SSS_TEST]の2番目の実数が数値ではありません。"},
+        {zcutBuildList(RTSTR, "a", RTREAL, -HUGE_VAL, 0), "[SSS_TEST]の2番目の実数が数値ではありません。"},
         {nullptr, mismatch + "1番目）。"},
     };
     for (const auto& [list, message] : cases) {
