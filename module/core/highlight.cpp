@@ -3,7 +3,7 @@
 void TrevanComARX_HighLightObj(ZcDbObjectId objId, int nFlag)
 {
     ads_name ent;
-    if (zcdbGetZdsName(ent, objId) != Zcad::eOk) return;
+    if (zcdbGetAdsName(ent, objId) != Zcad::eOk) return;
     zcedRedraw(ent, nFlag != 0 ? 3 : 4);
 }
 

@@ -15,7 +15,8 @@ bool TrevanCom_VisitRecordNames(ZcDbSymbolTable* pTable, const std::function<boo
     for (; bGoOn && !pIter->done(); pIter->step()) {
         ZcDbSymbolTableRecord* pRecord = nullptr;
         if (pIter->getRecord(pRecord, ZcDb::kForRead) != Zcad::eOk) continue;
-        bGoOn = visitName(pRecord->name());
+        const char* pName = nullptr;
+        bGoOn = pRecord->getName(pName) != Zcad::eOk || visitName(pName);
         pRecord->close();
     }
     return true;

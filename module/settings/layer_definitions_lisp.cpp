@@ -22,7 +22,8 @@ bool drawingLayer(const CString& strLayer, TrevanLayerDefinition& def)
     def.m_nLineWeight = pLayer->lineWeight();
     def.m_strLinetype.Empty();
     ZcDbObjectPointer<ZcDbLinetypeTableRecord> pLinetype(pLayer->linetypeObjectId(), ZcDb::kForRead);
-    if (pLinetype.openStatus() == Zcad::eOk) def.m_strLinetype = pLinetype->name();
+    const char* pName = nullptr;
+    if (pLinetype.openStatus() == Zcad::eOk && pLinetype->getName(pName) == Zcad::eOk) def.m_strLinetype = pName;
     if (def.m_strLinetype.IsEmpty()) def.m_strLinetype = "continuous";
     return true;
 }

@@ -14,6 +14,7 @@ CString TrevanCom_GetLayerLintype(const CString& strLayer)
         pLayer->close();
     }
     ZcDbObjectPointer<ZcDbLinetypeTableRecord> pLinetype(linetypeId, ZcDb::kForRead);
-    if (pLinetype.openStatus() != Zcad::eOk) return CString();
-    return pLinetype->name();
+    const char* pName = nullptr;
+    if (pLinetype.openStatus() != Zcad::eOk || pLinetype->getName(pName) != Zcad::eOk) return CString();
+    return pName;
 }

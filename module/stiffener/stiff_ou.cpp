@@ -20,8 +20,9 @@ CString drawnLinetype(const ZcDbEntity* pEnt)
         linetypeId = pLayer->linetypeObjectId();
     }
     ZcDbObjectPointer<ZcDbLinetypeTableRecord> pLinetype(linetypeId, ZcDb::kForRead);
-    if (pLinetype.openStatus() != Zcad::eOk) return strName;
-    return pLinetype->name();
+    const char* pName = nullptr;
+    if (pLinetype.openStatus() != Zcad::eOk || pLinetype->getName(pName) != Zcad::eOk) return strName;
+    return pName;
 }
 
 }  // namespace

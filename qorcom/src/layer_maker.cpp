@@ -49,7 +49,9 @@ int QorComARX_MakeLayer(const char* layerName, int colorIndex, const char* linet
     auto* layer = new ZcDbLayerTableRecord;
     Zcad::ErrorStatus es = layer->setName(name);
     if (es == Zcad::eOk) {
-        layer->setColor(ZcCmColor::fromIndex(colorIndex >= 1 && colorIndex <= 255 ? colorIndex : 7));
+        ZcCmColor color;
+        color.setColorIndex(colorIndex >= 1 && colorIndex <= 255 ? colorIndex : 7);
+        layer->setColor(color);
         layer->setLinetypeObjectId(layerLinetype(db, linetypeName));
         layer->setLineWeight(layerLineWeight(lineWeight));
         es = table->upgradeOpen();

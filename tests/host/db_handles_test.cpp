@@ -125,7 +125,7 @@ TEST_F(Handles, EntityNamesRoundTripAndGoStaleWithTheirDrawing)
 {
     ZcDbObjectId id = addToModelSpace(new ZcDbLine({0, 0, 0}, {1, 0, 0}));
     ads_name name;
-    ASSERT_EQ(zcdbGetZdsName(name, id), Zcad::eOk);
+    ASSERT_EQ(zcdbGetAdsName(name, id), Zcad::eOk);
     ZcDbObjectId back;
     ASSERT_EQ(zcdbGetObjectId(back, name), Zcad::eOk);
     EXPECT_EQ(back, id);
@@ -134,7 +134,7 @@ TEST_F(Handles, EntityNamesRoundTripAndGoStaleWithTheirDrawing)
     {
         ZcDbDatabase scratch;
         ZcDbObjectId ms = scratch.modelSpaceId();
-        ASSERT_EQ(zcdbGetZdsName(other, ms), Zcad::eOk);
+        ASSERT_EQ(zcdbGetAdsName(other, ms), Zcad::eOk);
     }
     EXPECT_EQ(zcdbGetObjectId(back, other), Zcad::eInvalidAdsName);
 }

@@ -5,6 +5,7 @@
 
 #include "dxf_test_files.h"
 #include "support/host_fixture.h"
+#include "zrxhost/resbuf_kind.h"
 
 namespace {
 
@@ -38,10 +39,10 @@ protected:
         resbuf* all = e->xData();
         for (const resbuf* rb = all; rb != nullptr; rb = rb->rbnext) {
             std::string v;
-            switch (zcutRbValueKind(rb->restype)) {
-            case ZcRbValueKind::kString: v = rb->resval.rstring; break;
-            case ZcRbValueKind::kShort: v = std::to_string(rb->resval.rint); break;
-            case ZcRbValueKind::kReal: v = std::to_string(rb->resval.rreal); break;
+            switch (zrxhost::rbValueKind(rb->restype)) {
+            case zrxhost::RbValueKind::kString: v = rb->resval.rstring; break;
+            case zrxhost::RbValueKind::kShort: v = std::to_string(rb->resval.rint); break;
+            case zrxhost::RbValueKind::kReal: v = std::to_string(rb->resval.rreal); break;
             default: v = "?"; break;
             }
             out.push_back(std::to_string(rb->restype) + "=" + v);

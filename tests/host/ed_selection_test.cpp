@@ -279,8 +279,8 @@ TEST_F(EdSelection, SetFunctionsAddDeleteAndTestMembers)
     ZcDbObjectId a = addLine(0, 0, 1, 0);
     ZcDbObjectId b = addLine(0, 0, 2, 0);
     ads_name ea, eb, ss, same;
-    zcdbGetZdsName(ea, a);
-    zcdbGetZdsName(eb, b);
+    zcdbGetAdsName(ea, a);
+    zcdbGetAdsName(eb, b);
     ASSERT_EQ(zcedSSAdd(nullptr, nullptr, ss), RTNORM);
     int32_t n = -1;
     zcedSSLength(ss, &n);
@@ -317,7 +317,7 @@ TEST_F(EdSelection, TransformingASetMovesItsEntities)
 {
     ZcDbObjectId a = addLine(0, 0, 1, 0);
     ads_name ea, ss;
-    zcdbGetZdsName(ea, a);
+    zcdbGetAdsName(ea, a);
     zcedSSAdd(ea, nullptr, ss);
     ads_matrix m = {{1, 0, 0, 5}, {0, 1, 0, 7}, {0, 0, 1, 0}, {0, 0, 0, 1}};
     ASSERT_EQ(zcedXformSS(ss, m), RTNORM);
@@ -345,7 +345,7 @@ TEST_F(EdSelection, RedrawKeepsHighlightsOfEntitiesAndSets)
 {
     ZcDbObjectId a = addLine(0, 0, 1, 0);
     ads_name ea, ss;
-    zcdbGetZdsName(ea, a);
+    zcdbGetAdsName(ea, a);
     zcedRedraw(ea, 3);
     EXPECT_TRUE(zrxhost::isHighlighted(a));
     zcedSSAdd(ea, nullptr, ss);

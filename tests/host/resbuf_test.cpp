@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "zrx.h"
+#include "zrxhost/resbuf_kind.h"
 
 namespace {
 
@@ -39,22 +40,22 @@ TEST(ResultBuffers, BuildListTakesEachKindOfValue)
 
 TEST(ResultBuffers, DxfCodesDecideTheValueKind)
 {
-    EXPECT_EQ(zcutRbValueKind(1000), ZcRbValueKind::kString);
-    EXPECT_EQ(zcutRbValueKind(1010), ZcRbValueKind::kPoint);
-    EXPECT_EQ(zcutRbValueKind(1040), ZcRbValueKind::kReal);
-    EXPECT_EQ(zcutRbValueKind(1070), ZcRbValueKind::kShort);
-    EXPECT_EQ(zcutRbValueKind(1071), ZcRbValueKind::kLong);
-    EXPECT_EQ(zcutRbValueKind(1004), ZcRbValueKind::kBinary);
-    EXPECT_EQ(zcutRbValueKind(-1), ZcRbValueKind::kName);
-    EXPECT_EQ(zcutRbValueKind(8), ZcRbValueKind::kString);
-    EXPECT_EQ(zcutRbValueKind(62), ZcRbValueKind::kShort);
+    EXPECT_EQ(zrxhost::rbValueKind(1000), zrxhost::RbValueKind::kString);
+    EXPECT_EQ(zrxhost::rbValueKind(1010), zrxhost::RbValueKind::kPoint);
+    EXPECT_EQ(zrxhost::rbValueKind(1040), zrxhost::RbValueKind::kReal);
+    EXPECT_EQ(zrxhost::rbValueKind(1070), zrxhost::RbValueKind::kShort);
+    EXPECT_EQ(zrxhost::rbValueKind(1071), zrxhost::RbValueKind::kLong);
+    EXPECT_EQ(zrxhost::rbValueKind(1004), zrxhost::RbValueKind::kBinary);
+    EXPECT_EQ(zrxhost::rbValueKind(-1), zrxhost::RbValueKind::kName);
+    EXPECT_EQ(zrxhost::rbValueKind(8), zrxhost::RbValueKind::kString);
+    EXPECT_EQ(zrxhost::rbValueKind(62), zrxhost::RbValueKind::kShort);
     // Result codes, and codes outside every range.
-    EXPECT_EQ(zcutRbValueKind(RTSTR), ZcRbValueKind::kString);
-    EXPECT_EQ(zcutRbValueKind(RT3DPOINT), ZcRbValueKind::kPoint);
-    EXPECT_EQ(zcutRbValueKind(RTINT64), ZcRbValueKind::kInt64);
-    EXPECT_EQ(zcutRbValueKind(RTNORM), ZcRbValueKind::kNone);
-    EXPECT_EQ(zcutRbValueKind(1072), ZcRbValueKind::kNone);
-    EXPECT_EQ(zcutRbValueKind(-11), ZcRbValueKind::kNone);
+    EXPECT_EQ(zrxhost::rbValueKind(RTSTR), zrxhost::RbValueKind::kString);
+    EXPECT_EQ(zrxhost::rbValueKind(RT3DPOINT), zrxhost::RbValueKind::kPoint);
+    EXPECT_EQ(zrxhost::rbValueKind(RTINT64), zrxhost::RbValueKind::kInt64);
+    EXPECT_EQ(zrxhost::rbValueKind(RTNORM), zrxhost::RbValueKind::kNone);
+    EXPECT_EQ(zrxhost::rbValueKind(1072), zrxhost::RbValueKind::kNone);
+    EXPECT_EQ(zrxhost::rbValueKind(-11), zrxhost::RbValueKind::kNone);
 }
 
 TEST(ResultBuffers, ListsBuiltAfterOthersWereReleasedShareNothingWithEachOther)

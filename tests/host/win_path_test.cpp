@@ -5,6 +5,7 @@
 #include "win_fixture.h"
 #include "zrx.h"
 #include "zrxhost/windows_environment.h"
+#include "zrxhost/windows_fopen.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ class TextFiles : public wintest::DriveTest {};
 TEST_F(TextFiles, TextModeReadsLinesWithoutCarriageReturns)
 {
     put("MST/STIFFSIZE.INI", "L,100\r\nT,200\r\n\x1a junk after end of file");
-    FILE* f = fopen("C:\\mst\\stiffsize.ini", "r");
+    FILE* f = zrxhost::windowsFopen("C:\\mst\\stiffsize.ini", "r");
     ASSERT_NE(f, nullptr);
     char line[64];
     ASSERT_NE(fgets(line, sizeof line, f), nullptr);
@@ -95,13 +96,13 @@ TEST_F(TextFiles, ShiftJisIsReadAsUtf8AndWrittenBackAsShiftJis)
 {
     // "形鋼,L" in Shift-JIS.
     auto p = put("MST/TREVANMATE.DAT", std::string("\x8c\x60\x8d\x7c,L\r\n"));
-    FILE* in = fopen("C:\\MST\\TREVANMATE.DAT", "rt");
+    FILE* in = zrxhost::windowsFopen("C:\\MST\\TREVANMATE.DAT", "rt");
     ASSERT_NE(in, nullptr);
     char line[64];
     ASSERT_NE(fgets(line, sizeof line, in), nullptr);
     fclose(in);
     EXPECT_STREQ(line, "形鋼,L\n");
-    FILE* out = fopen("C:\\MST\\TREVANMATE.DAT", "a");
+    FILE* out = zrxhost::windowsFopen("C:\\MST\\TREVANMATE.DAT", "a");
     ASSERT_NE(out, nullptr);
     fputs("平鋼,F\n", out);
     fclose(out);
@@ -110,12 +111,12 @@ TEST_F(TextFiles, ShiftJisIsReadAsUtf8AndWrittenBackAsShiftJis)
 
 TEST_F(TextFiles, NewTextFilesAreUtf8WithCrLfAndBinaryIsUntouched)
 {
-    FILE* out = fopen("C:\\DXFOUT.scr", "w");
+    FILE* out = zrxhost::windowsFopen("C:\\DXFOUT.scr", "w");
     ASSERT_NE(out, nullptr);
     fprintf(out, "OPEN\n\"C:\\図面\\plan.dwg\"\n");
     fclose(out);
     EXPECT_EQ(bytesOf(root / "DXFOUT.scr"), "OPEN\r\n\"C:\\図面\\plan.dwg\"\r\n");
-    FILE* bin = fopen("C:\\copy.bin", "wb");
+    FILE* bin = zrxhost::windowsFopen("C:\\copy.bin", "wb");
     ASSERT_NE(bin, nullptr);
     fputs("a\nb", bin);
     fclose(bin);
@@ -127,9 +128,9 @@ TEST_F(TextFiles, ReadOnlyFilesAreNotOpenedForWriting)
     put("INI/TrevanAcadCmdDef.ini", "[A]\r\n");
     ASSERT_TRUE(SetFileAttributesA("C:\\INI\\TrevanAcadCmdDef.ini", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
     errno = 0;
-    EXPECT_EQ(fopen("C:\\INI\\TrevanAcadCmdDef.ini", "w"), nullptr);
+    EXPECT_EQ(zrxhost::windowsFopen("C:\\INI\\TrevanAcadCmdDef.ini", "w"), nullptr);
     EXPECT_EQ(errno, EACCES);
-    FILE* f = fopen("C:\\INI\\TrevanAcadCmdDef.ini", "r");
+    FILE* f = zrxhost::windowsFopen("C:\\INI\\TrevanAcadCmdDef.ini", "r");
     ASSERT_NE(f, nullptr);
     fclose(f);
     EXPECT_EQ(bytesOf(root / "INI/TrevanAcadCmdDef.ini"), "[A]\r\n");

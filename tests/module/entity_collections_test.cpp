@@ -13,7 +13,7 @@ TEST_F(HandleNames, AHandleNameLeadsBackToItsEntityInEitherCaseUnknownAndStaleOn
     CString name = TrevanComARX_GetHandleName(line);
     EXPECT_EQ(name, hex(line).c_str());
     ads_name ent;
-    ASSERT_EQ(zcdbGetZdsName(ent, line), Zcad::eOk);
+    ASSERT_EQ(zcdbGetAdsName(ent, line), Zcad::eOk);
     EXPECT_EQ(TrevanComARX_GetHandleName(ent), name);
     name.MakeLower();
     EXPECT_EQ(TrevanComARX_GetObjid(name), line);

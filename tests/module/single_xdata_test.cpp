@@ -79,7 +79,7 @@ TEST_F(SingleXdata, PresenceAndClearingWhichRemovesTheApplicationOnlyANeverRegis
     ASSERT_EQ(TrevanComARX_SetXdataStr(line, "OTHER", "y"), 1);
     // Presence is the same by id, by name and open, whatever the case of the name.
     ads_name name;
-    ASSERT_EQ(zcdbGetZdsName(name, line), Zcad::eOk);
+    ASSERT_EQ(zcdbGetAdsName(name, line), Zcad::eOk);
     EXPECT_TRUE(TrevanComARX_HasXdata(line, "STIFF") && TrevanComARX_HasXdata(name, "stiff"));
     EXPECT_FALSE(TrevanComARX_HasXdata(name, "LONG") || TrevanComARX_HasXdata(ZcDbObjectId::kNull, "STIFF"));
     {

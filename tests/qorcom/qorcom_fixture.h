@@ -9,6 +9,7 @@
 #include "install_fixture.h"
 #include "support/host_fixture.h"
 #include "zrxhost/command_line.h"
+#include "zrxhost/resbuf_kind.h"
 
 class QorComTest : public HostTest {
 protected:
@@ -31,10 +32,10 @@ protected:
         std::vector<std::string> out;
         for (; rb != nullptr; rb = rb->rbnext) {
             std::string value;
-            switch (zcutRbValueKind(rb->restype)) {
-            case ZcRbValueKind::kString: value = rb->resval.rstring != nullptr ? rb->resval.rstring : "(null)"; break;
-            case ZcRbValueKind::kReal: value = std::to_string(rb->resval.rreal); break;
-            case ZcRbValueKind::kShort: value = std::to_string(rb->resval.rint); break;
+            switch (zrxhost::rbValueKind(rb->restype)) {
+            case zrxhost::RbValueKind::kString: value = rb->resval.rstring != nullptr ? rb->resval.rstring : "(null)"; break;
+            case zrxhost::RbValueKind::kReal: value = std::to_string(rb->resval.rreal); break;
+            case zrxhost::RbValueKind::kShort: value = std::to_string(rb->resval.rint); break;
             default: value = "?"; break;
             }
             out.push_back(std::to_string(rb->restype) + ":" + value);

@@ -10,7 +10,10 @@
 #include "db_group.h"
 #include "db_tables.h"
 
-class ZcDbDatabaseImpl;
+namespace zrxhost {
+class DatabaseState;
+struct Access;
+}  // namespace zrxhost
 
 class ZRX_API ZcDbDatabase {
 public:
@@ -104,10 +107,9 @@ public:
     // Objects of this database open right now.
     int numOpenObjects() const;
 
-    ZcDbDatabaseImpl* impl() const { return m_impl.get(); }
-
 private:
-    std::unique_ptr<ZcDbDatabaseImpl> m_impl;
+    friend struct zrxhost::Access;
+    std::unique_ptr<zrxhost::DatabaseState> m_impl;
 };
 
 class ZRX_API ZcDbHostApplicationServices {

@@ -11,7 +11,10 @@
 class ZcDbDatabase;
 class ZcDbObject;
 class ZcRxClass;
-struct ZcDbStub;
+namespace zrxhost {
+struct ObjectStub;
+struct Access;
+}  // namespace zrxhost
 
 // A database handle: a 64-bit number unique in its database, written as upper-case
 // hexadecimal without leading zeros.
@@ -62,17 +65,9 @@ public:
     bool operator>(const ZcDbObjectId& o) const { return m_stub > o.m_stub; }
     explicit operator bool() const { return m_stub != nullptr; }
 
-    // For the host's own bookkeeping.
-    ZcDbStub* stub() const { return m_stub; }
-    static ZcDbObjectId fromStub(ZcDbStub* s) { ZcDbObjectId id; id.m_stub = s; return id; }
-
 private:
-    ZcDbStub* m_stub = nullptr;
-};
-
-template <>
-struct std::hash<ZcDbObjectId> {
-    size_t operator()(const ZcDbObjectId& id) const noexcept { return std::hash<const void*>()(id.stub()); }
+    friend struct zrxhost::Access;
+    zrxhost::ObjectStub* m_stub = nullptr;
 };
 
 typedef ZcArray<ZcDbObjectId> ZcDbObjectIdArray;

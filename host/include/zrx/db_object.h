@@ -8,7 +8,9 @@
 #include "rx_object.h"
 #include "zc_adsdefs.h"
 
-class ZcDbXdataStore;
+namespace zrxhost {
+class XdataStore;
+}  // namespace zrxhost
 
 class ZRX_API ZcDbObject : public ZcRxObject {
 public:
@@ -50,10 +52,6 @@ public:
     void assertReadEnabled() const;
     void assertWriteEnabled();
 
-    // The host's own access to the object's stub.
-    ZcDbStub* stub() const { return m_stub; }
-    void setStub(ZcDbStub* s) { m_stub = s; }
-
 protected:
     // Called by erase() before the flag changes; objects that own others (a block
     // reference's attributes) pass the erasure on. A status other than eOk stops it.
@@ -65,11 +63,10 @@ protected:
     ZcDbObject& operator=(const ZcDbObject& other);
 
 private:
-    // The host's file reader hands over ready xdata without a copy (db/database_impl.h).
-    friend struct ZcDbObjectInternals;
-    ZcDbStub* m_stub = nullptr;
+    friend struct zrxhost::Access;
+    zrxhost::ObjectStub* m_stub = nullptr;
     ZcDbObjectId m_ownerId;
-    std::unique_ptr<ZcDbXdataStore> m_xdata;
+    std::unique_ptr<zrxhost::XdataStore> m_xdata;
     std::unique_ptr<ZcDbObjectIdArray> m_reactors;
 };
 
@@ -94,4 +91,4 @@ Zcad::ErrorStatus zcdbOpenObject(T*& obj, ZcDbObjectId id, ZcDb::OpenMode mode, 
 
 // Entity names of the C interface and object ids, both ways.
 ZRX_API Zcad::ErrorStatus zcdbGetObjectId(ZcDbObjectId& id, const ads_name name);
-ZRX_API Zcad::ErrorStatus zcdbGetZdsName(ads_name& name, ZcDbObjectId id);
+ZRX_API Zcad::ErrorStatus zcdbGetAdsName(ads_name& name, ZcDbObjectId id);

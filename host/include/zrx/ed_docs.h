@@ -29,7 +29,10 @@ private:
     bool m_flushEnabled = true;
 };
 
-class ZcApDocumentImpl;
+namespace zrxhost {
+class DocumentState;
+struct Access;
+}  // namespace zrxhost
 
 class ZRX_API ZcApDocument : public ZcRxObject {
 public:
@@ -52,12 +55,11 @@ public:
     bool isReadOnly() const;
     ZcTransactionManager* transactionManager() const;
 
-    ZcApDocumentImpl* impl() const { return m_impl; }
-
 private:
-    friend class ZcApDocumentImpl;
-    explicit ZcApDocument(ZcApDocumentImpl* impl);
-    ZcApDocumentImpl* m_impl;
+    friend class zrxhost::DocumentState;
+    friend struct zrxhost::Access;
+    explicit ZcApDocument(zrxhost::DocumentState* state);
+    zrxhost::DocumentState* m_impl;
 };
 
 class ZRX_API ZcApDocumentIterator {

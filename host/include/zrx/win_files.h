@@ -68,12 +68,6 @@ ZRX_API DWORD GetCurrentDirectoryA(DWORD size, LPSTR buffer);
 ZRX_API BOOL SetCurrentDirectoryA(LPCSTR path);
 ZRX_API DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR buffer, LPSTR* filePart);
 
-// fopen on a Windows path. Text mode (no "b" in the mode) behaves as on Windows: lines end
-// with CR LF on disk and with "\n" in the program; a Shift-JIS (CP932) file is read as UTF-8,
-// and writing an existing file keeps the encoding it had (new files are UTF-8). A read-only
-// file is not opened for writing. Update modes ("+") are not translated.
-ZRX_API FILE* zrxWinFopen(const char* path, const char* mode);
-
 #define FindFirstFile FindFirstFileA
 #define FindNextFile FindNextFileA
 #define GetFileAttributes GetFileAttributesA
@@ -86,8 +80,3 @@ ZRX_API FILE* zrxWinFopen(const char* path, const char* mode);
 #define GetCurrentDirectory GetCurrentDirectoryA
 #define SetCurrentDirectory SetCurrentDirectoryA
 #define GetFullPathName GetFullPathNameA
-
-// The plug-in's own fopen calls name Windows paths; the host's sources keep the C library's.
-#if !defined(ZRX_BUILDING_HOST)
-#define fopen zrxWinFopen
-#endif

@@ -3,11 +3,6 @@
 
 #include "zc_adsdefs.h"
 
-// What a result buffer of a given type code holds. DXF group codes and RT codes share one
-// numbering; the host decides by code range as the platform does.
-enum class ZcRbValueKind { kNone, kString, kReal, kPoint, kShort, kLong, kInt64, kName, kBinary };
-ZRX_API ZcRbValueKind zcutRbValueKind(int restype);
-
 // A new buffer of the given type, value zeroed, string null; freed with zcutRelRb.
 ZRX_API resbuf* zcutNewRb(int restype);
 // Frees a whole chain, strings and binary chunks included.

@@ -74,7 +74,7 @@ void execute(const Resolved& r)
 void closeLeftOpen()
 {
     for (ZcDbDatabase* db : liveDatabases()) {
-        for (const ZcDbStub& s : db->impl()->stubs()) {
+        for (const zrxhost::ObjectStub& s : zrxhost::stateOf(db)->stubs()) {
             while (s.isOpen() && s.object != nullptr) s.object->close();
         }
     }

@@ -12,6 +12,7 @@
 #include "zrxhost/drawing_file.h"
 #include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
+#include "db/access.h"
 
 namespace zrxhost::app {
 namespace {
@@ -117,8 +118,8 @@ void saveDocument(ZcApDocument* doc, const std::string& path, ZcDb::ZcDbDwgVersi
         return;
     }
     reportLeftOut(version);
-    doc->impl()->title = fs::path(path).filename().string();
-    doc->impl()->saveVersion = version;
+    zrxhost::stateOf(doc)->title = fs::path(path).filename().string();
+    zrxhost::stateOf(doc)->saveVersion = version;
 }
 
 // A file that is there already is replaced only when the user says so.
@@ -144,7 +145,7 @@ void saveasCommand()
 {
     ZcApDocument* doc = docs::current();
     if (doc == nullptr) return;
-    ZcDb::ZcDbDwgVersion version = doc->impl()->saveVersion;
+    ZcDb::ZcDbDwgVersion version = zrxhost::stateOf(doc)->saveVersion;
     ed::write(std::string("\nCurrent file format: ") + versionOf(version).release + " Drawing");
     if (!askVersion("Enter file format", version)) return;
     std::string answer = askFileName("Save drawing as", defaultName(".dwg"));
@@ -160,14 +161,14 @@ void qsaveCommand()
     const char* name = "";
     doc->database()->getFilename(name);
     if (*name != '\0') {
-        saveDocument(doc, name, doc->impl()->saveVersion);
+        saveDocument(doc, name, zrxhost::stateOf(doc)->saveVersion);
         return;
     }
     // An unnamed drawing is saved as the platform's SAVEAS would, in the current format.
     std::string answer = askFileName("Save drawing as", defaultName(".dwg"));
     if (answer.empty()) return;
     std::string path = hostFile(answer, ".dwg");
-    if (mayReplace(path)) saveDocument(doc, path, doc->impl()->saveVersion);
+    if (mayReplace(path)) saveDocument(doc, path, zrxhost::stateOf(doc)->saveVersion);
 }
 
 void dxfoutCommand()

@@ -5,6 +5,6 @@
 namespace zrxhost {
 ZcDbObjectId adopt(ZcDbDatabase* db, ZcDbObject* obj, ZcDbObjectId owner)
 {
-    return ZcDbObjectId::fromStub(db->impl()->addObject(obj, owner));
+    return zrxhost::idOf(zrxhost::stateOf(db)->addObject(obj, owner));
 }
 }  // namespace zrxhost

@@ -42,7 +42,7 @@ std::string openObjectsReport()
     std::ostringstream out;
     for (ZcDbDatabase* db : liveDatabases()) {
         if (db->numOpenObjects() == 0) continue;
-        for (const ZcDbStub& s : db->impl()->stubs()) {
+        for (const zrxhost::ObjectStub& s : zrxhost::stateOf(db)->stubs()) {
             if (!s.isOpen()) continue;
             char hex[17];
             ZcDbHandle(s.handle).getIntoAsciiBuffer(hex, sizeof hex);

@@ -6,8 +6,6 @@
 
 namespace {
 
-ZcDbObjectId idOf(ZcDbStub* s) { return ZcDbObjectId::fromStub(s); }
-
 // The platform gives the tables and root dictionary of a new drawing these handles.
 constexpr uint64_t kBlockTableHandle = 0x1;
 constexpr uint64_t kLayerTableHandle = 0x2;
@@ -33,22 +31,22 @@ ZcDbObjectId addRecord(ZcDbObjectId tableId, Record* record, const char* name)
 }
 
 template <class Table>
-ZcDbObjectId addTable(ZcDbDatabaseImpl* impl, uint64_t handle)
+ZcDbObjectId addTable(zrxhost::DatabaseState* impl, uint64_t handle)
 {
-    ZcDbStub* s = impl->addObjectWithHandle(new Table, ZcDbObjectId(), handle);
+    zrxhost::ObjectStub* s = impl->addObjectWithHandle(new Table, ZcDbObjectId(), handle);
     s->object->close();
-    return idOf(s);
+    return zrxhost::idOf(s);
 }
 
 }  // namespace
 
 ZcDbDatabase::ZcDbDatabase(bool buildDefaultDrawing, bool /*noDocument*/)
-    : m_impl(std::make_unique<ZcDbDatabaseImpl>(this))
+    : m_impl(std::make_unique<zrxhost::DatabaseState>(this))
 {
     zrxhost::registerDatabase(this);
     if (!buildDefaultDrawing) return;
 
-    ZcDbDatabaseImpl* d = m_impl.get();
+    zrxhost::DatabaseState* d = m_impl.get();
     d->blockTable = addTable<ZcDbBlockTable>(d, kBlockTableHandle);
     d->layerTable = addTable<ZcDbLayerTable>(d, kLayerTableHandle);
     d->textStyleTable = addTable<ZcDbTextStyleTable>(d, kStyleTableHandle);
@@ -56,10 +54,10 @@ ZcDbDatabase::ZcDbDatabase(bool buildDefaultDrawing, bool /*noDocument*/)
     d->regAppTable = addTable<ZcDbRegAppTable>(d, kAppIdTableHandle);
     d->dimStyleTable = addTable<ZcDbDimStyleTable>(d, kDimStyleTableHandle);
 
-    ZcDbStub* nod = d->addObjectWithHandle(new ZcDbDictionary, ZcDbObjectId(), kNamedObjectsHandle);
-    d->namedObjects = idOf(nod);
+    zrxhost::ObjectStub* nod = d->addObjectWithHandle(new ZcDbDictionary, ZcDbObjectId(), kNamedObjectsHandle);
+    d->namedObjects = zrxhost::idOf(nod);
     auto* groups = new ZcDbDictionary;
-    d->groupDictionary = idOf(d->addObjectWithHandle(groups, d->namedObjects, kGroupDictionaryHandle));
+    d->groupDictionary = zrxhost::idOf(d->addObjectWithHandle(groups, d->namedObjects, kGroupDictionaryHandle));
     {
         zrxhost::HostAccess access;
         auto* root = static_cast<ZcDbDictionary*>(nod->object);
@@ -150,8 +148,8 @@ Zcad::ErrorStatus ZcDbDatabase::getGroupDictionary(ZcDbDictionary*& d, ZcDb::Ope
 Zcad::ErrorStatus ZcDbDatabase::getZcDbObjectId(ZcDbObjectId& id, bool /*createIfNotFound*/,
                                                 const ZcDbHandle& handle, uint32_t /*xRefId*/) const
 {
-    ZcDbStub* s = m_impl->findHandle(handle.value());
-    id = ZcDbObjectId::fromStub(s);
+    zrxhost::ObjectStub* s = m_impl->findHandle(handle.value());
+    id = zrxhost::idOf(s);
     if (s == nullptr) return handle.isNull() ? Zcad::eNullHandle : Zcad::eUnknownHandle;
     return Zcad::eOk;
 }
@@ -161,7 +159,7 @@ Zcad::ErrorStatus ZcDbDatabase::addZcDbObject(ZcDbObjectId& id, ZcDbObject* obj)
     id.setNull();
     if (obj == nullptr) return Zcad::eNullObjectPointer;
     if (obj->isDatabaseResident()) return Zcad::eAlreadyInDb;
-    id = idOf(m_impl->addObject(obj, ZcDbObjectId()));
+    id = zrxhost::idOf(m_impl->addObject(obj, ZcDbObjectId()));
     return Zcad::eOk;
 }
 

@@ -8,33 +8,22 @@
 #include "db_database.h"
 #include "ge_matrix3d.h"
 #include "handle_index.h"
+#include "access.h"
 #include "stub.h"
 
-class ZcDbXdataStore;
+namespace zrxhost {
 
-// What host code may do to an object that the SDK does not offer.
-struct ZcDbObjectInternals {
-    // setXData without the chain and its copy, for xdata the host encoded itself (the file
-    // reader, where result buffers for every xdata group dominated the load). The caller
-    // has checked the groups and registered the applications; each application of the
-    // store replaces the object's own of that name.
-    static void adoptXdata(ZcDbObject* obj, std::unique_ptr<ZcDbXdataStore> xdata);
-    // The object's xdata as stored, null when it has none (the file writer reads it
-    // without a chain).
-    static const ZcDbXdataStore* xdataOf(const ZcDbObject* obj);
-};
-
-class ZcDbDatabaseImpl {
+class DatabaseState {
 public:
-    explicit ZcDbDatabaseImpl(ZcDbDatabase* owner);
-    ~ZcDbDatabaseImpl();
+    explicit DatabaseState(ZcDbDatabase* owner);
+    ~DatabaseState();
 
     // Makes the object resident with the next free handle; it is left open for write.
-    ZcDbStub* addObject(ZcDbObject* obj, ZcDbObjectId owner);
+    zrxhost::ObjectStub* addObject(ZcDbObject* obj, ZcDbObjectId owner);
     // The same with a given handle (drawings read from disk keep theirs); null when the
     // handle is already in use.
-    ZcDbStub* addObjectWithHandle(ZcDbObject* obj, ZcDbObjectId owner, uint64_t handle);
-    ZcDbStub* findHandle(uint64_t handle) const;
+    zrxhost::ObjectStub* addObjectWithHandle(ZcDbObject* obj, ZcDbObjectId owner, uint64_t handle);
+    zrxhost::ObjectStub* findHandle(uint64_t handle) const;
     // Raises the next free handle to at least this value.
     void reserveHandlesBelow(uint64_t handle);
     // The next addObject takes this handle instead of the next free one, so that a drawing
@@ -51,7 +40,7 @@ public:
     bool tearingDown() const { return m_tearingDown; }
     // A number that names the database in entity names of the C interface.
     int64_t serial() const { return m_serial; }
-    const std::deque<ZcDbStub>& stubs() const { return m_stubs; }
+    const std::deque<zrxhost::ObjectStub>& stubs() const { return m_stubs; }
 
     ZcDbDatabase* owner;
     ZcDbObjectId blockTable, layerTable, linetypeTable, textStyleTable, dimStyleTable, regAppTable;
@@ -66,8 +55,8 @@ public:
     std::shared_ptr<void> fileState;
 
 private:
-    std::deque<ZcDbStub> m_stubs;
-    ZcDbHandleIndex m_byHandle{m_stubs};
+    std::deque<zrxhost::ObjectStub> m_stubs;
+    HandleIndex m_byHandle{m_stubs};
     uint64_t m_handseed = 1;
     uint64_t m_pinned = 0;
     int m_openCount = 0;
@@ -75,7 +64,6 @@ private:
     int64_t m_serial;
 };
 
-namespace zrxhost {
 // Every database of the process, for entity names and the open-object report.
 const std::deque<ZcDbDatabase*>& liveDatabases();
 ZcDbDatabase* databaseBySerial(int64_t serial);
@@ -89,7 +77,7 @@ ZcDbObjectId adopt(ZcDbDatabase* db, ZcDbObject* obj, ZcDbObjectId owner);
 template <class T>
 T* peek(ZcDbObjectId id)
 {
-    ZcDbStub* s = id.stub();
+    zrxhost::ObjectStub* s = zrxhost::stubOf(id);
     return (s != nullptr && s->object != nullptr) ? T::cast(s->object) : nullptr;
 }
 }  // namespace zrxhost

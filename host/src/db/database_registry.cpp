@@ -17,7 +17,7 @@ const std::deque<ZcDbDatabase*>& liveDatabases() { return registry(); }
 ZcDbDatabase* databaseBySerial(int64_t serial)
 {
     for (ZcDbDatabase* db : registry()) {
-        if (db->impl() != nullptr && db->impl()->serial() == serial) return db;
+        if (zrxhost::stateOf(db) != nullptr && zrxhost::stateOf(db)->serial() == serial) return db;
     }
     return nullptr;
 }

@@ -98,7 +98,7 @@ Zcad::ErrorStatus ZcDbDictionary::remove(const char* key, ZcDbObjectId& removedI
     if (it == m_entries.end()) return Zcad::eKeyNotFound;
     removedId = it->second;
     m_entries.erase(it);
-    if (ZcDbStub* s = removedId.stub(); s != nullptr && s->object != nullptr) {
+    if (zrxhost::ObjectStub* s = zrxhost::stubOf(removedId); s != nullptr && s->object != nullptr) {
         zrxhost::HostAccess access;
         s->object->setOwnerId(ZcDbObjectId());
     }

@@ -5,6 +5,7 @@
 #include "stub.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
+#include "access.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbGroup, ZcDbObject, "AcDbGroup", "GROUP")
 
@@ -31,7 +32,7 @@ Zcad::ErrorStatus ZcDbGroup::getName(char*& name) const
 {
     assertReadEnabled();
     name = nullptr;
-    ZcDbStub* owner = ownerId().stub();
+    zrxhost::ObjectStub* owner = zrxhost::stubOf(ownerId());
     if (owner == nullptr || owner->object == nullptr) return Zcad::eNotInDatabase;
     zrxhost::HostAccess access;
     auto* dict = ZcDbDictionary::cast(owner->object);
@@ -57,7 +58,7 @@ Zcad::ErrorStatus ZcDbGroup::setAnonymous()
 Zcad::ErrorStatus ZcDbGroup::addMember(int index, ZcDbObjectId id)
 {
     assertWriteEnabled();
-    ZcDbStub* s = id.stub();
+    zrxhost::ObjectStub* s = zrxhost::stubOf(id);
     if (s == nullptr || s->object == nullptr) return Zcad::eNullObjectId;
     // Members are kept through reactors, so the group must be filed first.
     if (!isDatabaseResident()) return Zcad::eNotInDatabase;
@@ -99,7 +100,7 @@ Zcad::ErrorStatus ZcDbGroup::removeAt(int index)
 {
     assertWriteEnabled();
     if (index < 0 || index >= m_members.length()) return Zcad::eInvalidIndex;
-    ZcDbStub* s = m_members[index].stub();
+    zrxhost::ObjectStub* s = zrxhost::stubOf(m_members[index]);
     m_members.removeAt(index);
     if (isDatabaseResident() && s != nullptr && s->object != nullptr) {
         zrxhost::HostAccess access;

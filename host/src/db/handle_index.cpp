@@ -1,6 +1,6 @@
 #include "handle_index.h"
 
-size_t ZcDbHandleIndex::home(uint32_t key) const
+size_t zrxhost::HandleIndex::home(uint32_t key) const
 {
     // Runs of 16 consecutive handles share a run of slots, as a drawing's handles mostly
     // come in sequence: a lookup then finds its neighbours' slots in the cache. The runs
@@ -9,7 +9,7 @@ size_t ZcDbHandleIndex::home(uint32_t key) const
     return static_cast<size_t>((run << 4) | (key & 15U));
 }
 
-ZcDbStub* ZcDbHandleIndex::find(uint64_t handle) const
+zrxhost::ObjectStub* zrxhost::HandleIndex::find(uint64_t handle) const
 {
     if (m_slots.empty()) return nullptr;
     auto key = static_cast<uint32_t>(handle);
@@ -19,13 +19,13 @@ ZcDbStub* ZcDbHandleIndex::find(uint64_t handle) const
         if (s.place == kEmpty) return nullptr;
         if (s.key == key) {
             // Handles past 32 bits may share a low half: the stub tells.
-            auto* stub = const_cast<ZcDbStub*>(&m_stubs[s.place]);
+            auto* stub = const_cast<zrxhost::ObjectStub*>(&m_stubs[s.place]);
             if (stub->handle == handle) return stub;
         }
     }
 }
 
-void ZcDbHandleIndex::insert(size_t place)
+void zrxhost::HandleIndex::insert(size_t place)
 {
     // At most seven slots in ten are taken, which keeps probe runs short.
     if ((m_count + 1) * 10 > m_slots.size() * 7) grow();
@@ -37,7 +37,7 @@ void ZcDbHandleIndex::insert(size_t place)
     ++m_count;
 }
 
-void ZcDbHandleIndex::grow()
+void zrxhost::HandleIndex::grow()
 {
     std::vector<Slot> old;
     old.swap(m_slots);

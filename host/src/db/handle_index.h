@@ -11,12 +11,14 @@
 
 #include "stub.h"
 
-class ZcDbHandleIndex {
+namespace zrxhost {
+
+class HandleIndex {
 public:
-    explicit ZcDbHandleIndex(const std::deque<ZcDbStub>& stubs) : m_stubs(stubs) {}
+    explicit HandleIndex(const std::deque<zrxhost::ObjectStub>& stubs) : m_stubs(stubs) {}
 
     // The stub with this handle; null when none has it.
-    ZcDbStub* find(uint64_t handle) const;
+    zrxhost::ObjectStub* find(uint64_t handle) const;
     // Files the stub at this place of the list under its handle, which no stub has yet.
     // Places are 32-bit: far more objects than a drawing held in memory can have.
     void insert(size_t place);
@@ -30,8 +32,10 @@ private:
     size_t home(uint32_t key) const;
     void grow();
 
-    const std::deque<ZcDbStub>& m_stubs;
+    const std::deque<zrxhost::ObjectStub>& m_stubs;
     std::vector<Slot> m_slots;
     size_t m_count = 0;
     unsigned m_shift = 64;
 };
+
+}  // namespace zrxhost

@@ -43,7 +43,7 @@ ZcDbObject::~ZcDbObject()
     }
 }
 
-ZcDbObjectId ZcDbObject::objectId() const { return ZcDbObjectId::fromStub(m_stub); }
+ZcDbObjectId ZcDbObject::objectId() const { return zrxhost::idOf(m_stub); }
 ZcDbDatabase* ZcDbObject::database() const { return m_stub == nullptr ? nullptr : m_stub->database; }
 ZcDbHandle ZcDbObject::handle() const { return m_stub == nullptr ? ZcDbHandle() : ZcDbHandle(m_stub->handle); }
 
@@ -136,14 +136,14 @@ Zcad::ErrorStatus ZcDbObject::close()
         zrxhost::contractViolation(std::string("close() of a ") + isA()->name() + " that is not open");
         return Zcad::eInvalidOpenState;
     }
-    if (!m_stub->isOpen()) m_stub->database->impl()->noteClosed();
+    if (!m_stub->isOpen()) zrxhost::stateOf(m_stub->database)->noteClosed();
     return Zcad::eOk;
 }
 
 Zcad::ErrorStatus zcdbOpenZcDbObject(ZcDbObject*& obj, ZcDbObjectId id, ZcDb::OpenMode mode, bool openErased)
 {
     obj = nullptr;
-    ZcDbStub* s = id.stub();
+    zrxhost::ObjectStub* s = zrxhost::stubOf(id);
     if (s == nullptr) return Zcad::eNullObjectId;
     if (s->object == nullptr) return Zcad::ePermanentlyErased;
     if (s->erased && !openErased) return Zcad::eWasErased;
@@ -159,7 +159,7 @@ Zcad::ErrorStatus zcdbOpenZcDbObject(ZcDbObject*& obj, ZcDbObjectId id, ZcDb::Op
         if (s->readers >= 256) return Zcad::eAtMaxReaders;
         ++s->readers;
     }
-    if (!wasOpen) s->database->impl()->noteOpened();
+    if (!wasOpen) zrxhost::stateOf(s->database)->noteOpened();
     obj = s->object;
     return Zcad::eOk;
 }
@@ -172,7 +172,7 @@ bool isXdataCode(int code) { return code >= 1000 && code <= 1071; }
 
 bool appRegistered(const ZcDbDatabase* db, const char* app)
 {
-    ZcDbStub* s = db->regAppTableId().stub();
+    zrxhost::ObjectStub* s = zrxhost::stubOf(db->regAppTableId());
     if (s == nullptr || s->object == nullptr) return false;
     zrxhost::HostAccess access;
     return static_cast<ZcDbSymbolTable*>(s->object)->has(app);
@@ -217,9 +217,9 @@ Zcad::ErrorStatus ZcDbObject::setXData(const resbuf* xdata)
         }
     }
 
-    ZcDbXdataStore::Builder store;
+    zrxhost::XdataStore::Builder store;
     store.start(m_xdata.get());
-    ZcDbXdataStore::Encoder items;
+    zrxhost::XdataStore::Encoder items;
     for (const Segment& seg : segments) {
         if (seg.first == seg.end) {
             store.remove(seg.app);
@@ -233,7 +233,7 @@ Zcad::ErrorStatus ZcDbObject::setXData(const resbuf* xdata)
     return Zcad::eOk;
 }
 
-void ZcDbObjectInternals::adoptXdata(ZcDbObject* obj, std::unique_ptr<ZcDbXdataStore> xdata)
+void zrxhost::Access::adoptXdata(ZcDbObject* obj, std::unique_ptr<zrxhost::XdataStore> xdata)
 {
     obj->assertWriteEnabled();
     if (!xdata) return;
@@ -241,15 +241,15 @@ void ZcDbObjectInternals::adoptXdata(ZcDbObject* obj, std::unique_ptr<ZcDbXdataS
         obj->m_xdata = std::move(xdata);
         return;
     }
-    ZcDbXdataStore::Builder store;
+    zrxhost::XdataStore::Builder store;
     store.start(obj->m_xdata.get());
     size_t pos = 0;
-    ZcDbXdataStore::App app;
+    zrxhost::XdataStore::App app;
     while (xdata->nextApp(pos, app)) store.put(app.name, app.items);
     obj->m_xdata = store.finish();
 }
 
-const ZcDbXdataStore* ZcDbObjectInternals::xdataOf(const ZcDbObject* obj)
+const zrxhost::XdataStore* zrxhost::Access::xdataOf(const ZcDbObject* obj)
 {
     obj->assertReadEnabled();
     return obj->m_xdata.get();
@@ -286,12 +286,12 @@ bool ZcDbObject::hasPersistentReactor(ZcDbObjectId reactor) const
 
 // ---- entity names of the C interface ----
 
-Zcad::ErrorStatus zcdbGetZdsName(ads_name& name, ZcDbObjectId id)
+Zcad::ErrorStatus zcdbGetAdsName(ads_name& name, ZcDbObjectId id)
 {
     name[0] = name[1] = 0;
-    ZcDbStub* s = id.stub();
+    zrxhost::ObjectStub* s = zrxhost::stubOf(id);
     if (s == nullptr) return Zcad::eNullObjectId;
-    name[0] = s->database->impl()->serial();
+    name[0] = zrxhost::stateOf(s->database)->serial();
     name[1] = static_cast<int64_t>(s->handle);
     return Zcad::eOk;
 }

@@ -7,12 +7,13 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include "zrxhost/resbuf_kind.h"
 
 namespace {
 
-constexpr ZcRbValueKind classify(int t)
+constexpr zrxhost::RbValueKind classify(int t)
 {
-    using K = ZcRbValueKind;
+    using K = zrxhost::RbValueKind;
     switch (t) {
     case RTREAL: case RTANG: case RTORINT: return K::kReal;
     case RTPOINT: case RT3DPOINT: return K::kPoint;
@@ -73,13 +74,13 @@ struct KindTable {
     {
         for (int t = First; t <= Last; ++t) kinds[static_cast<size_t>(t - First)] = classify(t);
     }
-    ZcRbValueKind operator[](int t) const { return kinds[static_cast<size_t>(t - First)]; }
-    std::array<ZcRbValueKind, Last - First + 1> kinds{};
+    zrxhost::RbValueKind operator[](int t) const { return kinds[static_cast<size_t>(t - First)]; }
+    std::array<zrxhost::RbValueKind, Last - First + 1> kinds{};
 };
 constexpr KindTable<-10, 1071> kGroupKinds;
 constexpr KindTable<RTNONE, RTINT64> kResultKinds;
 
-inline ZcRbValueKind kindOf(int t)
+inline zrxhost::RbValueKind kindOf(int t)
 {
     if (kGroupKinds.holds(t)) return kGroupKinds[t];
     if (kResultKinds.holds(t)) return kResultKinds[t];
@@ -88,7 +89,7 @@ inline ZcRbValueKind kindOf(int t)
 
 }  // namespace
 
-ZcRbValueKind zcutRbValueKind(int t) { return kindOf(t); }
+zrxhost::RbValueKind zrxhost::rbValueKind(int t) { return kindOf(t); }
 
 resbuf* zcutNewRb(int restype)
 {
@@ -102,8 +103,8 @@ int zcutRelRb(resbuf* rb)
     while (rb != nullptr) {
         resbuf* next = rb->rbnext;
         switch (kindOf(rb->restype)) {
-        case ZcRbValueKind::kString: zrxhost::rbmem::releaseText(rb->resval.rstring); break;
-        case ZcRbValueKind::kBinary: std::free(rb->resval.rbinary.buf); break;
+        case zrxhost::RbValueKind::kString: zrxhost::rbmem::releaseText(rb->resval.rstring); break;
+        case zrxhost::RbValueKind::kBinary: std::free(rb->resval.rbinary.buf); break;
         default: break;
         }
         zrxhost::rbmem::releaseBuffer(rb);
@@ -133,33 +134,33 @@ resbuf* zcutBuildList(int rtype, ...)
         *tail = rb;
         tail = &rb->rbnext;
         switch (kindOf(t)) {
-        case ZcRbValueKind::kString: rb->resval.rstring = copyString(va_arg(ap, const char*)); break;
-        case ZcRbValueKind::kReal: rb->resval.rreal = va_arg(ap, double); break;
-        case ZcRbValueKind::kShort: rb->resval.rint = static_cast<short>(va_arg(ap, int)); break;
-        case ZcRbValueKind::kLong: rb->resval.rlong = va_arg(ap, int32_t); break;
-        case ZcRbValueKind::kInt64: rb->resval.mnInt64 = va_arg(ap, int64_t); break;
-        case ZcRbValueKind::kPoint: {
+        case zrxhost::RbValueKind::kString: rb->resval.rstring = copyString(va_arg(ap, const char*)); break;
+        case zrxhost::RbValueKind::kReal: rb->resval.rreal = va_arg(ap, double); break;
+        case zrxhost::RbValueKind::kShort: rb->resval.rint = static_cast<short>(va_arg(ap, int)); break;
+        case zrxhost::RbValueKind::kLong: rb->resval.rlong = va_arg(ap, int32_t); break;
+        case zrxhost::RbValueKind::kInt64: rb->resval.mnInt64 = va_arg(ap, int64_t); break;
+        case zrxhost::RbValueKind::kPoint: {
             const double* p = va_arg(ap, const double*);
             rb->resval.rpoint[0] = p[0];
             rb->resval.rpoint[1] = p[1];
             rb->resval.rpoint[2] = (t == RTPOINT) ? 0.0 : p[2];
             break;
         }
-        case ZcRbValueKind::kName: {
+        case zrxhost::RbValueKind::kName: {
             const int64_t* n = va_arg(ap, const int64_t*);
             rb->resval.rlname[0] = n[0];
             rb->resval.rlname[1] = n[1];
             break;
         }
-        case ZcRbValueKind::kBinary: {
+        case zrxhost::RbValueKind::kBinary: {
             const ads_binary* b = va_arg(ap, const ads_binary*);
             rb->resval.rbinary.clen = b->clen;
             rb->resval.rbinary.buf = static_cast<char*>(std::malloc(static_cast<size_t>(b->clen > 0 ? b->clen : 1)));
             if (b->clen > 0) std::memcpy(rb->resval.rbinary.buf, b->buf, static_cast<size_t>(b->clen));
             break;
         }
-        case ZcRbValueKind::kNone:
-            if (t != -3 && kindOf(t) == ZcRbValueKind::kNone && !(t >= RTNONE && t <= RTINT64)) {
+        case zrxhost::RbValueKind::kNone:
+            if (t != -3 && kindOf(t) == zrxhost::RbValueKind::kNone && !(t >= RTNONE && t <= RTINT64)) {
                 // Not a code the platform can build: give nothing rather than a half list.
                 va_end(ap);
                 zcutRelRb(head);
@@ -179,9 +180,9 @@ resbuf* zcutDuplicateRb(const resbuf* rb)
     for (; rb != nullptr; rb = rb->rbnext) {
         resbuf* copy = zcutNewRb(rb->restype);
         copy->resval = rb->resval;
-        if (kindOf(rb->restype) == ZcRbValueKind::kString) {
+        if (kindOf(rb->restype) == zrxhost::RbValueKind::kString) {
             copy->resval.rstring = copyString(rb->resval.rstring);
-        } else if (kindOf(rb->restype) == ZcRbValueKind::kBinary) {
+        } else if (kindOf(rb->restype) == zrxhost::RbValueKind::kBinary) {
             short n = rb->resval.rbinary.clen;
             copy->resval.rbinary.buf = static_cast<char*>(std::malloc(static_cast<size_t>(n > 0 ? n : 1)));
             if (n > 0) std::memcpy(copy->resval.rbinary.buf, rb->resval.rbinary.buf, static_cast<size_t>(n));

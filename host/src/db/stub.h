@@ -6,7 +6,9 @@
 class ZcDbObject;
 class ZcDbDatabase;
 
-struct ZcDbStub {
+namespace zrxhost {
+
+struct ObjectStub {
     ZcDbObject* object = nullptr;
     ZcDbDatabase* database = nullptr;
     uint64_t handle = 0;
@@ -16,3 +18,5 @@ struct ZcDbStub {
 
     bool isOpen() const { return writer || readers > 0; }
 };
+
+}  // namespace zrxhost

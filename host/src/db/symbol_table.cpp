@@ -28,7 +28,7 @@ bool validName(const char* name)
 
 ZcDbSymbolTable* ownerTable(const ZcDbObject* record)
 {
-    ZcDbStub* s = record->ownerId().stub();
+    zrxhost::ObjectStub* s = zrxhost::stubOf(record->ownerId());
     return (s == nullptr || s->object == nullptr) ? nullptr : ZcDbSymbolTable::cast(s->object);
 }
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "db/resbuf_memory.h"
 #include "util/text_case.h"
+#include "zrxhost/resbuf_kind.h"
 
 namespace {
 
@@ -28,54 +29,54 @@ char* copyBytes(std::string_view s)
 // ---- groups ----
 
 template <class T>
-void ZcDbXdataStore::Encoder::raw(const T& v)
+void zrxhost::XdataStore::Encoder::raw(const T& v)
 {
     m_bytes.append(reinterpret_cast<const char*>(&v), sizeof v);
 }
 
-void ZcDbXdataStore::Encoder::code(int c) { raw(static_cast<int16_t>(c)); }
+void zrxhost::XdataStore::Encoder::code(int c) { raw(static_cast<int16_t>(c)); }
 
-void ZcDbXdataStore::Encoder::text(int c, std::string_view value)
+void zrxhost::XdataStore::Encoder::text(int c, std::string_view value)
 {
     code(c);
     raw(static_cast<uint32_t>(value.size()));
     m_bytes.append(value);
 }
 
-void ZcDbXdataStore::Encoder::real(int c, double value)
+void zrxhost::XdataStore::Encoder::real(int c, double value)
 {
     code(c);
     raw(value);
 }
 
-void ZcDbXdataStore::Encoder::point(int c, double x, double y, double z)
+void zrxhost::XdataStore::Encoder::point(int c, double x, double y, double z)
 {
     code(c);
     const double p[3] = {x, y, z};
     raw(p);
 }
 
-void ZcDbXdataStore::Encoder::integer(int c, int32_t value)
+void zrxhost::XdataStore::Encoder::integer(int c, int32_t value)
 {
     code(c);
-    if (zcutRbValueKind(c) == ZcRbValueKind::kShort) raw(static_cast<int16_t>(value));
+    if (zrxhost::rbValueKind(c) == zrxhost::RbValueKind::kShort) raw(static_cast<int16_t>(value));
     else raw(value);
 }
 
-void ZcDbXdataStore::Encoder::binary(int c, std::string_view bytes)
+void zrxhost::XdataStore::Encoder::binary(int c, std::string_view bytes)
 {
     code(c);
     raw(static_cast<int16_t>(bytes.size()));
     m_bytes.append(bytes);
 }
 
-bool ZcDbXdataStore::Encoder::add(const resbuf* rb)
+bool zrxhost::XdataStore::Encoder::add(const resbuf* rb)
 {
     int c = rb->restype;
     if (c < 1000 || c > 1071) return false;
     const ads_u_val& v = rb->resval;
-    switch (zcutRbValueKind(c)) {
-    case ZcRbValueKind::kString:
+    switch (zrxhost::rbValueKind(c)) {
+    case zrxhost::RbValueKind::kString:
         if (v.rstring == nullptr) {
             code(c);
             raw(kNullText);
@@ -83,11 +84,11 @@ bool ZcDbXdataStore::Encoder::add(const resbuf* rb)
             text(c, v.rstring);
         }
         return true;
-    case ZcRbValueKind::kReal: real(c, v.rreal); return true;
-    case ZcRbValueKind::kPoint: point(c, v.rpoint[0], v.rpoint[1], v.rpoint[2]); return true;
-    case ZcRbValueKind::kShort: integer(c, v.rint); return true;
-    case ZcRbValueKind::kLong: integer(c, v.rlong); return true;
-    case ZcRbValueKind::kBinary:
+    case zrxhost::RbValueKind::kReal: real(c, v.rreal); return true;
+    case zrxhost::RbValueKind::kPoint: point(c, v.rpoint[0], v.rpoint[1], v.rpoint[2]); return true;
+    case zrxhost::RbValueKind::kShort: integer(c, v.rint); return true;
+    case zrxhost::RbValueKind::kLong: integer(c, v.rlong); return true;
+    case zrxhost::RbValueKind::kBinary:
         // A length the chain states as none or negative is kept as it is, with no bytes.
         code(c);
         raw(v.rbinary.clen);
@@ -103,7 +104,7 @@ bool ZcDbXdataStore::Encoder::add(const resbuf* rb)
 namespace {
 
 // The next entry of encoded applications at pos; false past the last.
-bool nextEntry(std::string_view all, size_t& pos, ZcDbXdataStore::App& app)
+bool nextEntry(std::string_view all, size_t& pos, zrxhost::XdataStore::App& app)
 {
     if (pos >= all.size()) return false;
     std::string_view rest = all.substr(pos);
@@ -116,7 +117,7 @@ bool nextEntry(std::string_view all, size_t& pos, ZcDbXdataStore::App& app)
 }
 
 // Where the application's entry is in the encoded applications: [from, to); false when absent.
-bool findEntry(std::string_view all, std::string_view name, size_t& from, size_t& to, ZcDbXdataStore::App& app)
+bool findEntry(std::string_view all, std::string_view name, size_t& from, size_t& to, zrxhost::XdataStore::App& app)
 {
     size_t pos = 0;
     while (nextEntry(all, pos, app)) {
@@ -142,34 +143,34 @@ void appendEntry(std::string& out, std::string_view name, std::string_view items
 
 }  // namespace
 
-void ZcDbXdataStore::operator delete(void* p) { ::operator delete(p); }
+void zrxhost::XdataStore::operator delete(void* p) { ::operator delete(p); }
 
-std::unique_ptr<ZcDbXdataStore> ZcDbXdataStore::make(std::string_view bytes)
+std::unique_ptr<zrxhost::XdataStore> zrxhost::XdataStore::make(std::string_view bytes)
 {
     if (bytes.empty()) return nullptr;
-    void* block = ::operator new(sizeof(ZcDbXdataStore) + bytes.size());
-    auto* store = new (block) ZcDbXdataStore(bytes.size());
-    std::memcpy(static_cast<char*>(block) + sizeof(ZcDbXdataStore), bytes.data(), bytes.size());
-    return std::unique_ptr<ZcDbXdataStore>(store);
+    void* block = ::operator new(sizeof(zrxhost::XdataStore) + bytes.size());
+    auto* store = new (block) zrxhost::XdataStore(bytes.size());
+    std::memcpy(static_cast<char*>(block) + sizeof(zrxhost::XdataStore), bytes.data(), bytes.size());
+    return std::unique_ptr<zrxhost::XdataStore>(store);
 }
 
-std::unique_ptr<ZcDbXdataStore> ZcDbXdataStore::clone() const { return make(bytes()); }
+std::unique_ptr<zrxhost::XdataStore> zrxhost::XdataStore::clone() const { return make(bytes()); }
 
-bool ZcDbXdataStore::nextApp(size_t& pos, App& app) const { return nextEntry(bytes(), pos, app); }
+bool zrxhost::XdataStore::nextApp(size_t& pos, App& app) const { return nextEntry(bytes(), pos, app); }
 
-bool ZcDbXdataStore::find(std::string_view name, App& app) const
+bool zrxhost::XdataStore::find(std::string_view name, App& app) const
 {
     size_t from = 0, to = 0;
     return findEntry(bytes(), name, from, to, app);
 }
 
-void ZcDbXdataStore::Builder::start(const ZcDbXdataStore* from)
+void zrxhost::XdataStore::Builder::start(const zrxhost::XdataStore* from)
 {
     m_bytes.clear();
     if (from != nullptr) m_bytes.assign(from->bytes());
 }
 
-void ZcDbXdataStore::Builder::put(std::string_view name, std::string_view items)
+void zrxhost::XdataStore::Builder::put(std::string_view name, std::string_view items)
 {
     size_t from = 0, to = 0;
     App old;
@@ -183,23 +184,23 @@ void ZcDbXdataStore::Builder::put(std::string_view name, std::string_view items)
     m_bytes.swap(bytes);
 }
 
-void ZcDbXdataStore::Builder::remove(std::string_view name)
+void zrxhost::XdataStore::Builder::remove(std::string_view name)
 {
     size_t from = 0, to = 0;
     App old;
     if (findEntry(m_bytes, name, from, to, old)) m_bytes.erase(from, to - from);
 }
 
-std::unique_ptr<ZcDbXdataStore> ZcDbXdataStore::Builder::finish()
+std::unique_ptr<zrxhost::XdataStore> zrxhost::XdataStore::Builder::finish()
 {
-    std::unique_ptr<ZcDbXdataStore> store = make(m_bytes);
+    std::unique_ptr<zrxhost::XdataStore> store = make(m_bytes);
     m_bytes.clear();
     return store;
 }
 
 // ---- chains ----
 
-resbuf* ZcDbXdataStore::chain(std::string_view items)
+resbuf* zrxhost::XdataStore::chain(std::string_view items)
 {
     resbuf* head = nullptr;
     resbuf** tail = &head;
@@ -208,16 +209,16 @@ resbuf* ZcDbXdataStore::chain(std::string_view items)
     while (it.next(item)) {
         resbuf* rb = zcutNewRb(item.code);
         switch (item.kind) {
-        case ZcRbValueKind::kString:
+        case zrxhost::RbValueKind::kString:
             rb->resval.rstring = item.nullText ? nullptr : copyBytes(item.text);
             break;
-        case ZcRbValueKind::kReal: rb->resval.rreal = item.real; break;
-        case ZcRbValueKind::kPoint:
+        case zrxhost::RbValueKind::kReal: rb->resval.rreal = item.real; break;
+        case zrxhost::RbValueKind::kPoint:
             for (int k = 0; k < 3; ++k) rb->resval.rpoint[k] = item.point[k];
             break;
-        case ZcRbValueKind::kShort: rb->resval.rint = static_cast<short>(item.integer); break;
-        case ZcRbValueKind::kLong: rb->resval.rlong = item.integer; break;
-        case ZcRbValueKind::kBinary:
+        case zrxhost::RbValueKind::kShort: rb->resval.rint = static_cast<short>(item.integer); break;
+        case zrxhost::RbValueKind::kLong: rb->resval.rlong = item.integer; break;
+        case zrxhost::RbValueKind::kBinary:
             rb->resval.rbinary.clen = item.binaryLength;
             rb->resval.rbinary.buf = static_cast<char*>(std::malloc(item.text.empty() ? 1 : item.text.size()));
             if (!item.text.empty()) std::memcpy(rb->resval.rbinary.buf, item.text.data(), item.text.size());
@@ -231,7 +232,7 @@ resbuf* ZcDbXdataStore::chain(std::string_view items)
     return head;
 }
 
-resbuf* ZcDbXdataStore::chain(const char* onlyApp) const
+resbuf* zrxhost::XdataStore::chain(const char* onlyApp) const
 {
     resbuf* head = nullptr;
     resbuf** tail = &head;

@@ -13,6 +13,7 @@
 
 #include "zc_adsdefs.h"
 #include "zc_resbuf.h"
+#include "zrxhost/resbuf_kind.h"
 
 namespace zrxhost::xdata {
 
@@ -37,13 +38,15 @@ inline std::string_view takeBytes(std::string_view& rest, size_t n)
 
 }  // namespace zrxhost::xdata
 
-class ZcDbXdataStore {
+namespace zrxhost {
+
+class XdataStore {
 public:
     // One group after an application's 1001 group, as stored; only the fields of its kind
     // are set.
     struct Item {
         int code = 0;
-        ZcRbValueKind kind = ZcRbValueKind::kNone;
+        zrxhost::RbValueKind kind = zrxhost::RbValueKind::kNone;
         std::string_view text;               // kString; the bytes of kBinary
         bool nullText = false;               // a string group whose value was a null pointer
         short binaryLength = 0;              // kBinary, as the chain stated it
@@ -92,25 +95,25 @@ public:
     // Makes a store from an old one and changes per application; reusable after finish().
     class Builder {
     public:
-        void start(const ZcDbXdataStore* from);
+        void start(const XdataStore* from);
         // Replaces an application's groups (the name first stored stays) or adds them at
         // the end; names compare without regard to case.
         void put(std::string_view name, std::string_view items);
         void remove(std::string_view name);
         // The new store; null when no application is left.
-        std::unique_ptr<ZcDbXdataStore> finish();
+        std::unique_ptr<XdataStore> finish();
 
     private:
         std::string m_bytes;
     };
 
-    ZcDbXdataStore(const ZcDbXdataStore&) = delete;
-    ZcDbXdataStore& operator=(const ZcDbXdataStore&) = delete;
-    ~ZcDbXdataStore() = default;
+    XdataStore(const XdataStore&) = delete;
+    XdataStore& operator=(const XdataStore&) = delete;
+    ~XdataStore() = default;
     // The store and its bytes are one block.
     static void operator delete(void* p);
 
-    std::unique_ptr<ZcDbXdataStore> clone() const;
+    std::unique_ptr<XdataStore> clone() const;
     // The application's groups (names compared without regard to case); false when absent.
     bool find(std::string_view name, App& app) const;
     // Applications in order: from 0, each call gives the next; false past the last.
@@ -122,8 +125,8 @@ public:
     resbuf* chain(const char* onlyApp) const;
 
 private:
-    explicit ZcDbXdataStore(size_t size) : m_size(size) {}
-    static std::unique_ptr<ZcDbXdataStore> make(std::string_view bytes);
+    explicit XdataStore(size_t size) : m_size(size) {}
+    static std::unique_ptr<XdataStore> make(std::string_view bytes);
     std::string_view bytes() const { return {reinterpret_cast<const char*>(this + 1), m_size}; }
 
     // The bytes follow the object: application entries one after another, each its name
@@ -132,27 +135,27 @@ private:
 };
 
 // Inline: chains are made and written group by group.
-inline bool ZcDbXdataStore::Items::next(Item& item)
+inline bool XdataStore::Items::next(Item& item)
 {
     if (m_rest.empty()) return false;
     item.text = {};
     item.nullText = false;
     item.code = zrxhost::xdata::take<int16_t>(m_rest);
-    item.kind = zcutRbValueKind(item.code);
+    item.kind = zrxhost::rbValueKind(item.code);
     switch (item.kind) {
-    case ZcRbValueKind::kString: {
+    case zrxhost::RbValueKind::kString: {
         auto n = zrxhost::xdata::take<uint32_t>(m_rest);
         item.nullText = n == zrxhost::xdata::kNullText;
         if (!item.nullText) item.text = zrxhost::xdata::takeBytes(m_rest, n);
         break;
     }
-    case ZcRbValueKind::kReal: item.real = zrxhost::xdata::take<double>(m_rest); break;
-    case ZcRbValueKind::kPoint:
+    case zrxhost::RbValueKind::kReal: item.real = zrxhost::xdata::take<double>(m_rest); break;
+    case zrxhost::RbValueKind::kPoint:
         for (double& d : item.point) d = zrxhost::xdata::take<double>(m_rest);
         break;
-    case ZcRbValueKind::kShort: item.integer = zrxhost::xdata::take<int16_t>(m_rest); break;
-    case ZcRbValueKind::kLong: item.integer = zrxhost::xdata::take<int32_t>(m_rest); break;
-    case ZcRbValueKind::kBinary:
+    case zrxhost::RbValueKind::kShort: item.integer = zrxhost::xdata::take<int16_t>(m_rest); break;
+    case zrxhost::RbValueKind::kLong: item.integer = zrxhost::xdata::take<int32_t>(m_rest); break;
+    case zrxhost::RbValueKind::kBinary:
         item.binaryLength = zrxhost::xdata::take<int16_t>(m_rest);
         item.text = zrxhost::xdata::takeBytes(m_rest, item.binaryLength > 0 ? static_cast<size_t>(item.binaryLength) : 0);
         break;
@@ -161,3 +164,5 @@ inline bool ZcDbXdataStore::Items::next(Item& item)
     }
     return true;
 }
+
+}  // namespace zrxhost

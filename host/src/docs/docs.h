@@ -8,10 +8,12 @@
 
 #include "zrx/ed_docs.h"
 
-class ZcApDocumentImpl {
+namespace zrxhost {
+
+class DocumentState {
 public:
-    ZcApDocumentImpl(std::unique_ptr<ZcDbDatabase> db, std::string title);
-    ~ZcApDocumentImpl();
+    DocumentState(std::unique_ptr<ZcDbDatabase> db, std::string title);
+    ~DocumentState();
 
     ZcApDocument* facade() const { return m_facade.get(); }
 
@@ -29,6 +31,8 @@ public:
 private:
     std::unique_ptr<ZcApDocument> m_facade;
 };
+
+}  // namespace zrxhost
 
 namespace zrxhost::docs {
 

@@ -11,6 +11,7 @@
 #include "zrxhost/contract.h"
 #include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
+#include "db/access.h"
 
 ZCRX_DEFINE_MEMBERS(ZcApDocument, ZcRxObject, "AcApDocument", "")
 ZCRX_DEFINE_MEMBERS(ZcApDocManager, ZcRxObject, "AcApDocManager", "")
@@ -23,14 +24,14 @@ Zcad::ErrorStatus ZcTransactionManager::enableGraphicsFlush(bool enable)
     return Zcad::eOk;
 }
 
-ZcApDocumentImpl::ZcApDocumentImpl(std::unique_ptr<ZcDbDatabase> db, std::string t)
+zrxhost::DocumentState::DocumentState(std::unique_ptr<ZcDbDatabase> db, std::string t)
     : database(std::move(db)), title(std::move(t)), m_facade(new ZcApDocument(this))
 {
 }
 
-ZcApDocumentImpl::~ZcApDocumentImpl() = default;
+zrxhost::DocumentState::~DocumentState() = default;
 
-ZcApDocument::ZcApDocument(ZcApDocumentImpl* impl) : m_impl(impl) {}
+ZcApDocument::ZcApDocument(zrxhost::DocumentState* impl) : m_impl(impl) {}
 ZcApDocument::~ZcApDocument() = default;
 
 ZcDbDatabase* ZcApDocument::database() const { return m_impl->database.get(); }
@@ -120,7 +121,7 @@ public:
         if (!isOpen(doc)) return Zcad::eNoDocument;
         if (mode == ZcAp::kNone || mode == ZcAp::kNotLocked) return Zcad::eInvalidInput;
         // An exclusive write lock excludes every other, and is excluded by any.
-        auto& locks = doc->impl()->locks;
+        auto& locks = zrxhost::stateOf(doc)->locks;
         bool exclusiveHeld = std::find(locks.begin(), locks.end(), ZcAp::kXWrite) != locks.end();
         if (exclusiveHeld || (mode == ZcAp::kXWrite && !locks.empty())) return Zcad::eLockViolation;
         locks.push_back(mode);
@@ -130,7 +131,7 @@ public:
     Zcad::ErrorStatus unlockDocument(ZcApDocument* doc) override
     {
         if (!isOpen(doc)) return Zcad::eNoDocument;
-        auto& locks = doc->impl()->locks;
+        auto& locks = zrxhost::stateOf(doc)->locks;
         if (locks.empty()) return Zcad::eInvalidContext;
         locks.pop_back();
         return Zcad::eOk;
@@ -150,7 +151,7 @@ public:
     Zcad::ErrorStatus sendStringToExecute(ZcApDocument* doc, const char* text, bool, bool, bool) override
     {
         if (!isOpen(doc) || text == nullptr) return Zcad::eInvalidInput;
-        for (std::string& answer : splitTyped(text)) doc->impl()->queuedInput.push_back(std::move(answer));
+        for (std::string& answer : splitTyped(text)) zrxhost::stateOf(doc)->queuedInput.push_back(std::move(answer));
         return Zcad::eOk;
     }
 
@@ -197,7 +198,7 @@ public:
             m_current = saved;
         }
         auto it = std::find_if(m_docs.begin(), m_docs.end(), [doc](const auto& d) { return d->facade() == doc; });
-        std::unique_ptr<ZcApDocumentImpl> closing = std::move(*it);
+        std::unique_ptr<zrxhost::DocumentState> closing = std::move(*it);
         m_docs.erase(it);
         if (m_current == doc || m_current == nullptr) {
             m_current = m_docs.empty() ? nullptr : m_docs.back()->facade();
@@ -212,7 +213,7 @@ public:
     ZcApDocument* newDocument(std::unique_ptr<ZcDbDatabase> db, std::string title)
     {
         if (title.empty()) title = "Drawing" + std::to_string(++m_made) + ".dwg";
-        auto impl = std::make_unique<ZcApDocumentImpl>(std::move(db), std::move(title));
+        auto impl = std::make_unique<zrxhost::DocumentState>(std::move(db), std::move(title));
         ZcApDocument* doc = impl->facade();
         m_docs.push_back(std::move(impl));
         setCurDocument(doc, ZcAp::kNone, true);
@@ -220,7 +221,7 @@ public:
         // which happens under the document's lock.
         lockDocument(doc, ZcAp::kWrite, nullptr, nullptr, false);
         app::sendToAllModules(ZcRx::kLoadDwgMsg);
-        if (isOpen(doc) && !doc->impl()->locks.empty()) unlockDocument(doc);
+        if (isOpen(doc) && !zrxhost::stateOf(doc)->locks.empty()) unlockDocument(doc);
         return doc;
     }
 
@@ -237,7 +238,7 @@ public:
                std::any_of(m_docs.begin(), m_docs.end(), [doc](const auto& d) { return d->facade() == doc; });
     }
 
-    const std::vector<std::unique_ptr<ZcApDocumentImpl>>& docs() const { return m_docs; }
+    const std::vector<std::unique_ptr<zrxhost::DocumentState>>& docs() const { return m_docs; }
 
     void resetNumbering() { m_made = 0; }
 
@@ -284,7 +285,7 @@ private:
         return out;
     }
 
-    std::vector<std::unique_ptr<ZcApDocumentImpl>> m_docs;
+    std::vector<std::unique_ptr<zrxhost::DocumentState>> m_docs;
     ZcApDocument* m_current = nullptr;
     int m_made = 0;
 };
@@ -295,7 +296,7 @@ private:
 Zcad::ErrorStatus DocManager::writeOpenAllowed(const ZcDbDatabase* db)
 {
     ZcApDocument* doc = manager().document(db);
-    if (doc == nullptr || !doc->impl()->locks.empty()) return Zcad::eOk;
+    if (doc == nullptr || !zrxhost::stateOf(doc)->locks.empty()) return Zcad::eOk;
     return Zcad::eLockViolation;
 }
 
@@ -324,19 +325,19 @@ void inEachDocument(const std::function<void()>& fn)
 
 int lockCount(const ZcApDocument* doc)
 {
-    return doc != nullptr && manager().isOpen(doc) ? static_cast<int>(doc->impl()->locks.size()) : 0;
+    return doc != nullptr && manager().isOpen(doc) ? static_cast<int>(zrxhost::stateOf(doc)->locks.size()) : 0;
 }
 
 std::vector<std::string> takeQueuedInput()
 {
     ZcApDocument* doc = manager().curDocument();
     if (doc == nullptr) return {};
-    return std::exchange(doc->impl()->queuedInput, {});
+    return std::exchange(zrxhost::stateOf(doc)->queuedInput, {});
 }
 
 void setCommandActive(bool active)
 {
-    if (ZcApDocument* doc = manager().curDocument()) doc->impl()->commandActive = active;
+    if (ZcApDocument* doc = manager().curDocument()) zrxhost::stateOf(doc)->commandActive = active;
 }
 
 ZcApDocument* newDefaultDocument() { return manager().newDocument(std::make_unique<ZcDbDatabase>(), ""); }

@@ -198,7 +198,7 @@ Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
     } catch (const DxfError& e) {
         // What was read goes with the scratch database; this one keeps its content.
         zrxhost::HostAccess access;
-        for (const ZcDbStub& s : scratch->impl()->stubs()) {
+        for (const zrxhost::ObjectStub& s : zrxhost::stateOf(scratch.get())->stubs()) {
             while (s.object != nullptr && s.isOpen()) s.object->close();
         }
         scratch.reset();

@@ -93,7 +93,7 @@ void giveDimensionsBlocks(ZcDbDatabase* db)
         if (id.isErased()) continue;
         for (const ZcDbObjectId& eid : zrxhost::peek<ZcDbBlockTableRecord>(id)->entityIds()) {
             if (eid.isErased()) continue;
-            auto* dim = ZcDbDimension::cast(eid.stub()->object);
+            auto* dim = ZcDbDimension::cast(zrxhost::stubOf(eid)->object);
             if (dim != nullptr && (dim->dimBlockId().isNull() || dim->dimBlockId().isErased())) bare.push_back(dim);
         }
     }

@@ -141,7 +141,7 @@ void DocumentReader::read()
     applyHeader();
     c.runLater();
     uint64_t seed = std::max(m_handseed, c.highestHandle + 1);
-    c.db->impl()->reserveHandlesBelow(seed);
+    zrxhost::stateOf(c.db)->reserveHandlesBelow(seed);
 }
 
 void DocumentReader::header()
@@ -152,7 +152,7 @@ void DocumentReader::header()
         if (name == "$HANDSEED" && !values.empty()) parseHandle(values[0].value, m_handseed);
     }
     // Objects the file gives no handle (R12 table heads) are numbered past its seed.
-    c.db->impl()->reserveHandlesBelow(m_handseed);
+    zrxhost::stateOf(c.db)->reserveHandlesBelow(m_handseed);
     c.version = versionFromAcadver(m_acadver);
     c.codePage = atLeast(c.version, Version::R2007) ? CodePage::utf8() : CodePage(c.state.codePage);
     for (const auto& [name, values] : m_header) {
@@ -207,7 +207,7 @@ void DocumentReader::applyUcs()
     yAxis = zAxis.crossProduct(xAxis);
     ZcGeMatrix3d ucs;
     ucs.setCoordSystem(origin, xAxis, yAxis, zAxis);
-    c.db->impl()->ucs = ucs;
+    zrxhost::stateOf(c.db)->ucs = ucs;
 }
 
 void DocumentReader::classes()
@@ -256,7 +256,7 @@ void DocumentReader::table(Record& head)
     }
     c.state.tableOrder.push_back(name);
     ObjectHead h = readHead(head, c);
-    ZcDbDatabaseImpl* impl = c.db->impl();
+    zrxhost::DatabaseState* impl = zrxhost::stateOf(c.db);
     ZcRxClass* modelled = modelledTableClass(name);
     std::unique_ptr<ZcDbObject> freshTable;
     if (modelled != nullptr) {

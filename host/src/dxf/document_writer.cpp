@@ -66,7 +66,7 @@ uint64_t DocumentWriter::allocate()
 {
     if (m_nextFileHandle < m_fileHandleEnd) return m_nextFileHandle++;
     // Past the reserved range (should not happen): still a handle nothing else uses.
-    ZcDbDatabaseImpl* impl = m_db->impl();
+    zrxhost::DatabaseState* impl = zrxhost::stateOf(m_db);
     uint64_t h = impl->nextHandle();
     while (impl->findHandle(h) != nullptr) ++h;
     impl->reserveHandlesBelow(h + 1);
@@ -79,7 +79,7 @@ void DocumentWriter::refuseUnwritable() const
     for (const ZcDbObjectId& id : blocks->recordIds()) {
         if (id.isErased()) continue;
         for (const ZcDbObjectId& eid : zrxhost::peek<ZcDbBlockTableRecord>(id)->entityIds()) {
-            const ZcDbObject* o = eid.stub()->object;
+            const ZcDbObject* o = zrxhost::stubOf(eid)->object;
             if (eid.isErased() || ZcDbRawEntity::cast(o) != nullptr || codecForClass(o->isA()) != nullptr) continue;
             throw DxfError(Zcad::eNotApplicable, w.file(), 0,
                            "cannot save entity " + formatHandle(eid.handle().value()) + " (" + o->isA()->name() +
@@ -93,7 +93,7 @@ void DocumentWriter::prepare()
     // Before anything changes: a drawing that cannot be written whole is not written.
     refuseUnwritable();
     giveDimensionsBlocks(m_db);
-    ZcDbDatabaseImpl* impl = m_db->impl();
+    zrxhost::DatabaseState* impl = zrxhost::stateOf(m_db);
     auto permanent = [impl] {
         uint64_t h = impl->nextHandle();
         while (impl->findHandle(h) != nullptr) ++h;
@@ -121,7 +121,7 @@ void DocumentWriter::prepare()
         auto* btr = zrxhost::peek<ZcDbBlockTableRecord>(id);
         for (const ZcDbObjectId& eid : btr->entityIds()) {
             if (eid.isErased()) continue;
-            ZcDbObject* o = eid.stub()->object;
+            ZcDbObject* o = zrxhost::stubOf(eid)->object;
             if (auto* ref = ZcDbBlockReference::cast(o)) {
                 bool attributes = std::any_of(ref->attributeIds().begin(), ref->attributeIds().end(),
                                               [](const ZcDbObjectId& a) { return !a.isErased(); });
@@ -200,7 +200,7 @@ void DocumentWriter::header()
         w.integer(70, 1);
     }
     w.plain(9, "$HANDSEED");
-    w.handle(5, std::max<uint64_t>(m_db->impl()->nextHandle(), m_fileHandleEnd));
+    w.handle(5, std::max<uint64_t>(zrxhost::stateOf(m_db)->nextHandle(), m_fileHandleEnd));
     w.plain(9, "$CLAYER");
     w.text(8, WriteContext::nameOf(m_db->clayer()));
     w.plain(9, "$CELTYPE");
@@ -211,7 +211,7 @@ void DocumentWriter::header()
     w.text(2, WriteContext::nameOf(m_db->dimstyle()));
     ZcGePoint3d origin;
     ZcGeVector3d x, y, z;
-    m_db->impl()->ucs.getCoordSystem(origin, x, y, z);
+    zrxhost::stateOf(m_db)->ucs.getCoordSystem(origin, x, y, z);
     w.plain(9, "$UCSORG");
     w.point(10, origin.x, origin.y, origin.z);
     w.plain(9, "$UCSXDIR");
@@ -397,7 +397,7 @@ void DocumentWriter::objects()
     w.plain(2, "OBJECTS");
     // The root dictionary opens the section, as readers expect.
     if (auto* root = zrxhost::peek<ZcDbObject>(m_db->namedObjectsDictionaryId())) object(root);
-    for (const ZcDbStub& s : m_db->impl()->stubs()) {
+    for (const zrxhost::ObjectStub& s : zrxhost::stateOf(m_db)->stubs()) {
         if (s.object == nullptr || s.erased || !isFileObject(s.object)) continue;
         if (s.object->objectId() == m_db->namedObjectsDictionaryId()) continue;
         object(s.object);

@@ -41,7 +41,7 @@ ZcDbObjectId ensureRecord(ZcDbObjectId tableId, const char* name, Record* fresh 
 void DocumentReader::ensureBasics()
 {
     ZcDbDatabase* db = c.db;
-    ZcDbDatabaseImpl* d = db->impl();
+    zrxhost::DatabaseState* d = zrxhost::stateOf(db);
     // Handles of the file come first: new content goes past everything seen so far.
     d->reserveHandlesBelow(std::max(m_handseed, c.highestHandle + 1));
     ensureTable<ZcDbBlockTable>(db, d->blockTable);
@@ -80,7 +80,7 @@ void DocumentReader::ensureBasics()
 
 void DocumentReader::ensureObjects()
 {
-    ZcDbDatabaseImpl* d = c.db->impl();
+    zrxhost::DatabaseState* d = zrxhost::stateOf(c.db);
     if (d->namedObjects.isNull()) {
         auto* root = new ZcDbDictionary;
         c.db->addZcDbObject(d->namedObjects, root);

@@ -8,6 +8,7 @@
 #include "dxf/entity_codec.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/resbuf_kind.h"
 
 namespace zrx::dxf {
 
@@ -133,7 +134,7 @@ bool hexToBytes(std::string_view hex, std::string& out)
 // keep them; null when there are none. A form setXData would refuse (an application
 // without a name, a list closed before it opens) is reported in status after every pair
 // has been read, so that a value that is no number is the fault named first.
-std::unique_ptr<ZcDbXdataStore> readXdata(Record& r, ReadContext& c, uint32_t& firstLine, Zcad::ErrorStatus& status)
+std::unique_ptr<zrxhost::XdataStore> readXdata(Record& r, ReadContext& c, uint32_t& firstLine, Zcad::ErrorStatus& status)
 {
     size_t start = r.size();
     for (size_t i = 0; i < r.size(); ++i) {
@@ -144,8 +145,8 @@ std::unique_ptr<ZcDbXdataStore> readXdata(Record& r, ReadContext& c, uint32_t& f
     }
     if (start == r.size()) return nullptr;
     firstLine = r[start].line;
-    ZcDbXdataStore::Builder& store = c.xdata;
-    ZcDbXdataStore::Encoder& items = c.xdataItems;
+    zrxhost::XdataStore::Builder& store = c.xdata;
+    zrxhost::XdataStore::Encoder& items = c.xdataItems;
     std::string& scratch = c.scratch;
     store.start(nullptr);
     items.clear();
@@ -158,8 +159,8 @@ std::unique_ptr<ZcDbXdataStore> readXdata(Record& r, ReadContext& c, uint32_t& f
     };
     for (size_t i = start; i < r.size() && r[i].code >= 1000; ++i) {
         const Tag& t = r[i];
-        switch (zcutRbValueKind(t.code)) {
-        case ZcRbValueKind::kString: {
+        switch (zrxhost::rbValueKind(t.code)) {
+        case zrxhost::RbValueKind::kString: {
             r.use(i);
             std::string_view value = c.codePage.view(t.value, scratch);
             if (t.code == 1001) {
@@ -175,21 +176,21 @@ std::unique_ptr<ZcDbXdataStore> readXdata(Record& r, ReadContext& c, uint32_t& f
             items.text(t.code, value);
             break;
         }
-        case ZcRbValueKind::kPoint: {
+        case zrxhost::RbValueKind::kPoint: {
             ZcGePoint3d p = r.point(i, c.file);
             items.point(t.code, p.x, p.y, p.z);
             break;
         }
-        case ZcRbValueKind::kReal:
+        case zrxhost::RbValueKind::kReal:
             items.real(t.code, r.real(i, c.file));
             break;
-        case ZcRbValueKind::kShort:
+        case zrxhost::RbValueKind::kShort:
             items.integer(t.code, static_cast<short>(r.integer(i, c.file)));
             break;
-        case ZcRbValueKind::kLong:
+        case zrxhost::RbValueKind::kLong:
             items.integer(t.code, static_cast<int32_t>(r.integer(i, c.file)));
             break;
-        case ZcRbValueKind::kBinary: {
+        case zrxhost::RbValueKind::kBinary: {
             scratch.clear();
             if (!hexToBytes(t.value, scratch) || scratch.size() > 32767) {
                 c.fail(Zcad::eInvalidResBuf, t.line + 1, "binary xdata is not hexadecimal");
@@ -213,9 +214,9 @@ void readXdataInto(Record& r, ReadContext& c, ZcDbObject* obj)
 {
     uint32_t line = r.line;
     Zcad::ErrorStatus es = Zcad::eOk;
-    std::unique_ptr<ZcDbXdataStore> xdata = readXdata(r, c, line, es);
+    std::unique_ptr<zrxhost::XdataStore> xdata = readXdata(r, c, line, es);
     if (es != Zcad::eOk) c.fail(es, line, std::string("xdata not accepted: ") + zcadErrorStatusText(es));
-    if (xdata) ZcDbObjectInternals::adoptXdata(obj, std::move(xdata));
+    if (xdata) zrxhost::Access::adoptXdata(obj, std::move(xdata));
 }
 
 void queueReactors(ReadContext& c, ZcDbObject* obj, const ObjectHead& head)
@@ -223,7 +224,7 @@ void queueReactors(ReadContext& c, ZcDbObject* obj, const ObjectHead& head)
     if (!head.reactors.empty()) {
         ZcDbObjectId self = obj->objectId();
         c.later([&c, self, reactors = head.reactors] {
-            ZcDbObject* o = self.stub()->object;
+            ZcDbObject* o = zrxhost::stubOf(self)->object;
             for (uint64_t h : reactors) {
                 ZcDbObjectId id = c.idOf(h);
                 // A reactor that names nothing in the drawing is a dangling link, not content.

@@ -65,7 +65,7 @@ void DocumentReader::blocks()
         ZcDbObjectId blockId;
         if (h.hasOwner && h.owner != 0) {
             blockId = c.idOf(h.owner);
-            if (blockId.isNull() || ZcDbBlockTableRecord::cast(blockId.stub()->object) == nullptr) {
+            if (blockId.isNull() || ZcDbBlockTableRecord::cast(zrxhost::stubOf(blockId)->object) == nullptr) {
                 c.fail(Zcad::eBadDxfSequence, r.line, "block \"" + name + "\" names a missing block record " + formatHandle(h.owner));
             }
         } else {
@@ -136,7 +136,7 @@ ZcDbObjectId DocumentReader::ownerBlock(const Record& r, uint64_t owner, bool pa
     if (owner != 0) {
         ZcDbObjectId id = c.idOf(owner);
         if (id.isNull()) c.fail(Zcad::eBadDxfSequence, r.line, "owner " + formatHandle(owner) + " does not exist");
-        if (ZcDbBlockTableRecord::cast(id.stub()->object) != nullptr) return id;
+        if (ZcDbBlockTableRecord::cast(zrxhost::stubOf(id)->object) != nullptr) return id;
     }
     if (!structural.isNull()) return structural;
     return paperSpace ? c.db->paperSpaceId() : c.db->modelSpaceId();

@@ -22,14 +22,14 @@ const Extras* FileState::extrasOf(uint64_t handle) const
 
 FileState& fileState(ZcDbDatabase* db)
 {
-    ZcDbDatabaseImpl* impl = db->impl();
+    zrxhost::DatabaseState* impl = zrxhost::stateOf(db);
     if (!impl->fileState) impl->fileState = std::make_shared<FileState>();
     return *static_cast<FileState*>(impl->fileState.get());
 }
 
 const FileState* findFileState(const ZcDbDatabase* db)
 {
-    return static_cast<const FileState*>(db->impl()->fileState.get());
+    return static_cast<const FileState*>(zrxhost::stateOf(db)->fileState.get());
 }
 
 }  // namespace zrx::dxf

@@ -6,6 +6,7 @@
 #include "db/database_impl.h"
 #include "db/xdata_store.h"
 #include "zc_resbuf.h"
+#include "zrxhost/resbuf_kind.h"
 
 namespace zrx::dxf {
 
@@ -187,22 +188,22 @@ void writeBinary(TagWriter& w, int code, std::string_view bytes)
 void writeXdata(TagWriter& w, const ZcDbObject* obj)
 {
     // Straight from the object's store: no chain is built for a million entities.
-    const ZcDbXdataStore* store = ZcDbObjectInternals::xdataOf(obj);
+    const zrxhost::XdataStore* store = zrxhost::Access::xdataOf(obj);
     if (store == nullptr) return;
     size_t pos = 0;
-    ZcDbXdataStore::App app;
+    zrxhost::XdataStore::App app;
     while (store->nextApp(pos, app)) {
         w.text(1001, app.name);
-        ZcDbXdataStore::Items items(app.items);
-        ZcDbXdataStore::Item item;
+        zrxhost::XdataStore::Items items(app.items);
+        zrxhost::XdataStore::Item item;
         while (items.next(item)) {
             switch (item.kind) {
-            case ZcRbValueKind::kString: w.text(item.code, item.text); break;
-            case ZcRbValueKind::kPoint: w.point(item.code, item.point[0], item.point[1], item.point[2]); break;
-            case ZcRbValueKind::kReal: w.real(item.code, item.real); break;
-            case ZcRbValueKind::kShort:
-            case ZcRbValueKind::kLong: w.integer(item.code, item.integer); break;
-            case ZcRbValueKind::kBinary: writeBinary(w, item.code, item.text); break;
+            case zrxhost::RbValueKind::kString: w.text(item.code, item.text); break;
+            case zrxhost::RbValueKind::kPoint: w.point(item.code, item.point[0], item.point[1], item.point[2]); break;
+            case zrxhost::RbValueKind::kReal: w.real(item.code, item.real); break;
+            case zrxhost::RbValueKind::kShort:
+            case zrxhost::RbValueKind::kLong: w.integer(item.code, item.integer); break;
+            case zrxhost::RbValueKind::kBinary: writeBinary(w, item.code, item.text); break;
             default: break;
             }
         }
@@ -213,23 +214,23 @@ void writeXdata(TagWriter& w, const resbuf* xdata)
 {
     for (const resbuf* rb = xdata; rb != nullptr; rb = rb->rbnext) {
         int code = rb->restype;
-        switch (zcutRbValueKind(code)) {
-        case ZcRbValueKind::kString:
+        switch (zrxhost::rbValueKind(code)) {
+        case zrxhost::RbValueKind::kString:
             w.text(code, rb->resval.rstring != nullptr ? rb->resval.rstring : "");
             break;
-        case ZcRbValueKind::kPoint:
+        case zrxhost::RbValueKind::kPoint:
             w.point(code, rb->resval.rpoint[0], rb->resval.rpoint[1], rb->resval.rpoint[2]);
             break;
-        case ZcRbValueKind::kReal:
+        case zrxhost::RbValueKind::kReal:
             w.real(code, rb->resval.rreal);
             break;
-        case ZcRbValueKind::kShort:
+        case zrxhost::RbValueKind::kShort:
             w.integer(code, rb->resval.rint);
             break;
-        case ZcRbValueKind::kLong:
+        case zrxhost::RbValueKind::kLong:
             w.integer(code, rb->resval.rlong);
             break;
-        case ZcRbValueKind::kBinary: {
+        case zrxhost::RbValueKind::kBinary: {
             short n = rb->resval.rbinary.clen;
             writeBinary(w, code, std::string_view(rb->resval.rbinary.buf, n > 0 ? static_cast<size_t>(n) : 0));
             break;

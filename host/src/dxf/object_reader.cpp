@@ -33,7 +33,7 @@ void readDictionary(Pending& p, ReadContext& c)
         uint64_t h = 0;
         ZcDbObjectId id;
         if (parseHandle(r[i + 1].value, h)) id = c.idOf(h);
-        ZcDbObject* value = id.isNull() ? nullptr : id.stub()->object;
+        ZcDbObject* value = id.isNull() ? nullptr : zrxhost::stubOf(id)->object;
         ZcDbObjectId ignored;
         if (value == nullptr || key.empty() || dict->has(key.c_str()) || dict->setAt(key.c_str(), value, ignored) != Zcad::eOk) {
             // An entry naming nothing in the drawing is kept as it was read.
@@ -115,8 +115,8 @@ void DocumentReader::objects()
         p.object->setOwnerId(owner);
         if (ZcDbGroup::cast(p.object) != nullptr) readGroup(p, c);
         // The first dictionary without an owner is the drawing's root.
-        if (c.db->impl()->namedObjects.isNull() && owner.isNull() && ZcDbDictionary::cast(p.object) != nullptr) {
-            c.db->impl()->namedObjects = p.object->objectId();
+        if (zrxhost::stateOf(c.db)->namedObjects.isNull() && owner.isNull() && ZcDbDictionary::cast(p.object) != nullptr) {
+            zrxhost::stateOf(c.db)->namedObjects = p.object->objectId();
         }
         readXdataInto(p.record, c, p.object);
         queueReactors(c, p.object, p.head);
@@ -128,10 +128,10 @@ void DocumentReader::objects()
         for (ExtraSection& s : left.sections) p.kept.sections.push_back(std::move(s));
         if (!p.kept.empty()) c.state.extras[p.object->handle().value()] = std::move(p.kept);
     }
-    if (auto* root = zrxhost::peek<ZcDbDictionary>(c.db->impl()->namedObjects)) {
+    if (auto* root = zrxhost::peek<ZcDbDictionary>(zrxhost::stateOf(c.db)->namedObjects)) {
         ZcDbObjectId groups;
-        if (root->getAt("ACAD_GROUP", groups) == Zcad::eOk && ZcDbDictionary::cast(groups.stub()->object) != nullptr) {
-            c.db->impl()->groupDictionary = groups;
+        if (root->getAt("ACAD_GROUP", groups) == Zcad::eOk && ZcDbDictionary::cast(zrxhost::stubOf(groups)->object) != nullptr) {
+            zrxhost::stateOf(c.db)->groupDictionary = groups;
         }
     }
 }

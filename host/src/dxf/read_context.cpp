@@ -16,7 +16,7 @@ ReadContext::ReadContext(ZcDbDatabase* database, std::string fileName)
 
 ZcDbObjectId ReadContext::idOf(uint64_t handle) const
 {
-    return ZcDbObjectId::fromStub(db->impl()->findHandle(handle));
+    return zrxhost::idOf(zrxhost::stateOf(db)->findHandle(handle));
 }
 
 ZcDbObjectId ReadContext::lookup(ZcDbObjectId tableId, std::string_view name, std::string& cacheName,
@@ -94,23 +94,23 @@ void ReadContext::ensureRegApp(const std::string& name)
     record->close();
 }
 
-void ReadContext::unpin() { db->impl()->pinNextHandle(0); }
+void ReadContext::unpin() { zrxhost::stateOf(db)->pinNextHandle(0); }
 
 void ReadContext::pinHandle(uint64_t handle, uint32_t line)
 {
     unpin();
     if (handle == 0) return;
-    if (db->impl()->findHandle(handle) != nullptr || m_claimed.count(handle) != 0) {
+    if (zrxhost::stateOf(db)->findHandle(handle) != nullptr || m_claimed.count(handle) != 0) {
         fail(Zcad::eHandleExists, line, "duplicate handle " + formatHandle(handle));
     }
     if (handle > highestHandle) highestHandle = handle;
-    db->impl()->pinNextHandle(handle);
+    zrxhost::stateOf(db)->pinNextHandle(handle);
 }
 
 void ReadContext::claimHandle(uint64_t handle, uint32_t line)
 {
     if (handle == 0) return;
-    if (db->impl()->findHandle(handle) != nullptr || !m_claimed.insert(handle).second) {
+    if (zrxhost::stateOf(db)->findHandle(handle) != nullptr || !m_claimed.insert(handle).second) {
         fail(Zcad::eHandleExists, line, "duplicate handle " + formatHandle(handle));
     }
     if (handle > highestHandle) highestHandle = handle;

@@ -85,8 +85,8 @@ public:
     uint64_t highestHandle = 0;
 
     // Scratch space of the xdata reader, kept from object to object.
-    ZcDbXdataStore::Builder xdata;
-    ZcDbXdataStore::Encoder xdataItems;
+    zrxhost::XdataStore::Builder xdata;
+    zrxhost::XdataStore::Encoder xdataItems;
     std::string scratch;
 
 private:

@@ -177,7 +177,7 @@ ZcDbObjectId idOf(const ads_name name)
     return id;
 }
 
-void nameOf(ZcDbObjectId id, ads_name name) { zcdbGetZdsName(*reinterpret_cast<ads_name*>(name), id); }
+void nameOf(ZcDbObjectId id, ads_name name) { zcdbGetAdsName(*reinterpret_cast<ads_name*>(name), id); }
 
 }  // namespace zrxhost::ed
 

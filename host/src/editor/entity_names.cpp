@@ -12,7 +12,7 @@ int zcdbEntLast(ads_name result)
     auto ids = zrxhost::ed::liveEntities(db->modelSpaceId());
     if (ids.empty()) return RTERROR;
     ads_name name;
-    if (zcdbGetZdsName(name, ids.back()) != Zcad::eOk) return RTERROR;
+    if (zcdbGetAdsName(name, ids.back()) != Zcad::eOk) return RTERROR;
     result[0] = name[0];
     result[1] = name[1];
     return RTNORM;

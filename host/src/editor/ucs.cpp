@@ -8,6 +8,7 @@
 #include "zrx/ed_ucs.h"
 #include "zrxhost/contract.h"
 #include "db/stub.h"
+#include "db/access.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ bool toSystem(const resbuf* rb, ZcGeMatrix3d& worldToSystem)
         ZcDbObjectId id;
         if (zcdbGetObjectId(id, rb->resval.rlname) != Zcad::eOk) return false;
         zrxhost::HostAccess access;
-        ZcDbStub* s = id.stub();
+        zrxhost::ObjectStub* s = zrxhost::stubOf(id);
         auto* e = s != nullptr && s->object != nullptr ? ZcDbEntity::cast(s->object) : nullptr;
         if (e == nullptr) return false;
         worldToSystem.setToWorldToPlane(entityNormal(e));

@@ -17,12 +17,12 @@ const ZcGeMatrix3d& ucsOf(ZcDbDatabase* db)
 {
     static const ZcGeMatrix3d world;
     ZcDbDatabase* d = orWorking(db);
-    return d != nullptr ? d->impl()->ucs : world;
+    return d != nullptr ? zrxhost::stateOf(d)->ucs : world;
 }
 
 void setUcs(ZcDbDatabase* db, const ZcGeMatrix3d& ucsToWorld)
 {
-    if (ZcDbDatabase* d = orWorking(db)) d->impl()->ucs = ucsToWorld;
+    if (ZcDbDatabase* d = orWorking(db)) zrxhost::stateOf(d)->ucs = ucsToWorld;
 }
 bool ucsIsWorld() { return ucsOf().isEqualTo(ZcGeMatrix3d::kIdentity); }
 

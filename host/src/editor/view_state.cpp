@@ -9,7 +9,7 @@
 
 namespace zrxhost::ed {
 
-int64_t drawingKey(const ZcDbDatabase* db) { return db != nullptr && db->impl() != nullptr ? db->impl()->serial() : 0; }
+int64_t drawingKey(const ZcDbDatabase* db) { return db != nullptr && zrxhost::stateOf(db) != nullptr ? zrxhost::stateOf(db)->serial() : 0; }
 
 ViewState& viewOf(ZcDbDatabase* db)
 {

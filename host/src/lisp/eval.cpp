@@ -14,6 +14,7 @@
 #include "zrx/ed_sysvars.h"
 #include "zrxhost/contract.h"
 #include "db/database_impl.h"
+#include "zrxhost/resbuf_kind.h"
 
 namespace zrxhost::lisp {
 
@@ -126,8 +127,8 @@ resbuf* filterFrom(const ValuePtr& list)
             fail("bad ssget list");
         }
         resbuf* rb = zcutNewRb(code);
-        switch (zcutRbValueKind(code)) {
-        case ZcRbValueKind::kString:
+        switch (zrxhost::rbValueKind(code)) {
+        case zrxhost::RbValueKind::kString:
             if (value->kind != Value::kStr) {
                 zcutRelRb(rb);
                 zcutRelRb(head);
@@ -135,9 +136,9 @@ resbuf* filterFrom(const ValuePtr& list)
             }
             zcutNewString(value->s.c_str(), rb->resval.rstring);
             break;
-        case ZcRbValueKind::kShort: rb->resval.rint = static_cast<short>(num(value)); break;
-        case ZcRbValueKind::kLong: rb->resval.rlong = static_cast<int32_t>(num(value)); break;
-        case ZcRbValueKind::kReal: rb->resval.rreal = num(value); break;
+        case zrxhost::RbValueKind::kShort: rb->resval.rint = static_cast<short>(num(value)); break;
+        case zrxhost::RbValueKind::kLong: rb->resval.rlong = static_cast<int32_t>(num(value)); break;
+        case zrxhost::RbValueKind::kReal: rb->resval.rreal = num(value); break;
         default:
             zcutRelRb(rb);
             zcutRelRb(head);
@@ -215,7 +216,7 @@ ValuePtr lispHandent(const Args& a)
     zrxhost::HostAccess access;
     if (zrxhost::peek<ZcDbEntity>(id) == nullptr) return nil();
     ads_name name;
-    zcdbGetZdsName(name, id);
+    zcdbGetAdsName(name, id);
     return makeEname(name);
 }
 
@@ -249,7 +250,7 @@ ValuePtr lispEntlast(const Args& a)
     auto ids = ed::liveEntities(db->modelSpaceId());
     if (ids.empty()) return nil();
     ads_name name;
-    zcdbGetZdsName(name, ids.back());
+    zcdbGetAdsName(name, ids.back());
     return makeEname(name);
 }
 

@@ -14,6 +14,7 @@
 #include "win/file_attributes.h"
 #include "win/windows_path.h"
 #include "zrx/win_files.h"
+#include "zrxhost/windows_fopen.h"
 
 namespace {
 using zrxhost::TextEncoding;
@@ -170,7 +171,7 @@ FILE* openTextWriter(const std::string& hostFile, bool append)
 
 }  // namespace
 
-FILE* zrxWinFopen(const char* path, const char* mode)
+FILE* zrxhost::windowsFopen(const char* path, const char* mode)
 {
     if (path == nullptr || mode == nullptr || (mode[0] != 'r' && mode[0] != 'w' && mode[0] != 'a')) {
         errno = EINVAL;
@@ -205,3 +206,5 @@ FILE* zrxWinFopen(const char* path, const char* mode)
     if (mode[0] == 'r') return openTextReader(r->host);
     return openTextWriter(r->host, mode[0] == 'a');
 }
+
+FILE* __wrap_fopen(const char* path, const char* mode) { return zrxhost::windowsFopen(path, mode); }
