@@ -1,5 +1,7 @@
 // Faulty drawing files: each fault is reported with the file and line, and the database
 // that was to be filled keeps what it had.
+#include <sys/stat.h>
+
 #include "dxf_test_files.h"
 #include "support/host_fixture.h"
 #include "zrxhost/drawing_file.h"
@@ -141,6 +143,50 @@ TEST_F(DxfErrors, SavingReplacesTheTargetWhole)
     size_t files = 0;
     for (auto& entry : std::filesystem::directory_iterator(dir.path())) files += entry.is_regular_file() ? 1 : 0;
     EXPECT_EQ(files, 1u);  // no temporary file left beside it
+}
+
+TEST_F(DxfErrors, AReadOnlyDrawingIsNotReplaced)
+{
+    std::string target = dir.file("plan.dxf");
+    dxftest::writeFile(target, "old content");
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    EXPECT_EQ(db->saveAs(target.c_str()), Zcad::eFileAccessErr);
+    EXPECT_NE(zrxhost::lastDrawingFileError().find(target + ": cannot write: the drawing file is read-only"),
+              std::string::npos)
+        << zrxhost::lastDrawingFileError();
+    EXPECT_EQ(dxftest::readFile(target), "old content");
+    struct stat st {};
+    ASSERT_EQ(stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+}
+
+TEST_F(DxfErrors, SavingOntoALinkReplacesTheFileItLeadsTo)
+{
+    std::filesystem::create_directory(dir.file("real"));
+    std::string real = dir.file("real/plan.dxf");
+    dxftest::writeFile(real, "old content");
+    ASSERT_EQ(chmod(real.c_str(), 0640), 0);
+    std::string link = dir.file("plan.dxf");
+    std::filesystem::create_symlink("real/plan.dxf", link);
+    ASSERT_EQ(db->saveAs(link.c_str()), Zcad::eOk) << zrxhost::lastDrawingFileError();
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    std::string text = dxftest::readFile(real);
+    EXPECT_EQ(text.substr(text.size() - 8), "  0\nEOF\n");
+    struct stat st {};
+    ASSERT_EQ(stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);  // the replaced file keeps its permissions
+    size_t files = 0;
+    for (auto& entry : std::filesystem::directory_iterator(dir.file("real"))) files += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(files, 1u);
+}
+
+TEST_F(DxfErrors, ADanglingLinkGetsItsFileMade)
+{
+    std::string link = dir.file("plan.dxf");
+    std::filesystem::create_symlink(dir.file("made.dxf"), link);
+    ASSERT_EQ(db->saveAs(link.c_str()), Zcad::eOk) << zrxhost::lastDrawingFileError();
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.file("made.dxf")));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "db_database.h"
 #include "dxf/document_reader.h"
 #include "dxf/document_writer.h"
+#include "dxf/save_target.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/drawing_file.h"
 #include "zrxhost/drive_map.h"
@@ -126,7 +127,14 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
     zrxhost::t_leftOut.clear();
     if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
     std::string path = fileName;
-    std::string temp = path + ".XXXXXX";
+    zrx::dxf::SaveTarget target;
+    try {
+        target = zrx::dxf::saveTarget(path);
+    } catch (const DxfError& e) {
+        return failWith(e);
+    }
+    // The temporary file sits beside the file it replaces, so that the rename is atomic.
+    std::string temp = target.path + ".XXXXXX";
     int fd = mkstemp(temp.data());
     if (fd < 0) {
         return failWith(DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot write: ") + std::strerror(errno)));
@@ -149,11 +157,17 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
         }
         std::fclose(out);
         out = nullptr;
-        // The new file gets the permissions an ordinary new file would get.
-        mode_t mask = umask(0);
-        umask(mask);
-        chmod(temp.c_str(), 0666 & ~mask);
-        if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        // A replaced file keeps its permissions; a new one gets those of any new file.
+        mode_t mode = 0;
+        if (target.mode) {
+            mode = *target.mode;
+        } else {
+            mode_t mask = umask(0);
+            umask(mask);
+            mode = 0666 & ~mask;
+        }
+        chmod(temp.c_str(), mode);
+        if (std::rename(temp.c_str(), target.path.c_str()) != 0) {
             throw DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot replace: ") + std::strerror(errno));
         }
         for (const auto& [kind, count] : doc.droppedEntities()) zrxhost::t_leftOut.push_back({kind, count});
