@@ -72,6 +72,7 @@ int main(int argc, char** argv)
         return 1;
     }
     double load = seconds(start);
+    for (const std::string& repair : zrxhost::lastDrawingFileRepairs()) std::fprintf(stderr, "mended: %s\n", repair.c_str());
     start = std::chrono::steady_clock::now();
     if (db->dxfOut(argv[2], precision, version) != Zcad::eOk) {
         std::fprintf(stderr, "%s\n", zrxhost::lastDrawingFileError().c_str());

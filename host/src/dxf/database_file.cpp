@@ -27,8 +27,10 @@ namespace zrxhost {
 namespace {
 thread_local std::string t_lastError;
 thread_local std::vector<LeftOutEntities> t_leftOut;
+thread_local std::vector<std::string> t_repairs;
 }  // namespace
 const std::string& lastDrawingFileError() { return t_lastError; }
+const std::vector<std::string>& lastDrawingFileRepairs() { return t_repairs; }
 const std::vector<LeftOutEntities>& lastDrawingFileLeftOut() { return t_leftOut; }
 
 std::string leftOutSummary()
@@ -196,12 +198,14 @@ Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const char* fileName, int, bool, con
 Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
 {
     zrxhost::t_lastError.clear();
+    zrxhost::t_repairs.clear();
     if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
     if (numOpenObjects() != 0) {
         zrxhost::t_lastError = std::string(fileName) + ": the drawing has objects open; close them before reading";
         return Zcad::eInvalidOpenState;
     }
     auto scratch = std::make_unique<ZcDbDatabase>(false, true);
+    std::vector<std::string> repairs;
     try {
         MappedFile file(fileName);
         refuseBinary(file.text(), fileName);
@@ -209,6 +213,7 @@ Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
         zrx::dxf::DocumentReader reader(scratch.get(), file.text(), fileName);
         reader.releaseMappedPages();
         reader.read();
+        repairs = reader.repairs();
     } catch (const DxfError& e) {
         // What was read goes with the scratch database; this one keeps its content.
         zrxhost::HostAccess access;
@@ -222,6 +227,7 @@ Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
     m_impl->rehome(this);
     scratch->m_impl->rehome(scratch.get());
     m_impl->filename = fileName;
+    zrxhost::t_repairs = std::move(repairs);
     return Zcad::eOk;
 }
 

@@ -243,6 +243,21 @@ void DocumentReader::tables()
     truncated("the end of the TABLES section");
 }
 
+// A second record of a name keeps its settings and whatever refers to it by handle under
+// a name of its own; references by name mean the first.
+void DocumentReader::renameDuplicate(const std::string& table, uint32_t line, ZcDbSymbolTableRecord* rec,
+                                     const ZcDbSymbolTable* records)
+{
+    const std::string name = rec->name();
+    std::string unique;
+    for (int n = 2;; ++n) {
+        unique = name + "$" + std::to_string(n);
+        if (!records->has(unique.c_str())) break;
+    }
+    rec->setName(unique.c_str());
+    c.repair(line, "a second " + table + " record named \"" + name + "\" is renamed \"" + unique + "\"");
+}
+
 void DocumentReader::table(Record& head)
 {
     std::string name;
@@ -291,20 +306,23 @@ void DocumentReader::table(Record& head)
             ZcDbObjectId id;
             Zcad::ErrorStatus es = Zcad::eInvalidInput;
             if (fresh != nullptr) {
-                es = c.withHandle(rh.handle, r.line, [&] {
-                    return static_cast<ZcDbSymbolTable*>(tableObj)->add(id, fresh.get());
-                });
+                auto add = [&] { return static_cast<ZcDbSymbolTable*>(tableObj)->add(id, fresh.get()); };
+                es = c.withHandle(rh.handle, r.line, add);
+                if (es == Zcad::eDuplicateRecordName) {
+                    renameDuplicate(name, r.line, fresh.get(), static_cast<ZcDbSymbolTable*>(tableObj));
+                    es = c.withHandle(rh.handle, r.line, add);
+                }
             }
             ZcDbSymbolTableRecord* rec = es == Zcad::eOk ? fresh.release() : nullptr;
             if (rec == nullptr) {
-                // Kept as it is: a record no host record can hold, or a second record of
-                // the same name.
+                // Kept as it is: a record no host record can hold.
                 c.claimHandle(rh.handle, r.line);
                 r.resetUse();
                 c.state.keptRecords[name].push_back(r.kept(c.codePage));
                 continue;
             }
             rec->close();
+            readRecordLinks(r, c, rec);
             readXdataInto(r, c, rec);
             queueReactors(c, rec, rh);
             Extras left = r.leftovers(c.codePage);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "db_symtab.h"
 #include "dxf/read_context.h"
 #include "dxf/tag_reader.h"
 
@@ -16,6 +17,8 @@ class DocumentReader {
 public:
     DocumentReader(ZcDbDatabase* db, std::string_view text, std::string file);
     void read();
+    // What the read mended, one line each.
+    const std::vector<std::string>& repairs() const { return c.repairs; }
     // The text is a read-only file mapping whose passed pages may be dropped.
     void releaseMappedPages() { m_in.releaseMappedPagesBehind(); }
 
@@ -29,6 +32,8 @@ private:
     void classes();
     void tables();
     void table(Record& head);
+    void renameDuplicate(const std::string& table, uint32_t line, ZcDbSymbolTableRecord* rec,
+                         const ZcDbSymbolTable* records);
     void blocks();
     void entities();
     void objects();

@@ -35,12 +35,13 @@ const char* recordMarker(std::string_view t)
 namespace {
 
 // Later references between records: a dimension style names blocks that the block record
-// table, after it in the file, defines.
-void setLater(ReadContext& c, ZcDbDimStyleTableRecord* rec, ZcDbObjectId ZcDbDimVars::*field, uint64_t handle)
+// table, after it in the file, defines. Queued only for a resident record, by its id.
+void setLater(ReadContext& c, ZcDbObjectId rec, ZcDbObjectId ZcDbDimVars::*field, uint64_t handle)
 {
     c.later([&c, rec, field, handle] {
         ZcDbObjectId id = c.idOf(handle);
-        if (!id.isNull()) rec->varsForWrite().*field = id;
+        auto* style = ZcDbDimStyleTableRecord::cast(rec.stub()->object);
+        if (!id.isNull() && style != nullptr) style->varsForWrite().*field = id;
     });
 }
 
@@ -159,11 +160,6 @@ bool readDimStyle(Record& r, ReadContext& c, ZcDbDimStyleTableRecord* rec)
         case 177: v.dimclre = static_cast<int>(r.integer(i, c.file)); break;
         case 178: v.dimclrt = static_cast<int>(r.integer(i, c.file)); break;
         case 173: v.dimsah = r.integer(i, c.file) != 0; break;
-        case 340: setLater(c, rec, &ZcDbDimVars::dimtxsty, r.handle(i, c.file)); break;
-        case 341: setLater(c, rec, &ZcDbDimVars::dimldrblk, r.handle(i, c.file)); break;
-        case 342: setLater(c, rec, &ZcDbDimVars::dimblk, r.handle(i, c.file)); break;
-        case 343: setLater(c, rec, &ZcDbDimVars::dimblk1, r.handle(i, c.file)); break;
-        case 344: setLater(c, rec, &ZcDbDimVars::dimblk2, r.handle(i, c.file)); break;
         default: break;
         }
     }
@@ -215,6 +211,18 @@ ZcDbSymbolTableRecord* readTableRecord(std::string_view t, Record& r, ReadContex
     }
     r.use(nameAt);
     return rec;
+}
+
+void readRecordLinks(Record& r, ReadContext& c, const ZcDbSymbolTableRecord* rec)
+{
+    if (ZcDbDimStyleTableRecord::cast(rec) == nullptr) return;
+    static constexpr ZcDbObjectId ZcDbDimVars::*kFields[] = {&ZcDbDimVars::dimtxsty, &ZcDbDimVars::dimldrblk,
+                                                            &ZcDbDimVars::dimblk, &ZcDbDimVars::dimblk1,
+                                                            &ZcDbDimVars::dimblk2};
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r.used(i) || r[i].code < 340 || r[i].code > 344) continue;
+        setLater(c, rec->objectId(), kFields[r[i].code - 340], r.handle(i, c.file));
+    }
 }
 
 namespace {
