@@ -93,4 +93,87 @@ TEST_F(DxfRepairs, ARenamedDimensionStyleKeepsItsLinksToOtherRecords)
     EXPECT_EQ(rec->dimtxsty(), style);
 }
 
+// A line at the last handle there is, with an extension dictionary, in a group, named by
+// another line's xdata; the drawing's handle seed past the end as well.
+std::string exhaustedDrawing()
+{
+    const std::string big = "FFFFFFFFFFFFFFFF", xdict = "FFFFFFFFFFFFFFFE";
+    std::string apps = table("APPID", "3", pairs({{0, "APPID"}, {5, "4"}, {100, "AcDbSymbolTableRecord"},
+                                                  {100, "AcDbRegAppTableRecord"}, {2, "STIFF"}, {70, "0"}}));
+    std::string entities =
+        pairs({{0, "LINE"}, {5, big}, {102, "{ACAD_XDICTIONARY"}, {360, xdict}, {102, "}"}, {100, "AcDbEntity"},
+               {8, "0"}, {100, "AcDbLine"}, {10, "0"}, {20, "0"}, {30, "0"}, {11, "5"}, {21, "0"}, {31, "0"},
+               {1001, "STIFF"}, {1005, big}}) +
+        pairs({{0, "LINE"}, {5, "2A"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbLine"}, {10, "0"}, {20, "1"},
+               {30, "0"}, {11, "5"}, {21, "1"}, {31, "0"}, {1001, "STIFF"}, {1005, big}, {1005, "2A"}});
+    std::string objects =
+        pairs({{0, "DICTIONARY"}, {5, "C"}, {330, "0"}, {100, "AcDbDictionary"}, {3, "ACAD_GROUP"}, {350, "D"}}) +
+        pairs({{0, "DICTIONARY"}, {5, "D"}, {330, "C"}, {100, "AcDbDictionary"}, {3, "FRAMES"}, {350, "E"}}) +
+        pairs({{0, "GROUP"}, {5, "E"}, {102, "{ACAD_REACTORS"}, {330, "D"}, {102, "}"}, {330, "D"},
+               {100, "AcDbGroup"}, {300, ""}, {70, "0"}, {71, "1"}, {340, big}, {340, "2A"}}) +
+        pairs({{0, "DICTIONARY"}, {5, xdict}, {330, big}, {100, "AcDbDictionary"}});
+    return dxftest::r2000Drawing(apps, entities, objects, big);
+}
+
+TEST_F(DxfRepairs, ObjectsAtTheEndOfTheHandlesGetFreshOnesAndEveryReferenceFollows)
+{
+    auto d = load(exhaustedDrawing());
+    EXPECT_TRUE(reported(path + ":11: handles out of range (the next one would overflow): 2 objects get new handles"))
+        << repairs;
+    ZcDbObjectId renumbered, other;
+    ASSERT_EQ(d->getZcDbObjectId(renumbered, false, ZcDbHandle(0x2B)), Zcad::eOk);  // past the highest, 2A
+    ASSERT_EQ(d->getZcDbObjectId(other, false, ZcDbHandle(0x2A)), Zcad::eOk);
+    {
+        ZcDbObjectPointer<ZcDbLine> line(renumbered, ZcDb::kForRead);
+        ASSERT_EQ(line.openStatus(), Zcad::eOk);
+        EXPECT_EQ(line->endPoint(), ZcGePoint3d(5, 0, 0));
+        resbuf* x = line->xData("STIFF");
+        ASSERT_NE(x, nullptr);
+        ASSERT_NE(x->rbnext, nullptr);
+        EXPECT_STREQ(x->rbnext->resval.rstring, "2B");
+        zcutRelRb(x);
+    }
+    {
+        ZcDbObjectPointer<ZcDbLine> line(other, ZcDb::kForRead);
+        resbuf* x = line->xData("STIFF");
+        ASSERT_NE(x, nullptr);
+        EXPECT_STREQ(x->rbnext->resval.rstring, "2B");
+        EXPECT_STREQ(x->rbnext->rbnext->resval.rstring, "2A");  // handles in range stay as they were
+        zcutRelRb(x);
+    }
+    ZcDbObjectId xdict;
+    ASSERT_EQ(d->getZcDbObjectId(xdict, false, ZcDbHandle(0x2C)), Zcad::eOk);
+    {
+        ZcDbObjectPointer<ZcDbDictionary> dict(xdict, ZcDb::kForRead);
+        ASSERT_EQ(dict.openStatus(), Zcad::eOk);
+        EXPECT_EQ(dict->ownerId(), renumbered);
+        ZcDbObjectId groupId;
+        ZcDbObjectPointer<ZcDbDictionary> groups(d->groupDictionaryId(), ZcDb::kForRead);
+        ASSERT_EQ(groups->getAt("FRAMES", groupId), Zcad::eOk);
+        ZcDbObjectPointer<ZcDbGroup> group(groupId, ZcDb::kForRead);
+        ASSERT_EQ(group->memberIds().length(), 2);
+        EXPECT_EQ(group->memberIds()[0], renumbered);
+    }
+    // The drawing grows as any other, and what it saves names the same objects.
+    uint64_t last = 0x2C;
+    {
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(d->modelSpaceId(), ZcDb::kForWrite);
+        for (int i = 0; i < 3; ++i) {
+            ZcDbObjectId added;
+            auto* l = new ZcDbLine({0, 0, 0}, {1, double(i), 0});
+            ASSERT_EQ(ms->appendZcDbEntity(added, l), Zcad::eOk);
+            l->close();
+            EXPECT_GT(added.handle().value(), last);
+            last = added.handle().value();
+        }
+    }
+    std::string text;
+    {
+        auto again = saveAndLoad(d.get());
+        text = dxftest::readFile(dir.file("again.dxf"));
+    }
+    EXPECT_EQ(text.find("FFFFFFFFFFFFFFF"), std::string::npos);
+    EXPECT_NE(text.find("{ACAD_XDICTIONARY\n360\n2C\n"), std::string::npos);
+}
+
 }  // namespace

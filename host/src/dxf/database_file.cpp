@@ -18,6 +18,7 @@
 #include "db_database.h"
 #include "dxf/document_reader.h"
 #include "dxf/document_writer.h"
+#include "dxf/handle_renumbering.h"
 #include "dxf/save_target.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/drawing_file.h"
@@ -204,23 +205,36 @@ Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
         zrxhost::t_lastError = std::string(fileName) + ": the drawing has objects open; close them before reading";
         return Zcad::eInvalidOpenState;
     }
-    auto scratch = std::make_unique<ZcDbDatabase>(false, true);
+    std::unique_ptr<ZcDbDatabase> scratch;
     std::vector<std::string> repairs;
-    try {
-        MappedFile file(fileName);
-        refuseBinary(file.text(), fileName);
-        zrxhost::HostAccess access;
-        zrx::dxf::DocumentReader reader(scratch.get(), file.text(), fileName);
-        reader.releaseMappedPages();
-        reader.read();
-        repairs = reader.repairs();
-    } catch (const DxfError& e) {
-        // What was read goes with the scratch database; this one keeps its content.
-        zrxhost::HostAccess access;
-        for (const ZcDbStub& s : scratch->impl()->stubs()) {
-            while (s.object != nullptr && s.isOpen()) s.object->close();
+    // Read into a scratch database; what was read goes with it when the read fails.
+    auto readInto = [&](bool renumber) {
+        scratch = std::make_unique<ZcDbDatabase>(false, true);
+        try {
+            MappedFile file(fileName);
+            refuseBinary(file.text(), fileName);
+            zrxhost::HostAccess access;
+            zrx::dxf::DocumentReader reader(scratch.get(), file.text(), fileName);
+            reader.releaseMappedPages();
+            if (renumber) reader.renumberHandles();
+            reader.read();
+            repairs = reader.repairs();
+        } catch (const DxfError&) {
+            zrxhost::HostAccess access;
+            for (const ZcDbStub& s : scratch->impl()->stubs()) {
+                while (s.object != nullptr && s.isOpen()) s.object->close();
+            }
+            scratch.reset();
+            throw;
         }
-        scratch.reset();
+    };
+    try {
+        try {
+            readInto(false);
+        } catch (const zrx::dxf::HandlesExhausted&) {
+            readInto(true);
+        }
+    } catch (const DxfError& e) {
         return failWith(e);
     }
     std::swap(m_impl, scratch->m_impl);

@@ -43,8 +43,20 @@ ZcDbSymbolTable* newTable(std::string_view t)
 }  // namespace
 
 DocumentReader::DocumentReader(ZcDbDatabase* db, std::string_view text, std::string file)
-    : m_in(text, file), c(db, file)
+    : m_text(text), m_in(text, file), c(db, file)
 {
+}
+
+void DocumentReader::renumberHandles()
+{
+    m_renumbering = std::make_unique<HandleRenumbering>(m_text, c.file);
+    // Objects the file gives no handle take theirs past the new ones.
+    c.db->impl()->reserveHandlesBelow(m_renumbering->end());
+    const size_t n = m_renumbering->count();
+    c.repair(m_renumbering->firstLine(), "handles out of range (the next one would overflow): " +
+                                             (n == 1 ? std::string("1 object gets a new handle")
+                                                     : std::to_string(n) + " objects get new handles") +
+                                             ", new handles from " + formatHandle(m_renumbering->firstNew()));
 }
 
 bool DocumentReader::nextRecord(Record& r)
@@ -64,6 +76,7 @@ bool DocumentReader::nextRecord(Record& r)
     r.line = t.line;
     Tag p;
     while (m_in.nextInObject(p)) r.add(p);
+    if (m_renumbering) m_renumbering->apply(r);
     return true;
 }
 
@@ -149,7 +162,12 @@ void DocumentReader::header()
     for (const auto& [name, values] : m_header) {
         if (name == "$ACADVER" && !values.empty()) m_acadver = std::string(trimmedType(values[0].value));
         if (name == "$DWGCODEPAGE" && !values.empty()) c.state.codePage = std::string(trimmedType(values[0].value));
-        if (name == "$HANDSEED" && !values.empty()) parseHandle(values[0].value, m_handseed);
+        if (name == "$HANDSEED" && !values.empty() && parseHandle(values[0].value, m_handseed) &&
+            m_handseed > kLastHandle) {
+            // Renumbered, the objects themselves say where new handles start.
+            if (!m_renumbering) throw HandlesExhausted(c.file, values[0].line);
+            m_handseed = 0;
+        }
     }
     // Objects the file gives no handle (R12 table heads) are numbered past its seed.
     c.db->impl()->reserveHandlesBelow(m_handseed);
