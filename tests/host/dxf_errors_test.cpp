@@ -145,6 +145,43 @@ TEST_F(DxfErrors, SavingReplacesTheTargetWhole)
     EXPECT_EQ(files, 1u);  // no temporary file left beside it
 }
 
+TEST_F(DxfErrors, AnIntegerWiderThanItsGroupIsRefusedWithItsLine)
+{
+    // 370 and 62 are 16-bit groups, 90 a 32-bit one; a real where an integer belongs must
+    // still be one.
+    const std::pair<int, std::string> cases[] = {{370, "1000000000"}, {62, "99999"}, {370, "1e300"},
+                                                 {62, "-inf"}, {90, "4294967296"}};
+    for (const auto& [code, value] : cases) {
+        std::string entity = pairs({{0, "LINE"}, {5, "2A"}, {8, "HULL"}, {code, value}});
+        EXPECT_EQ(read(dxftest::r12Drawing(entity)), Zcad::eInvalidInput) << value;
+        EXPECT_TRUE(says(path + ":" + std::to_string(kEntitiesLine + 7) + ": group " + std::to_string(code))) << message;
+    }
+    std::string layerWeight = dxftest::r12Drawing(kLine);
+    layerWeight.replace(layerWeight.find("62\n3\n"), 5, "370\n1000000000\n");
+    EXPECT_EQ(read(layerWeight), Zcad::eInvalidInput);
+    EXPECT_TRUE(says("group 370 needs a 16-bit integer")) << message;
+}
+
+TEST_F(DxfErrors, ANumberThatIsNoFiniteDrawingValueIsRefused)
+{
+    for (const char* value : {"nan", "inf", "1e300", "-1e101"}) {
+        std::string entity = pairs({{0, "LINE"}, {5, "2A"}, {8, "HULL"}, {10, value}});
+        EXPECT_EQ(read(dxftest::r12Drawing(entity)), Zcad::eInvalidInput) << value;
+        EXPECT_TRUE(says(":" + std::to_string(kEntitiesLine + 7) + ": group 10 needs a number")) << message;
+    }
+}
+
+TEST_F(DxfErrors, AKeptPairMustBeAValueOfItsGroup)
+{
+    // Pairs the host does not model are written back as they are: they must be readable.
+    std::string entity = pairs({{0, "HATCH"}, {5, "2A"}, {8, "HULL"}, {41, "wide"}});
+    EXPECT_EQ(read(dxftest::r12Drawing(entity)), Zcad::eInvalidInput);
+    EXPECT_TRUE(says(":" + std::to_string(kEntitiesLine + 7) + ": group 41 needs a number")) << message;
+    entity = pairs({{0, "HATCH"}, {5, "2A"}, {8, "HULL"}, {330, "ZZ"}});
+    EXPECT_EQ(read(dxftest::r12Drawing(entity)), Zcad::eInvalidInput);
+    EXPECT_TRUE(says("needs a handle")) << message;
+}
+
 TEST_F(DxfErrors, AReadOnlyDrawingIsNotReplaced)
 {
     std::string target = dir.file("plan.dxf");

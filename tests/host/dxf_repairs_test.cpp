@@ -176,4 +176,36 @@ TEST_F(DxfRepairs, ObjectsAtTheEndOfTheHandlesGetFreshOnesAndEveryReferenceFollo
     EXPECT_NE(text.find("{ACAD_XDICTIONARY\n360\n2C\n"), std::string::npos);
 }
 
+TEST_F(DxfRepairs, ALineWeightOrColourThePlatformHasNotIsReplacedAndTold)
+{
+    std::string layer = table("LAYER", "2", pairs({{0, "LAYER"}, {5, "10"}, {100, "AcDbSymbolTableRecord"},
+                                                  {100, "AcDbLayerTableRecord"}, {2, "HULL"}, {70, "0"},
+                                                  {62, "300"}, {370, "1000"}}));
+    std::string line = pairs({{0, "LINE"}, {5, "2A"}, {100, "AcDbEntity"}, {8, "HULL"}, {62, "-4"}, {370, "7"},
+                              {100, "AcDbLine"}, {10, "0"}, {20, "0"}, {30, "0"}, {11, "5"}, {21, "0"}, {31, "0"}});
+    std::string text = pairs({{0, "TEXT"}, {5, "2B"}, {100, "AcDbEntity"}, {8, "HULL"}, {100, "AcDbText"},
+                              {10, "0"}, {20, "0"}, {30, "0"}, {40, "2.5"}, {1, "FR.25"}, {72, "1000"}});
+    auto d = load(dxftest::r2000Drawing(layer, line + text));
+    EXPECT_TRUE(reported("layer colour 300 is no colour index; 7 is used")) << repairs;
+    EXPECT_TRUE(reported("layer line weight 1000 is none a layer can have; Default is used")) << repairs;
+    EXPECT_TRUE(reported("colour -4 is no colour index; ByLayer is used")) << repairs;
+    EXPECT_TRUE(reported("line weight 7 is none the platform has; ByLayer is used")) << repairs;
+    {
+        ZcDbObjectPointer<ZcDbLine> l(openByHandle<ZcDbLine>(d.get(), ZcDbHandle(0x2A)));
+        ZcDbObjectPointer<ZcDbLayerTableRecord> hull(l->layerId(), ZcDb::kForRead);
+        EXPECT_EQ(l->colorIndex(), 256);
+        EXPECT_EQ(l->lineWeight(), ZcDb::kLnWtByLayer);
+        EXPECT_EQ(hull->color().colorIndex(), 7);
+        EXPECT_EQ(hull->lineWeight(), ZcDb::kLnWtByLwDefault);
+        // A text of an alignment the platform has not stays as it was read, and is no TEXT.
+        ZcDbObjectPointer<ZcDbEntity> t(openByHandle<ZcDbEntity>(d.get(), ZcDbHandle(0x2B)));
+        EXPECT_EQ(ZcDbText::cast(t.object()), nullptr);
+    }
+    std::string saved = dxftest::readFile(dir.file("again.dxf"));
+    saveAndLoad(d.get());
+    saved = dxftest::readFile(dir.file("again.dxf"));
+    EXPECT_EQ(saved.find("\n300\n"), std::string::npos);
+    EXPECT_NE(saved.find(" 72\n1000\n"), std::string::npos);
+}
+
 }  // namespace

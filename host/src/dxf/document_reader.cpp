@@ -143,7 +143,10 @@ void DocumentReader::read()
             objects();
         } else {
             RawSection raw{name, {}};
-            for (size_t i = 1; i < r.size(); ++i) raw.tags.push_back(KeptTag{r[i].code, c.text(r[i])});
+            for (size_t i = 1; i < r.size(); ++i) {
+                c.checkValue(r[i]);
+                raw.tags.push_back(KeptTag{r[i].code, c.text(r[i])});
+            }
             c.state.otherSections.push_back(std::move(raw));
             otherSection(name);
         }
@@ -175,7 +178,10 @@ void DocumentReader::header()
     c.codePage = atLeast(c.version, Version::R2007) ? CodePage::utf8() : CodePage(c.state.codePage);
     for (const auto& [name, values] : m_header) {
         HeaderVariable v{name, {}};
-        for (const Tag& t : values) v.values.push_back(KeptTag{t.code, c.text(t)});
+        for (const Tag& t : values) {
+            c.checkValue(t);
+            v.values.push_back(KeptTag{t.code, c.text(t)});
+        }
         c.state.header.push_back(std::move(v));
     }
     Record end;
@@ -233,7 +239,7 @@ void DocumentReader::classes()
     Record r;
     while (nextRecord(r)) {
         if (r.type == "ENDSEC") return;
-        c.state.classes.push_back(r.kept(c.codePage));
+        c.state.classes.push_back(r.kept(c.codePage, c.file));
     }
     truncated("the end of the CLASSES section");
 }
@@ -245,7 +251,10 @@ void DocumentReader::otherSection(const std::string& name)
         if (r.type == "ENDSEC") return;
         RawSection& raw = c.state.otherSections.back();
         raw.tags.push_back(KeptTag{0, std::string(r.type)});
-        for (const Tag& t : r.tags) raw.tags.push_back(KeptTag{t.code, c.text(t)});
+        for (const Tag& t : r.tags) {
+            c.checkValue(t);
+            raw.tags.push_back(KeptTag{t.code, c.text(t)});
+        }
     }
     truncated("the end of the " + name + " section");
 }
@@ -303,7 +312,7 @@ void DocumentReader::table(Record& head)
     tableObj->close();
     readXdataInto(head, c, tableObj);
     queueReactors(c, tableObj, h);
-    Extras headKept = head.leftovers(c.codePage);
+    Extras headKept = head.leftovers(c.codePage, c.file);
     if (!headKept.empty()) c.state.extras[tableObj->handle().value()] = std::move(headKept);
     if (name == "LAYER") impl->layerTable = tableId;
     else if (name == "LTYPE") impl->linetypeTable = tableId;
@@ -336,14 +345,14 @@ void DocumentReader::table(Record& head)
                 // Kept as it is: a record no host record can hold.
                 c.claimHandle(rh.handle, r.line);
                 r.resetUse();
-                c.state.keptRecords[name].push_back(r.kept(c.codePage));
+                c.state.keptRecords[name].push_back(r.kept(c.codePage, c.file));
                 continue;
             }
             rec->close();
             readRecordLinks(r, c, rec);
             readXdataInto(r, c, rec);
             queueReactors(c, rec, rh);
-            Extras left = r.leftovers(c.codePage);
+            Extras left = r.leftovers(c.codePage, c.file);
             kept.sections = std::move(left.sections);
             if (!kept.empty()) c.state.extras[rec->handle().value()] = std::move(kept);
         } else {
@@ -361,7 +370,7 @@ void DocumentReader::table(Record& head)
             rec->close();
             readXdataInto(r, c, rec);
             queueReactors(c, rec, rh);
-            rec->setData(r.leftovers(c.codePage, true));
+            rec->setData(r.leftovers(c.codePage, c.file, true));
         }
     }
     truncated("the end of the " + name + " table (ENDTAB)");

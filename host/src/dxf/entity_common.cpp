@@ -78,6 +78,16 @@ ObjectHead readHead(Record& r, ReadContext& c, int handleCode)
     return head;
 }
 
+bool isLineWeight(int64_t v)
+{
+    static constexpr int kWeights[] = {-3, -2, -1, 0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40,
+                                       50, 53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
+    for (int w : kWeights) {
+        if (v == w) return true;
+    }
+    return false;
+}
+
 void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto)
 {
     for (size_t i = 0; i < r.size(); ++i) {
@@ -97,16 +107,19 @@ void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto
             if (v >= 0 && v <= 256 && e->setColorIndex(static_cast<uint16_t>(v)) == Zcad::eOk) {
                 keepInto.readColor = static_cast<int>(v);
             } else {
-                r.unuse(i);
+                c.repair(t.line, "colour " + std::to_string(v) + " is no colour index; ByLayer is used");
             }
             break;
         }
         case 48:
             e->setLinetypeScale(r.real(i, c.file));
             break;
-        case 370:
-            e->setLineWeight(static_cast<ZcDb::LineWeight>(r.integer(i, c.file)));
+        case 370: {
+            int64_t v = r.integer(i, c.file);
+            if (isLineWeight(v)) e->setLineWeight(static_cast<ZcDb::LineWeight>(v));
+            else c.repair(t.line, "line weight " + std::to_string(v) + " is none the platform has; ByLayer is used");
             break;
+        }
         case 60:
             e->setVisibility(r.integer(i, c.file) == 1 ? ZcDb::kInvisible : ZcDb::kVisible);
             break;

@@ -120,7 +120,7 @@ void DocumentReader::objects()
         }
         readXdataInto(p.record, c, p.object);
         queueReactors(c, p.object, p.head);
-        Extras left = p.record.leftovers(c.codePage, ZcDbRawObject::cast(p.object) != nullptr);
+        Extras left = p.record.leftovers(c.codePage, c.file, ZcDbRawObject::cast(p.object) != nullptr);
         if (auto* raw = ZcDbRawObject::cast(p.object)) {
             raw->setData(std::move(left));
             continue;

@@ -4,6 +4,8 @@
 #include "dxf/code_page.h"
 #include "dxf/dxf_error.h"
 
+#include <cstdint>
+
 namespace zrx::dxf {
 
 const ExtraSection* Extras::find(std::string_view marker) const
@@ -69,8 +71,19 @@ int64_t Record::integer(size_t i, const std::string& file)
 {
     int64_t v = 0;
     if (!parseInt(tags[i].value, v)) badValue(tags[i], file, "an integer");
+    // A value wider than its group's integer is no value the platform could have written.
+    ValueKind kind = valueKind(tags[i].code);
+    if ((kind == ValueKind::kInt16 && (v < INT16_MIN || v > INT16_MAX)) ||
+        (kind == ValueKind::kInt32 && (v < INT32_MIN || v > INT32_MAX))) {
+        badValue(tags[i], file, kindName(kind));
+    }
     use(i);
     return v;
+}
+
+void Record::checkValue(size_t i, const std::string& file) const
+{
+    if (!valueFits(tags[i].code, tags[i].value)) badValue(tags[i], file, kindName(valueKind(tags[i].code)));
 }
 
 uint64_t Record::handle(size_t i, const std::string& file)
@@ -108,8 +121,12 @@ bool isEntityCommonCode(int code)
     }
 }
 
-Extras Record::leftovers(CodePage& cp, bool everyMarker) const
+Extras Record::leftovers(CodePage& cp, const std::string& file, bool everyMarker) const
 {
+    // Kept pairs are written back as they are: each must be a value of its kind.
+    for (size_t i = 0; i < tags.size(); ++i) {
+        if (!m_used[i]) checkValue(i, file);
+    }
     Extras out;
     int lastSection = -1;
     if (everyMarker && m_hasMarkers) {
@@ -139,8 +156,9 @@ Extras Record::leftovers(CodePage& cp, bool everyMarker) const
     return out;
 }
 
-RawRecord Record::kept(CodePage& cp) const
+RawRecord Record::kept(CodePage& cp, const std::string& file) const
 {
+    for (size_t i = 0; i < tags.size(); ++i) checkValue(i, file);
     RawRecord r{std::string(type), {}};
     r.tags.reserve(tags.size());
     for (const Tag& t : tags) r.tags.push_back(KeptTag{t.code, cp.decode(t.value)});

@@ -61,9 +61,9 @@ bool readLayer(Record& r, ReadContext& c, ZcDbLayerTableRecord* rec)
             int64_t v = r.integer(i, c.file);
             rec->setIsOff(v < 0);
             ZcCmColor color;
-            if (!color.setColorIndex(static_cast<uint16_t>(v < 0 ? -v : v))) {
-                r.unuse(i);
-                break;
+            if (v == 0 || v < -255 || v > 255 || !color.setColorIndex(static_cast<uint16_t>(v < 0 ? -v : v))) {
+                c.repair(r[i].line, "layer colour " + std::to_string(v) + " is no colour index; 7 is used");
+                color.setColorIndex(7);
             }
             rec->setColor(color);
             break;
@@ -77,7 +77,15 @@ bool readLayer(Record& r, ReadContext& c, ZcDbLayerTableRecord* rec)
             break;
         }
         case 290: rec->setIsPlottable(r.integer(i, c.file) != 0); break;
-        case 370: rec->setLineWeight(static_cast<ZcDb::LineWeight>(r.integer(i, c.file))); break;
+        case 370: {
+            int64_t v = r.integer(i, c.file);
+            if (isLineWeight(v) && v != ZcDb::kLnWtByLayer && v != ZcDb::kLnWtByBlock) {
+                rec->setLineWeight(static_cast<ZcDb::LineWeight>(v));
+            } else {
+                c.repair(r[i].line, "layer line weight " + std::to_string(v) + " is none a layer can have; Default is used");
+            }
+            break;
+        }
         default: break;
         }
     }
