@@ -182,6 +182,22 @@ TEST_F(DxfErrors, AKeptPairMustBeAValueOfItsGroup)
     EXPECT_TRUE(says("needs a handle")) << message;
 }
 
+TEST_F(DxfErrors, FormsNoReaderTakesBackAreRefusedWithTheirLine)
+{
+    // A NUL byte in an xdata application name, a control character in a layer name, an
+    // application group left open.
+    std::string nul = pairs({{0, "LINE"}, {5, "2A"}, {8, "HULL"}, {1001, std::string("ST\0IFF", 6)}});
+    EXPECT_EQ(read(dxftest::r12Drawing(nul)), Zcad::eInvalidInput);
+    EXPECT_TRUE(says(":" + std::to_string(kEntitiesLine + 7) + ": a NUL byte")) << message;
+    std::string layer = dxftest::r12Drawing(kLine);
+    layer.replace(layer.find("HULL"), 4, "HU\x01LL");
+    EXPECT_EQ(read(layer), Zcad::eInvalidSymbolTableName);
+    EXPECT_TRUE(says("invalid LAYER name \"HU?LL\"")) << message;
+    std::string open = pairs({{0, "LINE"}, {5, "2A"}, {102, "{ACAD_REACTORS"}, {330, "1F"}, {8, "HULL"}});
+    EXPECT_EQ(read(dxftest::r12Drawing(open)), Zcad::eBadDxfSequence);
+    EXPECT_TRUE(says(":" + std::to_string(kEntitiesLine + 4) + ": an application group (102) is not closed")) << message;
+}
+
 TEST_F(DxfErrors, AReadOnlyDrawingIsNotReplaced)
 {
     std::string target = dir.file("plan.dxf");

@@ -208,4 +208,41 @@ TEST_F(DxfRepairs, ALineWeightOrColourThePlatformHasNotIsReplacedAndTold)
     EXPECT_NE(saved.find(" 72\n1000\n"), std::string::npos);
 }
 
+TEST_F(DxfRepairs, OddButReadableFormsAreWrittenBackInTheFormEveryReaderTakes)
+{
+    std::string apps = table("APPID", "3", pairs({{0, "APPID"}, {5, "4"}, {100, "AcDbSymbolTableRecord"},
+                                                  {100, "AcDbRegAppTableRecord"}, {2, "STIFF"}, {70, "0"}}));
+    // The LAYER table twice; an application name with blanks around it; a dictionary
+    // entry naming an entity.
+    std::string layers = table("LAYER", "2", pairs({{0, "LAYER"}, {5, "10"}, {100, "AcDbSymbolTableRecord"},
+                                                   {100, "AcDbLayerTableRecord"}, {2, "HULL"}, {70, "0"}}));
+    std::string more = table("LAYER", "2", pairs({{0, "LAYER"}, {5, "11"}, {100, "AcDbSymbolTableRecord"},
+                                                 {100, "AcDbLayerTableRecord"}, {2, "DECK"}, {70, "0"}}));
+    std::string line = pairs({{0, "LINE"}, {5, "2A"}, {100, "AcDbEntity"}, {8, "HULL"}, {100, "AcDbLine"},
+                              {10, "0"}, {20, "0"}, {30, "0"}, {11, "5"}, {21, "0"}, {31, "0"}, {1001, " STIFF "},
+                              {1000, "L-100x75x7"}});
+    std::string root = pairs({{0, "DICTIONARY"}, {5, "C"}, {330, "0"}, {100, "AcDbDictionary"}, {3, "FRAME"},
+                              {360, "2A"}});
+    auto d = load(dxftest::r2000Drawing(apps + layers + more, line, root));
+    EXPECT_TRUE(reported("a second LAYER table is read into the first")) << repairs;
+    EXPECT_TRUE(reported("xdata application \" STIFF \" is read as \"STIFF\"")) << repairs;
+    EXPECT_TRUE(reported("dictionary entry \"FRAME\" names entity 2A; the entry is dropped")) << repairs;
+    {
+        ZcDbObjectPointer<ZcDbLine> l(openByHandle<ZcDbLine>(d.get(), ZcDbHandle(0x2A)));
+        EXPECT_EQ(l->ownerId(), d->modelSpaceId());
+        resbuf* x = l->xData("STIFF");
+        ASSERT_NE(x, nullptr);
+        EXPECT_STREQ(x->rbnext->resval.rstring, "L-100x75x7");
+        zcutRelRb(x);
+        ZcDbObjectPointer<ZcDbLayerTable> layerTable(d->layerTableId(), ZcDb::kForRead);
+        EXPECT_TRUE(layerTable->has("HULL"));
+        EXPECT_TRUE(layerTable->has("DECK"));
+    }
+    saveAndLoad(d.get());
+    std::string saved = dxftest::readFile(dir.file("again.dxf"));
+    size_t first = saved.find("\n  2\nLAYER\n");
+    EXPECT_EQ(saved.find("\n  2\nLAYER\n", first + 1), std::string::npos);
+    EXPECT_EQ(saved.find("FRAME"), std::string::npos);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // Sections, header, classes and tables of a drawing file.
 #include "dxf/document_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -285,23 +286,26 @@ void DocumentReader::renameDuplicate(const std::string& table, uint32_t line, Zc
     c.repair(line, "a second " + table + " record named \"" + name + "\" is renamed \"" + unique + "\"");
 }
 
-void DocumentReader::table(Record& head)
+ZcDbObject* DocumentReader::tableOf(const std::string& name) const
 {
-    std::string name;
-    for (size_t i = 0; i < head.size(); ++i) {
-        if (head[i].code == 2 && name.empty()) {
-            name = std::string(trimmedType(head[i].value));
-            head.use(i);
-        } else if (head[i].code == 70 && head.markerAt(i) != "AcDbDimStyleTable") {
-            head.integer(i, c.file);  // the record count is written anew
-        }
-    }
-    c.state.tableOrder.push_back(name);
+    ZcDbDatabaseImpl* impl = c.db->impl();
+    ZcDbObjectId id;
+    if (name == "LAYER") id = impl->layerTable;
+    else if (name == "LTYPE") id = impl->linetypeTable;
+    else if (name == "STYLE") id = impl->textStyleTable;
+    else if (name == "DIMSTYLE") id = impl->dimStyleTable;
+    else if (name == "APPID") id = impl->regAppTable;
+    else if (name == "BLOCK_RECORD") id = impl->blockTable;
+    else id = c.state.rawTables.at(name);
+    return id.stub()->object;
+}
+
+ZcDbObject* DocumentReader::newTableObject(const std::string& name, Record& head)
+{
     ObjectHead h = readHead(head, c);
     ZcDbDatabaseImpl* impl = c.db->impl();
-    ZcRxClass* modelled = modelledTableClass(name);
     std::unique_ptr<ZcDbObject> freshTable;
-    if (modelled != nullptr) {
+    if (modelledTableClass(name) != nullptr) {
         freshTable.reset(newTable(name));
     } else {
         freshTable = std::make_unique<ZcDbRawSymbolTable>(rawClass(ZcDbRawSymbolTable::desc(), tableClassName(name), "TABLE"), name);
@@ -321,6 +325,31 @@ void DocumentReader::table(Record& head)
     else if (name == "APPID") impl->regAppTable = tableId;
     else if (name == "BLOCK_RECORD") impl->blockTable = tableId;
     else c.state.rawTables[name] = tableId;
+    return tableObj;
+}
+
+void DocumentReader::table(Record& head)
+{
+    std::string name;
+    for (size_t i = 0; i < head.size(); ++i) {
+        if (head[i].code == 2 && name.empty()) {
+            name = std::string(trimmedType(head[i].value));
+            head.use(i);
+        } else if (head[i].code == 70 && head.markerAt(i) != "AcDbDimStyleTable") {
+            head.integer(i, c.file);  // the record count is written anew
+        }
+    }
+    ZcRxClass* modelled = modelledTableClass(name);
+    ZcDbObject* tableObj = nullptr;
+    if (std::find(c.state.tableOrder.begin(), c.state.tableOrder.end(), name) != c.state.tableOrder.end()) {
+        // A second table of a name: its records join the first's, as one table is all a
+        // drawing can have of each.
+        c.repair(head.line, "a second " + name + " table is read into the first");
+        tableObj = tableOf(name);
+    } else {
+        c.state.tableOrder.push_back(name);
+        tableObj = newTableObject(name, head);
+    }
 
     Record r;
     while (nextRecord(r)) {

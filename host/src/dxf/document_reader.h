@@ -37,6 +37,8 @@ private:
     void classes();
     void tables();
     void table(Record& head);
+    ZcDbObject* tableOf(const std::string& name) const;
+    ZcDbObject* newTableObject(const std::string& name, Record& head);
     void renameDuplicate(const std::string& table, uint32_t line, ZcDbSymbolTableRecord* rec,
                          const ZcDbSymbolTable* records);
     void blocks();

@@ -44,18 +44,26 @@ ObjectHead readHead(Record& r, ReadContext& c, int handleCode)
     ObjectHead head;
     bool inReactors = false;
     int depth = 0;
+    uint32_t opened = 0;
     for (size_t i = 0; i < r.size(); ++i) {
         const Tag& t = r[i];
         if (t.code == 102) {
             bool opens = !t.value.empty() && t.value[0] == '{';
+            // Application groups do not nest, and each that opens closes: written back
+            // otherwise, no reader could take them.
+            if (opens == (depth > 0)) {
+                c.fail(Zcad::eBadDxfSequence, opens ? opened : t.line,
+                       opens ? "an application group (102) is not closed" : "an application group (102) closes without opening");
+            }
             if (opens) {
                 ++depth;
+                opened = t.line;
                 inReactors = t.value == "{ACAD_REACTORS";
                 if (inReactors) r.use(i);
             } else {
                 if (inReactors) r.use(i);
                 inReactors = false;
-                if (depth > 0) --depth;
+                --depth;
             }
             continue;
         }
@@ -75,6 +83,7 @@ ObjectHead readHead(Record& r, ReadContext& c, int handleCode)
             head.paperSpace = parseInt(t.value, v) && v == 1;
         }
     }
+    if (depth > 0) c.fail(Zcad::eBadDxfSequence, opened, "an application group (102) is not closed");
     return head;
 }
 
@@ -131,6 +140,13 @@ void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto
 
 namespace {
 
+// An application name the APPID table can hold.
+bool isRegAppName(const std::string& name)
+{
+    ZcDbRegAppTableRecord probe;
+    return probe.setName(name.c_str()) == Zcad::eOk && name.find('*') != 0;
+}
+
 bool hexToBytes(std::string_view hex, std::string& out)
 {
     if (hex.size() % 2 != 0) return false;
@@ -177,10 +193,18 @@ std::unique_ptr<ZcDbXdataStore> readXdata(Record& r, ReadContext& c, uint32_t& f
             std::string_view value = c.codePage.view(t.value, scratch);
             if (t.code == 1001) {
                 if (i > start) endApp();
-                app.assign(value);
+                // Blanks around the name are no part of it; the platform matches names
+                // without them.
+                std::string_view name = value;
+                while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
+                while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+                if (name.size() != value.size() && !name.empty()) {
+                    c.repair(t.line, "xdata application \"" + std::string(value) + "\" is read as \"" + std::string(name) + "\"");
+                }
+                app.assign(name);
                 c.ensureRegApp(app);
                 braces = 0;
-                if (app.empty() && status == Zcad::eOk) status = Zcad::eInvalidInput;
+                if (!isRegAppName(app) && status == Zcad::eOk) status = Zcad::eInvalidInput;
                 break;
             }
             if (t.code == 1002 && value == "{") ++braces;

@@ -34,6 +34,15 @@ void readDictionary(Pending& p, ReadContext& c)
         ZcDbObjectId id;
         if (parseHandle(r[i + 1].value, h)) id = c.idOf(h);
         ZcDbObject* value = id.isNull() ? nullptr : id.stub()->object;
+        if (ZcDbEntity::cast(value) != nullptr) {
+            // An entity belongs to its block; an entry taking it over would leave it no owner
+            // any reader accepts.
+            c.repair(r[i].line, "dictionary entry \"" + key + "\" names entity " + formatHandle(h) + "; the entry is dropped");
+            r.use(i);
+            r.use(i + 1);
+            ++i;
+            continue;
+        }
         ZcDbObjectId ignored;
         if (value == nullptr || key.empty() || dict->has(key.c_str()) || dict->setAt(key.c_str(), value, ignored) != Zcad::eOk) {
             // An entry naming nothing in the drawing is kept as it was read.

@@ -215,7 +215,10 @@ ZcDbSymbolTableRecord* readTableRecord(std::string_view t, Record& r, ReadContex
     if (rec == nullptr) return nullptr;
     if (rec->setName(name.c_str()) != Zcad::eOk) {
         delete rec;
-        return nullptr;
+        std::string shown;
+        for (char ch : name) shown += static_cast<unsigned char>(ch) < 0x20 ? '?' : ch;
+        c.fail(Zcad::eInvalidSymbolTableName, r[nameAt].line + 1,
+               "invalid " + std::string(t) + " name \"" + shown + "\"");
     }
     r.use(nameAt);
     return rec;
