@@ -43,8 +43,16 @@ void readDictionary(Pending& p, ReadContext& c)
             ++i;
             continue;
         }
+        if (h == 0 || key.empty() || dict->has(key.c_str())) {
+            // No reader takes an entry without a key or an object, nor a key twice.
+            c.repair(r[i].line, "dictionary entry \"" + key + "\" (" + std::string(r[i + 1].value) + ") is dropped");
+            r.use(i);
+            r.use(i + 1);
+            ++i;
+            continue;
+        }
         ZcDbObjectId ignored;
-        if (value == nullptr || key.empty() || dict->has(key.c_str()) || dict->setAt(key.c_str(), value, ignored) != Zcad::eOk) {
+        if (value == nullptr || dict->setAt(key.c_str(), value, ignored) != Zcad::eOk) {
             // An entry naming nothing in the drawing is kept as it was read.
             dangling.push_back(KeptTag{3, key});
             dangling.push_back(KeptTag{r[i + 1].code, std::string(r[i + 1].value)});

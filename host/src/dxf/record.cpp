@@ -83,7 +83,15 @@ int64_t Record::integer(size_t i, const std::string& file)
 
 void Record::checkValue(size_t i, const std::string& file) const
 {
-    if (!valueFits(tags[i].code, tags[i].value)) badValue(tags[i], file, kindName(valueKind(tags[i].code)));
+    const Tag& t = tags[i];
+    if (!valueFits(t.code, t.value)) badValue(t, file, kindName(valueKind(t.code)));
+    // A point's x goes with its y, as readers take points whole.
+    const bool pointX = (t.code >= 10 && t.code <= 18) || (t.code >= 110 && t.code <= 112) || t.code == 210 ||
+                        (t.code >= 1010 && t.code <= 1013);
+    if (pointX && (i + 1 >= tags.size() || tags[i + 1].code != t.code + 10)) {
+        throw DxfError(Zcad::eInvalidInput, file, t.line,
+                       "group " + std::to_string(t.code) + " has no group " + std::to_string(t.code + 10) + " after it");
+    }
 }
 
 uint64_t Record::handle(size_t i, const std::string& file)

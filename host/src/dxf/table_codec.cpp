@@ -221,6 +221,12 @@ ZcDbSymbolTableRecord* readTableRecord(std::string_view t, Record& r, ReadContex
                "invalid " + std::string(t) + " name \"" + shown + "\"");
     }
     r.use(nameAt);
+    // A second name, written back, would name the record anew on the next read.
+    for (size_t i = nameAt + 1; i < r.size(); ++i) {
+        if (r[i].code != 2 || r.used(i)) continue;
+        r.use(i);
+        c.repair(r[i].line, "a second name of " + std::string(t) + " record \"" + name + "\" is dropped");
+    }
     return rec;
 }
 
