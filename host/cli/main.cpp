@@ -142,6 +142,7 @@ int render(const Options& o)
         fail(zrxhost::lastDrawingFileError());
         return 2;
     }
+    for (const std::string& repair : zrxhost::lastDrawingFileRepairs()) std::fprintf(stderr, "trevan: %s\n", repair.c_str());
     // Drawing variables (LTSCALE) are the drawing's own.
     zcdbHostApplicationServices()->setWorkingDatabase(&db);
     std::string error;

@@ -139,4 +139,25 @@ TEST_F(Handles, EntityNamesRoundTripAndGoStaleWithTheirDrawing)
     EXPECT_EQ(zcdbGetObjectId(back, other), Zcad::eInvalidAdsName);
 }
 
+TEST_F(Handles, ADrawingWhoseSeedIsAtTheEndOfTheHandlesStillGivesEveryNewObjectItsOwn)
+{
+    dxftest::ScratchDir dir;
+    std::string path = dir.file("seed.dxf");
+    std::string line = dxftest::pairs({{0, "LINE"}, {5, "2A"}, {8, "HULL"}, {10, "0"}, {20, "0"}, {30, "0"},
+                                       {11, "5"}, {21, "5"}, {31, "0"}});
+    dxftest::writeFile(path, dxftest::r12Drawing(line, "FFFFFFFFFFFFFFFF"));
+    auto d = loadDrawing(path);
+    ASSERT_EQ(zrxhost::lastDrawingFileRepairs().size(), 1u);
+    std::set<uint64_t> seen = {0x2A};
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(d->modelSpaceId(), ZcDb::kForWrite);
+    for (int i = 0; i < 4; ++i) {
+        ZcDbObjectId id;
+        auto* l = new ZcDbLine({0, 0, 0}, {1, double(i), 0});
+        ASSERT_EQ(ms->appendZcDbEntity(id, l), Zcad::eOk);
+        l->close();
+        EXPECT_TRUE(seen.insert(id.handle().value()).second) << hexOf(id.handle());
+        EXPECT_GT(id.handle().value(), 0x2Au);
+    }
+}
+
 }  // namespace

@@ -66,6 +66,19 @@ inline std::string r12Drawing(const std::string& entities, const std::string& se
 }
 constexpr int kEntitiesLine = 45;
 
+// An R2000 drawing of the given TABLES, ENTITIES and OBJECTS contents (pairs text), with the
+// given handle seed.
+inline std::string r2000Drawing(const std::string& tables, const std::string& entities = "",
+                                const std::string& objects = "", const std::string& seed = "100")
+{
+    auto section = [](const char* name, const std::string& body) {
+        return pairs({{0, "SECTION"}, {2, name}}) + body + pairs({{0, "ENDSEC"}});
+    };
+    return section("HEADER", pairs({{9, "$ACADVER"}, {1, "AC1015"}, {9, "$HANDSEED"}, {5, seed}})) +
+           section("TABLES", tables) + section("ENTITIES", entities) + section("OBJECTS", objects) +
+           pairs({{0, "EOF"}});
+}
+
 }  // namespace dxftest
 
 // Reads a drawing file into a new database; a failed read fails the test with the reason.

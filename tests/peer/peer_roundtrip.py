@@ -51,11 +51,11 @@ def case_versions(tool, work):
     src = os.path.join(work, "ezdxf_source.dxf")
     hull_drawing("R2013").saveas(src)
     original = ezdxf.readfile(src)
-    for version in ("R12", "2000", "2004", "2007", "2013"):
+    for version in ("R12", "R2000", "R2004", "2007", "R2013"):
         dst = os.path.join(work, f"host_as_{version}.dxf")
         run_tool(tool, src, dst, version)
         doc = ezdxf.readfile(dst)
-        expected = {"R12": "AC1009", "2000": "AC1015", "2004": "AC1018", "2007": "AC1021", "2013": "AC1027"}[version]
+        expected = {"R12": "AC1009", "R2000": "AC1015", "R2004": "AC1018", "2007": "AC1021", "R2013": "AC1027"}[version]
         if doc.dxfversion != expected:
             raise SystemExit(f"{dst}: version {doc.dxfversion}, expected {expected}")
         if version != "R12":
@@ -84,7 +84,7 @@ def case_shift_jis(tool, work):
         raw = f.read()
     if "肋骨".encode("cp932") not in raw:
         raise SystemExit("the source drawing is not Shift-JIS")
-    for version in (None, "2000"):
+    for version in (None, "R2000"):
         dst = os.path.join(work, f"host_932_{version or 'current'}.dxf")
         run_tool(tool, src, dst, version)
         doc = audited(dst)

@@ -1,4 +1,4 @@
-// dxf_roundtrip IN OUT [--version R12|2000|2004|2007|2010|2013|2018] [--precision N] [--times]
+// dxf_roundtrip IN OUT [--version R12|R2000|R2004|R2007|R2010|R2013|R2018] [--precision N] [--times]
 //
 // Loads a drawing into the host and saves it, as the host's OPEN and SAVEAS do; the peer
 // checks compare IN and OUT with another DXF library. --times prints the load and save
@@ -17,14 +17,16 @@
 
 namespace {
 
+// DXF version names; the bare years ("2000") of older scripts are still taken.
 bool versionOf(const std::string& name, ZcDb::ZcDbDwgVersion& v)
 {
     struct Name { const char* text; ZcDb::ZcDbDwgVersion version; };
-    static const Name names[] = {{"R12", ZcDb::kDHL_1009},  {"2000", ZcDb::kDHL_1500}, {"2004", ZcDb::kDHL_1800},
-                                 {"2007", ZcDb::kDHL_2100}, {"2010", ZcDb::kDHL_2400}, {"2013", ZcDb::kDHL_2700},
-                                 {"2018", ZcDb::kDHL_3200}};
+    static const Name names[] = {{"R12", ZcDb::kDHL_1009},   {"R2000", ZcDb::kDHL_1500}, {"R2004", ZcDb::kDHL_1800},
+                                 {"R2007", ZcDb::kDHL_2100}, {"R2010", ZcDb::kDHL_2400}, {"R2013", ZcDb::kDHL_2700},
+                                 {"R2018", ZcDb::kDHL_3200}};
+    std::string dxfName = name.size() == 4 && name[0] == '2' ? "R" + name : name;
     for (const Name& n : names) {
-        if (name == n.text) {
+        if (dxfName == n.text) {
             v = n.version;
             return true;
         }
@@ -34,7 +36,7 @@ bool versionOf(const std::string& name, ZcDb::ZcDbDwgVersion& v)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: dxf_roundtrip IN OUT [--version R12|2000|2004|2007|2010|2013|2018] [--precision N] [--times]\n");
+    std::fprintf(stderr, "usage: dxf_roundtrip IN OUT [--version R12|R2000|R2004|R2007|R2010|R2013|R2018] [--precision N] [--times]\n");
     return 2;
 }
 
@@ -70,6 +72,7 @@ int main(int argc, char** argv)
         return 1;
     }
     double load = seconds(start);
+    for (const std::string& repair : zrxhost::lastDrawingFileRepairs()) std::fprintf(stderr, "mended: %s\n", repair.c_str());
     start = std::chrono::steady_clock::now();
     if (db->dxfOut(argv[2], precision, version) != Zcad::eOk) {
         std::fprintf(stderr, "%s\n", zrxhost::lastDrawingFileError().c_str());

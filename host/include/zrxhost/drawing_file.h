@@ -10,6 +10,11 @@
 namespace zrxhost {
 ZRX_API const std::string& lastDrawingFileError();
 
+// What the last successful drawing-file read of this thread mended in the file, one line
+// each naming file and line ("plan.dxf:88: a second DIMSTYLE record named \"HULL\" is
+// renamed \"HULL$2\""), as the platform's recovery reports it. Empty when nothing was.
+ZRX_API const std::vector<std::string>& lastDrawingFileRepairs();
+
 // Entities the last drawing-file write of this thread left out because the version written
 // cannot hold them (an R12 file has no MTEXT, LEADER or XLINE): each kind by its DXF name
 // with how many, in the order first met. Empty when nothing was left out.

@@ -19,18 +19,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Versions by their DXF names; the bare years of older scripts are still taken.
 struct Version {
     const char* keyword;
-    const char* release;
+    const char* year;
     ZcDb::ZcDbDwgVersion value;
 };
 constexpr Version kVersions[] = {
-    {"R12", "AutoCAD R12/LT2", ZcDb::kDHL_1009},     {"2000", "AutoCAD 2000", ZcDb::kDHL_1500},
-    {"2004", "AutoCAD 2004", ZcDb::kDHL_1800},       {"2007", "AutoCAD 2007", ZcDb::kDHL_2100},
-    {"2010", "AutoCAD 2010", ZcDb::kDHL_2400},       {"2013", "AutoCAD 2013", ZcDb::kDHL_2700},
-    {"2018", "AutoCAD 2018", ZcDb::kDHL_3200},
+    {"R12", "12", ZcDb::kDHL_1009},       {"R2000", "2000", ZcDb::kDHL_1500}, {"R2004", "2004", ZcDb::kDHL_1800},
+    {"R2007", "2007", ZcDb::kDHL_2100},   {"R2010", "2010", ZcDb::kDHL_2400}, {"R2013", "2013", ZcDb::kDHL_2700},
+    {"R2018", "2018", ZcDb::kDHL_3200},
 };
-constexpr const char* kVersionKeywords = "R12 2000 2004 2007 2010 2013 2018";
+constexpr const char* kVersionKeywords = "R12 R2000 R2004 R2007 R2010 R2013 R2018 2000 2004 2007 2010 2013 2018";
 
 const Version& versionOf(ZcDb::ZcDbDwgVersion v)
 {
@@ -89,13 +89,13 @@ bool askVersion(const char* prompt, ZcDb::ZcDbDwgVersion& version)
 {
     zcedInitGet(0, kVersionKeywords);
     char kw[32];
-    std::string shown = std::string("\n") + prompt + " [R12/2000/2004/2007/2010/2013/2018] <" +
+    std::string shown = std::string("\n") + prompt + " [R12/R2000/R2004/R2007/R2010/R2013/R2018] <" +
                         versionOf(version).keyword + ">: ";
     int rc = zcedGetKword(shown.c_str(), kw, sizeof kw);
     if (rc == RTNONE) return true;
     if (rc != RTNORM) return false;
     for (const Version& known : kVersions) {
-        if (std::strcmp(kw, known.keyword) == 0) version = known.value;
+        if (std::strcmp(kw, known.keyword) == 0 || std::strcmp(kw, known.year) == 0) version = known.value;
     }
     return true;
 }
@@ -146,7 +146,7 @@ void saveasCommand()
     ZcApDocument* doc = docs::current();
     if (doc == nullptr) return;
     ZcDb::ZcDbDwgVersion version = zrxhost::stateOf(doc)->saveVersion;
-    ed::write(std::string("\nCurrent file format: ") + versionOf(version).release + " Drawing");
+    ed::write(std::string("\nCurrent file format: DXF ") + versionOf(version).keyword);
     if (!askVersion("Enter file format", version)) return;
     std::string answer = askFileName("Save drawing as", defaultName(".dwg"));
     if (answer.empty()) return;

@@ -20,6 +20,8 @@ bool validName(const char* name)
         case ',': case '=': case '`':
             return false;
         default:
+            // Control characters, which no name can show.
+            if (static_cast<unsigned char>(*p) < 0x20 || *p == 0x7F) return false;
             break;
         }
     }

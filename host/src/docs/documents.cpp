@@ -9,6 +9,7 @@
 #include "editor/editor.h"
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/drawing_file.h"
 #include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
 #include "db/access.h"
@@ -182,6 +183,8 @@ public:
         if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
         auto db = std::make_unique<ZcDbDatabase>(false, true);
         if (Zcad::ErrorStatus es = db->readDwgFile(fileName); es != Zcad::eOk) return es;
+        // What the reader mended is told, as the platform's recovery tells it.
+        for (const std::string& repair : lastDrawingFileRepairs()) ed::write("\n" + repair);
         newDocument(std::move(db), std::filesystem::path(fileName).filename().string());
         return Zcad::eOk;
     }

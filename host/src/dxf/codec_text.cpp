@@ -54,9 +54,15 @@ bool readTextPart(Record& r, ReadContext& c, ZcDbText* e)
             c.keepBits(71, g & ~int64_t(6));
             break;
         }
-        case 72:
-            if (e->setHorizontalMode(static_cast<ZcDb::TextHorzMode>(r.integer(i, c.file))) != Zcad::eOk) return false;
+        case 72: {
+            // A mode the platform does not have leaves the text kept as it was read.
+            int64_t mode = r.integer(i, c.file);
+            if (mode < ZcDb::kTextLeft || mode > ZcDb::kTextFit ||
+                e->setHorizontalMode(static_cast<ZcDb::TextHorzMode>(mode)) != Zcad::eOk) {
+                return false;
+            }
             break;
+        }
         default: break;
         }
     }
@@ -72,7 +78,11 @@ bool readVertical(Record& r, ReadContext& c, ZcDbText* e, int code)
 {
     for (size_t i = 0; i < r.size(); ++i) {
         if (r.used(i) || r[i].code != code) continue;
-        if (e->setVerticalMode(static_cast<ZcDb::TextVertMode>(r.integer(i, c.file))) != Zcad::eOk) return false;
+        int64_t mode = r.integer(i, c.file);
+        if (mode < ZcDb::kTextBase || mode > ZcDb::kTextTop ||
+            e->setVerticalMode(static_cast<ZcDb::TextVertMode>(mode)) != Zcad::eOk) {
+            return false;
+        }
     }
     return true;
 }

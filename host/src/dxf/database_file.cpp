@@ -18,6 +18,8 @@
 #include "db_database.h"
 #include "dxf/document_reader.h"
 #include "dxf/document_writer.h"
+#include "dxf/handle_renumbering.h"
+#include "dxf/save_target.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/drawing_file.h"
 #include "zrxhost/drive_map.h"
@@ -26,8 +28,10 @@ namespace zrxhost {
 namespace {
 thread_local std::string t_lastError;
 thread_local std::vector<LeftOutEntities> t_leftOut;
+thread_local std::vector<std::string> t_repairs;
 }  // namespace
 const std::string& lastDrawingFileError() { return t_lastError; }
+const std::vector<std::string>& lastDrawingFileRepairs() { return t_repairs; }
 const std::vector<LeftOutEntities>& lastDrawingFileLeftOut() { return t_leftOut; }
 
 std::string leftOutSummary()
@@ -126,7 +130,14 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
     zrxhost::t_leftOut.clear();
     if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
     std::string path = fileName;
-    std::string temp = path + ".XXXXXX";
+    zrx::dxf::SaveTarget target;
+    try {
+        target = zrx::dxf::saveTarget(path);
+    } catch (const DxfError& e) {
+        return failWith(e);
+    }
+    // The temporary file sits beside the file it replaces, so that the rename is atomic.
+    std::string temp = target.path + ".XXXXXX";
     int fd = mkstemp(temp.data());
     if (fd < 0) {
         return failWith(DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot write: ") + std::strerror(errno)));
@@ -149,11 +160,17 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
         }
         std::fclose(out);
         out = nullptr;
-        // The new file gets the permissions an ordinary new file would get.
-        mode_t mask = umask(0);
-        umask(mask);
-        chmod(temp.c_str(), 0666 & ~mask);
-        if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        // A replaced file keeps its permissions; a new one gets those of any new file.
+        mode_t mode = 0;
+        if (target.mode) {
+            mode = *target.mode;
+        } else {
+            mode_t mask = umask(0);
+            umask(mask);
+            mode = 0666 & ~mask;
+        }
+        chmod(temp.c_str(), mode);
+        if (std::rename(temp.c_str(), target.path.c_str()) != 0) {
             throw DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot replace: ") + std::strerror(errno));
         }
         for (const auto& [kind, count] : doc.droppedEntities()) zrxhost::t_leftOut.push_back({kind, count});
@@ -182,32 +199,49 @@ Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const char* fileName, int, bool, con
 Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
 {
     zrxhost::t_lastError.clear();
+    zrxhost::t_repairs.clear();
     if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
     if (numOpenObjects() != 0) {
         zrxhost::t_lastError = std::string(fileName) + ": the drawing has objects open; close them before reading";
         return Zcad::eInvalidOpenState;
     }
-    auto scratch = std::make_unique<ZcDbDatabase>(false, true);
-    try {
-        MappedFile file(fileName);
-        refuseBinary(file.text(), fileName);
-        zrxhost::HostAccess access;
-        zrx::dxf::DocumentReader reader(scratch.get(), file.text(), fileName);
-        reader.releaseMappedPages();
-        reader.read();
-    } catch (const DxfError& e) {
-        // What was read goes with the scratch database; this one keeps its content.
-        zrxhost::HostAccess access;
-        for (const zrxhost::ObjectStub& s : zrxhost::stateOf(scratch.get())->stubs()) {
-            while (s.object != nullptr && s.isOpen()) s.object->close();
+    std::unique_ptr<ZcDbDatabase> scratch;
+    std::vector<std::string> repairs;
+    // Read into a scratch database; what was read goes with it when the read fails.
+    auto readInto = [&](bool renumber) {
+        scratch = std::make_unique<ZcDbDatabase>(false, true);
+        try {
+            MappedFile file(fileName);
+            refuseBinary(file.text(), fileName);
+            zrxhost::HostAccess access;
+            zrx::dxf::DocumentReader reader(scratch.get(), file.text(), fileName);
+            reader.releaseMappedPages();
+            if (renumber) reader.renumberHandles();
+            reader.read();
+            repairs = reader.repairs();
+        } catch (const DxfError&) {
+            zrxhost::HostAccess access;
+            for (const zrxhost::ObjectStub& s : zrxhost::stateOf(scratch.get())->stubs()) {
+                while (s.object != nullptr && s.isOpen()) s.object->close();
+            }
+            scratch.reset();
+            throw;
         }
-        scratch.reset();
+    };
+    try {
+        try {
+            readInto(false);
+        } catch (const zrx::dxf::HandlesExhausted&) {
+            readInto(true);
+        }
+    } catch (const DxfError& e) {
         return failWith(e);
     }
     std::swap(m_impl, scratch->m_impl);
     m_impl->rehome(this);
     scratch->m_impl->rehome(scratch.get());
     m_impl->filename = fileName;
+    zrxhost::t_repairs = std::move(repairs);
     return Zcad::eOk;
 }
 

@@ -1,6 +1,7 @@
 // Sections, header, classes and tables of a drawing file.
 #include "dxf/document_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -43,8 +44,20 @@ ZcDbSymbolTable* newTable(std::string_view t)
 }  // namespace
 
 DocumentReader::DocumentReader(ZcDbDatabase* db, std::string_view text, std::string file)
-    : m_in(text, file), c(db, file)
+    : m_text(text), m_in(text, file), c(db, file)
 {
+}
+
+void DocumentReader::renumberHandles()
+{
+    m_renumbering = std::make_unique<HandleRenumbering>(m_text, c.file);
+    // Objects the file gives no handle take theirs past the new ones.
+    zrxhost::stateOf(c.db)->reserveHandlesBelow(m_renumbering->end());
+    const size_t n = m_renumbering->count();
+    c.repair(m_renumbering->firstLine(), "handles out of range (the next one would overflow): " +
+                                             (n == 1 ? std::string("1 object gets a new handle")
+                                                     : std::to_string(n) + " objects get new handles") +
+                                             ", new handles from " + formatHandle(m_renumbering->firstNew()));
 }
 
 bool DocumentReader::nextRecord(Record& r)
@@ -64,6 +77,7 @@ bool DocumentReader::nextRecord(Record& r)
     r.line = t.line;
     Tag p;
     while (m_in.nextInObject(p)) r.add(p);
+    if (m_renumbering) m_renumbering->apply(r);
     return true;
 }
 
@@ -130,7 +144,10 @@ void DocumentReader::read()
             objects();
         } else {
             RawSection raw{name, {}};
-            for (size_t i = 1; i < r.size(); ++i) raw.tags.push_back(KeptTag{r[i].code, c.text(r[i])});
+            for (size_t i = 1; i < r.size(); ++i) {
+                c.checkValue(r[i]);
+                raw.tags.push_back(KeptTag{r[i].code, c.text(r[i])});
+            }
             c.state.otherSections.push_back(std::move(raw));
             otherSection(name);
         }
@@ -149,7 +166,12 @@ void DocumentReader::header()
     for (const auto& [name, values] : m_header) {
         if (name == "$ACADVER" && !values.empty()) m_acadver = std::string(trimmedType(values[0].value));
         if (name == "$DWGCODEPAGE" && !values.empty()) c.state.codePage = std::string(trimmedType(values[0].value));
-        if (name == "$HANDSEED" && !values.empty()) parseHandle(values[0].value, m_handseed);
+        if (name == "$HANDSEED" && !values.empty() && parseHandle(values[0].value, m_handseed) &&
+            m_handseed > kLastHandle) {
+            // Renumbered, the objects themselves say where new handles start.
+            if (!m_renumbering) throw HandlesExhausted(c.file, values[0].line);
+            m_handseed = 0;
+        }
     }
     // Objects the file gives no handle (R12 table heads) are numbered past its seed.
     zrxhost::stateOf(c.db)->reserveHandlesBelow(m_handseed);
@@ -157,7 +179,10 @@ void DocumentReader::header()
     c.codePage = atLeast(c.version, Version::R2007) ? CodePage::utf8() : CodePage(c.state.codePage);
     for (const auto& [name, values] : m_header) {
         HeaderVariable v{name, {}};
-        for (const Tag& t : values) v.values.push_back(KeptTag{t.code, c.text(t)});
+        for (const Tag& t : values) {
+            c.checkValue(t);
+            v.values.push_back(KeptTag{t.code, c.text(t)});
+        }
         c.state.header.push_back(std::move(v));
     }
     Record end;
@@ -215,7 +240,7 @@ void DocumentReader::classes()
     Record r;
     while (nextRecord(r)) {
         if (r.type == "ENDSEC") return;
-        c.state.classes.push_back(r.kept(c.codePage));
+        c.state.classes.push_back(r.kept(c.codePage, c.file));
     }
     truncated("the end of the CLASSES section");
 }
@@ -227,7 +252,10 @@ void DocumentReader::otherSection(const std::string& name)
         if (r.type == "ENDSEC") return;
         RawSection& raw = c.state.otherSections.back();
         raw.tags.push_back(KeptTag{0, std::string(r.type)});
-        for (const Tag& t : r.tags) raw.tags.push_back(KeptTag{t.code, c.text(t)});
+        for (const Tag& t : r.tags) {
+            c.checkValue(t);
+            raw.tags.push_back(KeptTag{t.code, c.text(t)});
+        }
     }
     truncated("the end of the " + name + " section");
 }
@@ -243,6 +271,63 @@ void DocumentReader::tables()
     truncated("the end of the TABLES section");
 }
 
+// A second record of a name keeps its settings and whatever refers to it by handle under
+// a name of its own; references by name mean the first.
+void DocumentReader::renameDuplicate(const std::string& table, uint32_t line, ZcDbSymbolTableRecord* rec,
+                                     const ZcDbSymbolTable* records)
+{
+    const std::string name = rec->name();
+    std::string unique;
+    for (int n = 2;; ++n) {
+        unique = name + "$" + std::to_string(n);
+        if (!records->has(unique.c_str())) break;
+    }
+    rec->setName(unique.c_str());
+    c.repair(line, "a second " + table + " record named \"" + name + "\" is renamed \"" + unique + "\"");
+}
+
+ZcDbObject* DocumentReader::tableOf(const std::string& name) const
+{
+    zrxhost::DatabaseState* impl = zrxhost::stateOf(c.db);
+    ZcDbObjectId id;
+    if (name == "LAYER") id = impl->layerTable;
+    else if (name == "LTYPE") id = impl->linetypeTable;
+    else if (name == "STYLE") id = impl->textStyleTable;
+    else if (name == "DIMSTYLE") id = impl->dimStyleTable;
+    else if (name == "APPID") id = impl->regAppTable;
+    else if (name == "BLOCK_RECORD") id = impl->blockTable;
+    else id = c.state.rawTables.at(name);
+    return zrxhost::stubOf(id)->object;
+}
+
+ZcDbObject* DocumentReader::newTableObject(const std::string& name, Record& head)
+{
+    ObjectHead h = readHead(head, c);
+    zrxhost::DatabaseState* impl = zrxhost::stateOf(c.db);
+    std::unique_ptr<ZcDbObject> freshTable;
+    if (modelledTableClass(name) != nullptr) {
+        freshTable.reset(newTable(name));
+    } else {
+        freshTable = std::make_unique<ZcDbRawSymbolTable>(rawClass(ZcDbRawSymbolTable::desc(), tableClassName(name), "TABLE"), name);
+    }
+    ZcDbObjectId tableId;
+    c.withHandle(h.handle, head.line, [&] { return c.db->addZcDbObject(tableId, freshTable.get()); });
+    ZcDbObject* tableObj = freshTable.release();
+    tableObj->close();
+    readXdataInto(head, c, tableObj);
+    queueReactors(c, tableObj, h);
+    Extras headKept = head.leftovers(c.codePage, c.file);
+    if (!headKept.empty()) c.state.extras[tableObj->handle().value()] = std::move(headKept);
+    if (name == "LAYER") impl->layerTable = tableId;
+    else if (name == "LTYPE") impl->linetypeTable = tableId;
+    else if (name == "STYLE") impl->textStyleTable = tableId;
+    else if (name == "DIMSTYLE") impl->dimStyleTable = tableId;
+    else if (name == "APPID") impl->regAppTable = tableId;
+    else if (name == "BLOCK_RECORD") impl->blockTable = tableId;
+    else c.state.rawTables[name] = tableId;
+    return tableObj;
+}
+
 void DocumentReader::table(Record& head)
 {
     std::string name;
@@ -254,31 +339,17 @@ void DocumentReader::table(Record& head)
             head.integer(i, c.file);  // the record count is written anew
         }
     }
-    c.state.tableOrder.push_back(name);
-    ObjectHead h = readHead(head, c);
-    zrxhost::DatabaseState* impl = zrxhost::stateOf(c.db);
     ZcRxClass* modelled = modelledTableClass(name);
-    std::unique_ptr<ZcDbObject> freshTable;
-    if (modelled != nullptr) {
-        freshTable.reset(newTable(name));
+    ZcDbObject* tableObj = nullptr;
+    if (std::find(c.state.tableOrder.begin(), c.state.tableOrder.end(), name) != c.state.tableOrder.end()) {
+        // A second table of a name: its records join the first's, as one table is all a
+        // drawing can have of each.
+        c.repair(head.line, "a second " + name + " table is read into the first");
+        tableObj = tableOf(name);
     } else {
-        freshTable = std::make_unique<ZcDbRawSymbolTable>(rawClass(ZcDbRawSymbolTable::desc(), tableClassName(name), "TABLE"), name);
+        c.state.tableOrder.push_back(name);
+        tableObj = newTableObject(name, head);
     }
-    ZcDbObjectId tableId;
-    c.withHandle(h.handle, head.line, [&] { return c.db->addZcDbObject(tableId, freshTable.get()); });
-    ZcDbObject* tableObj = freshTable.release();
-    tableObj->close();
-    readXdataInto(head, c, tableObj);
-    queueReactors(c, tableObj, h);
-    Extras headKept = head.leftovers(c.codePage);
-    if (!headKept.empty()) c.state.extras[tableObj->handle().value()] = std::move(headKept);
-    if (name == "LAYER") impl->layerTable = tableId;
-    else if (name == "LTYPE") impl->linetypeTable = tableId;
-    else if (name == "STYLE") impl->textStyleTable = tableId;
-    else if (name == "DIMSTYLE") impl->dimStyleTable = tableId;
-    else if (name == "APPID") impl->regAppTable = tableId;
-    else if (name == "BLOCK_RECORD") impl->blockTable = tableId;
-    else c.state.rawTables[name] = tableId;
 
     Record r;
     while (nextRecord(r)) {
@@ -291,23 +362,26 @@ void DocumentReader::table(Record& head)
             ZcDbObjectId id;
             Zcad::ErrorStatus es = Zcad::eInvalidInput;
             if (fresh != nullptr) {
-                es = c.withHandle(rh.handle, r.line, [&] {
-                    return static_cast<ZcDbSymbolTable*>(tableObj)->add(id, fresh.get());
-                });
+                auto add = [&] { return static_cast<ZcDbSymbolTable*>(tableObj)->add(id, fresh.get()); };
+                es = c.withHandle(rh.handle, r.line, add);
+                if (es == Zcad::eDuplicateRecordName) {
+                    renameDuplicate(name, r.line, fresh.get(), static_cast<ZcDbSymbolTable*>(tableObj));
+                    es = c.withHandle(rh.handle, r.line, add);
+                }
             }
             ZcDbSymbolTableRecord* rec = es == Zcad::eOk ? fresh.release() : nullptr;
             if (rec == nullptr) {
-                // Kept as it is: a record no host record can hold, or a second record of
-                // the same name.
+                // Kept as it is: a record no host record can hold.
                 c.claimHandle(rh.handle, r.line);
                 r.resetUse();
-                c.state.keptRecords[name].push_back(r.kept(c.codePage));
+                c.state.keptRecords[name].push_back(r.kept(c.codePage, c.file));
                 continue;
             }
             rec->close();
+            readRecordLinks(r, c, rec);
             readXdataInto(r, c, rec);
             queueReactors(c, rec, rh);
-            Extras left = r.leftovers(c.codePage);
+            Extras left = r.leftovers(c.codePage, c.file);
             kept.sections = std::move(left.sections);
             if (!kept.empty()) c.state.extras[rec->handle().value()] = std::move(kept);
         } else {
@@ -325,7 +399,7 @@ void DocumentReader::table(Record& head)
             rec->close();
             readXdataInto(r, c, rec);
             queueReactors(c, rec, rh);
-            rec->setData(r.leftovers(c.codePage, true));
+            rec->setData(r.leftovers(c.codePage, c.file, true));
         }
     }
     truncated("the end of the " + name + " table (ENDTAB)");

@@ -3,10 +3,13 @@
 // DxfError on the first fault; the caller then drops the database whole.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "db_symtab.h"
+#include "dxf/handle_renumbering.h"
 #include "dxf/read_context.h"
 #include "dxf/tag_reader.h"
 
@@ -16,6 +19,11 @@ class DocumentReader {
 public:
     DocumentReader(ZcDbDatabase* db, std::string_view text, std::string file);
     void read();
+    // Reads with fresh handles for objects whose handles leave no room (after a first read
+    // threw HandlesExhausted).
+    void renumberHandles();
+    // What the read mended, one line each.
+    const std::vector<std::string>& repairs() const { return c.repairs; }
     // The text is a read-only file mapping whose passed pages may be dropped.
     void releaseMappedPages() { m_in.releaseMappedPagesBehind(); }
 
@@ -29,6 +37,10 @@ private:
     void classes();
     void tables();
     void table(Record& head);
+    ZcDbObject* tableOf(const std::string& name) const;
+    ZcDbObject* newTableObject(const std::string& name, Record& head);
+    void renameDuplicate(const std::string& table, uint32_t line, ZcDbSymbolTableRecord* rec,
+                         const ZcDbSymbolTable* records);
     void blocks();
     void entities();
     void objects();
@@ -48,6 +60,8 @@ private:
     void ensureObjects();
     std::string className(const Record& r) const;
 
+    std::string_view m_text;
+    std::unique_ptr<HandleRenumbering> m_renumbering;
     TagReader m_in;
     ReadContext c;
     bool m_haveNext = false;

@@ -59,6 +59,8 @@ struct ObjectHead {
 ObjectHead readHead(Record& r, ReadContext& c, int handleCode = 5);
 // Takes the AcDbEntity part (layer, line type, colour, scale, weight, visibility).
 void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto);
+// A line weight the platform has (ByLayer, ByBlock, Default or a standard weight).
+bool isLineWeight(int64_t v);
 // Takes the xdata pairs into the object (before what is left is kept).
 void readXdataInto(Record& r, ReadContext& c, ZcDbObject* obj);
 // Reactors are objects later in the file: they are set once every object exists.

@@ -45,18 +45,26 @@ ObjectHead readHead(Record& r, ReadContext& c, int handleCode)
     ObjectHead head;
     bool inReactors = false;
     int depth = 0;
+    uint32_t opened = 0;
     for (size_t i = 0; i < r.size(); ++i) {
         const Tag& t = r[i];
         if (t.code == 102) {
             bool opens = !t.value.empty() && t.value[0] == '{';
+            // Application groups do not nest, and each that opens closes: written back
+            // otherwise, no reader could take them.
+            if (opens == (depth > 0)) {
+                c.fail(Zcad::eBadDxfSequence, opens ? opened : t.line,
+                       opens ? "an application group (102) is not closed" : "an application group (102) closes without opening");
+            }
             if (opens) {
                 ++depth;
+                opened = t.line;
                 inReactors = t.value == "{ACAD_REACTORS";
                 if (inReactors) r.use(i);
             } else {
                 if (inReactors) r.use(i);
                 inReactors = false;
-                if (depth > 0) --depth;
+                --depth;
             }
             continue;
         }
@@ -76,7 +84,18 @@ ObjectHead readHead(Record& r, ReadContext& c, int handleCode)
             head.paperSpace = parseInt(t.value, v) && v == 1;
         }
     }
+    if (depth > 0) c.fail(Zcad::eBadDxfSequence, opened, "an application group (102) is not closed");
     return head;
+}
+
+bool isLineWeight(int64_t v)
+{
+    static constexpr int kWeights[] = {-3, -2, -1, 0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40,
+                                       50, 53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
+    for (int w : kWeights) {
+        if (v == w) return true;
+    }
+    return false;
 }
 
 void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto)
@@ -98,16 +117,19 @@ void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto
             if (v >= 0 && v <= 256 && e->setColorIndex(static_cast<uint16_t>(v)) == Zcad::eOk) {
                 keepInto.readColor = static_cast<int>(v);
             } else {
-                r.unuse(i);
+                c.repair(t.line, "colour " + std::to_string(v) + " is no colour index; ByLayer is used");
             }
             break;
         }
         case 48:
             e->setLinetypeScale(r.real(i, c.file));
             break;
-        case 370:
-            e->setLineWeight(static_cast<ZcDb::LineWeight>(r.integer(i, c.file)));
+        case 370: {
+            int64_t v = r.integer(i, c.file);
+            if (isLineWeight(v)) e->setLineWeight(static_cast<ZcDb::LineWeight>(v));
+            else c.repair(t.line, "line weight " + std::to_string(v) + " is none the platform has; ByLayer is used");
             break;
+        }
         case 60:
             e->setVisibility(r.integer(i, c.file) == 1 ? ZcDb::kInvisible : ZcDb::kVisible);
             break;
@@ -118,6 +140,13 @@ void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto
 }
 
 namespace {
+
+// An application name the APPID table can hold.
+bool isRegAppName(const std::string& name)
+{
+    ZcDbRegAppTableRecord probe;
+    return probe.setName(name.c_str()) == Zcad::eOk && name.find('*') != 0;
+}
 
 bool hexToBytes(std::string_view hex, std::string& out)
 {
@@ -165,10 +194,18 @@ std::unique_ptr<zrxhost::XdataStore> readXdata(Record& r, ReadContext& c, uint32
             std::string_view value = c.codePage.view(t.value, scratch);
             if (t.code == 1001) {
                 if (i > start) endApp();
-                app.assign(value);
+                // Blanks around the name are no part of it; the platform matches names
+                // without them.
+                std::string_view name = value;
+                while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
+                while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+                if (name.size() != value.size() && !name.empty()) {
+                    c.repair(t.line, "xdata application \"" + std::string(value) + "\" is read as \"" + std::string(name) + "\"");
+                }
+                app.assign(name);
                 c.ensureRegApp(app);
                 braces = 0;
-                if (app.empty() && status == Zcad::eOk) status = Zcad::eInvalidInput;
+                if (!isRegAppName(app) && status == Zcad::eOk) status = Zcad::eInvalidInput;
                 break;
             }
             if (t.code == 1002 && value == "{") ++braces;

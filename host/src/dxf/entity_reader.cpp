@@ -78,7 +78,7 @@ void DocumentReader::blocks()
         btr->setComments(comments.c_str());
         BlockEnds ends;
         ends.beginHandle = h.handle;
-        ends.begin = r.leftovers(c.codePage);
+        ends.begin = r.leftovers(c.codePage, c.file);
         ends.begin.bits.emplace_back(70, flags);
 
         Record e;
@@ -88,7 +88,7 @@ void DocumentReader::blocks()
                 ObjectHead eh = readHead(e, c);
                 c.claimHandle(eh.handle, e.line);
                 ends.endHandle = eh.handle;
-                ends.end = e.leftovers(c.codePage);
+                ends.end = e.leftovers(c.codePage, c.file);
                 ended = true;
                 break;
             }
@@ -175,7 +175,7 @@ void DocumentReader::entity(Record& r, ZcDbObjectId block)
             }
             readEntityCommon(f, c, a.entity.get(), a.kept);
             readXdataInto(f, c, a.entity.get());
-            a.kept.sections = f.leftovers(c.codePage).sections;
+            a.kept.sections = f.leftovers(c.codePage, c.file).sections;
             attributes.push_back(std::move(a));
         }
         c.current = &kept;
@@ -190,14 +190,14 @@ void DocumentReader::entity(Record& r, ZcDbObjectId block)
     }
     readEntityCommon(r, c, e.get(), kept);
     readXdataInto(r, c, e.get());
-    Extras left = r.leftovers(c.codePage, raw != nullptr);
+    Extras left = r.leftovers(c.codePage, c.file, raw != nullptr);
     if (raw != nullptr) {
         left.readColor = kept.readColor;
         raw->setData(std::move(left));
         std::vector<RawRecord> kf;
         for (Record& f : followers) {
             c.claimHandle(handleOf(f, c.file), f.line);
-            kf.push_back(f.kept(c.codePage));
+            kf.push_back(f.kept(c.codePage, c.file));
         }
         raw->setFollowers(std::move(kf));
     } else {
@@ -231,7 +231,7 @@ void DocumentReader::entity(Record& r, ZcDbObjectId block)
     }
     if (seqend != nullptr && reference != nullptr) {
         c.claimHandle(handleOf(*seqend, c.file), seqend->line);
-        c.state.seqends[resident->handle().value()] = seqend->kept(c.codePage);
+        c.state.seqends[resident->handle().value()] = seqend->kept(c.codePage, c.file);
     }
 }
 

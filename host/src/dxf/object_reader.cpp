@@ -34,8 +34,25 @@ void readDictionary(Pending& p, ReadContext& c)
         ZcDbObjectId id;
         if (parseHandle(r[i + 1].value, h)) id = c.idOf(h);
         ZcDbObject* value = id.isNull() ? nullptr : zrxhost::stubOf(id)->object;
+        if (ZcDbEntity::cast(value) != nullptr) {
+            // An entity belongs to its block; an entry taking it over would leave it no owner
+            // any reader accepts.
+            c.repair(r[i].line, "dictionary entry \"" + key + "\" names entity " + formatHandle(h) + "; the entry is dropped");
+            r.use(i);
+            r.use(i + 1);
+            ++i;
+            continue;
+        }
+        if (h == 0 || key.empty() || dict->has(key.c_str())) {
+            // No reader takes an entry without a key or an object, nor a key twice.
+            c.repair(r[i].line, "dictionary entry \"" + key + "\" (" + std::string(r[i + 1].value) + ") is dropped");
+            r.use(i);
+            r.use(i + 1);
+            ++i;
+            continue;
+        }
         ZcDbObjectId ignored;
-        if (value == nullptr || key.empty() || dict->has(key.c_str()) || dict->setAt(key.c_str(), value, ignored) != Zcad::eOk) {
+        if (value == nullptr || dict->setAt(key.c_str(), value, ignored) != Zcad::eOk) {
             // An entry naming nothing in the drawing is kept as it was read.
             dangling.push_back(KeptTag{3, key});
             dangling.push_back(KeptTag{r[i + 1].code, std::string(r[i + 1].value)});
@@ -120,7 +137,7 @@ void DocumentReader::objects()
         }
         readXdataInto(p.record, c, p.object);
         queueReactors(c, p.object, p.head);
-        Extras left = p.record.leftovers(c.codePage, ZcDbRawObject::cast(p.object) != nullptr);
+        Extras left = p.record.leftovers(c.codePage, c.file, ZcDbRawObject::cast(p.object) != nullptr);
         if (auto* raw = ZcDbRawObject::cast(p.object)) {
             raw->setData(std::move(left));
             continue;

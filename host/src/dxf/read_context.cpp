@@ -4,6 +4,7 @@
 #include "db/database_impl.h"
 #include "db_block.h"
 #include "db_tables.h"
+#include "dxf/handle_renumbering.h"
 #include "dxf/tag_writer.h"
 #include "zrxhost/contract.h"
 
@@ -100,6 +101,7 @@ void ReadContext::pinHandle(uint64_t handle, uint32_t line)
 {
     unpin();
     if (handle == 0) return;
+    if (handle > kLastHandle) throw HandlesExhausted(file, line);
     if (zrxhost::stateOf(db)->findHandle(handle) != nullptr || m_claimed.count(handle) != 0) {
         fail(Zcad::eHandleExists, line, "duplicate handle " + formatHandle(handle));
     }
@@ -110,6 +112,7 @@ void ReadContext::pinHandle(uint64_t handle, uint32_t line)
 void ReadContext::claimHandle(uint64_t handle, uint32_t line)
 {
     if (handle == 0) return;
+    if (handle > kLastHandle) throw HandlesExhausted(file, line);
     if (zrxhost::stateOf(db)->findHandle(handle) != nullptr || !m_claimed.insert(handle).second) {
         fail(Zcad::eHandleExists, line, "duplicate handle " + formatHandle(handle));
     }

@@ -41,6 +41,23 @@ public:
         throw DxfError(es, file, line, reason);
     }
 
+    // A pair kept as it is must be a value of its code's kind (it is written back so).
+    void checkValue(const Tag& t) const
+    {
+        if (!valueFits(t.code, t.value)) {
+            fail(Zcad::eInvalidInput, t.line + 1,
+                 "group " + std::to_string(t.code) + " needs " + kindName(valueKind(t.code)) + ", not \"" +
+                     std::string(t.value.substr(0, 40)) + "\"");
+        }
+    }
+
+    // A fault of the file mended while reading, for the user: "file:line: what was done".
+    void repair(uint32_t line, const std::string& what)
+    {
+        repairs.push_back(line == 0 ? file + ": " + what : file + ":" + std::to_string(line) + ": " + what);
+    }
+    std::vector<std::string> repairs;
+
     // The object with a handle, null when there is none (yet).
     ZcDbObjectId idOf(uint64_t handle) const;
     // Records by name; a layer an entity names that the table lacks is made, as the

@@ -4,6 +4,8 @@
 #include "dxf/code_page.h"
 #include "dxf/dxf_error.h"
 
+#include <cstdint>
+
 namespace zrx::dxf {
 
 const ExtraSection* Extras::find(std::string_view marker) const
@@ -69,8 +71,27 @@ int64_t Record::integer(size_t i, const std::string& file)
 {
     int64_t v = 0;
     if (!parseInt(tags[i].value, v)) badValue(tags[i], file, "an integer");
+    // A value wider than its group's integer is no value the platform could have written.
+    ValueKind kind = valueKind(tags[i].code);
+    if ((kind == ValueKind::kInt16 && (v < INT16_MIN || v > INT16_MAX)) ||
+        (kind == ValueKind::kInt32 && (v < INT32_MIN || v > INT32_MAX))) {
+        badValue(tags[i], file, kindName(kind));
+    }
     use(i);
     return v;
+}
+
+void Record::checkValue(size_t i, const std::string& file) const
+{
+    const Tag& t = tags[i];
+    if (!valueFits(t.code, t.value)) badValue(t, file, kindName(valueKind(t.code)));
+    // A point's x goes with its y, as readers take points whole.
+    const bool pointX = (t.code >= 10 && t.code <= 18) || (t.code >= 110 && t.code <= 112) || t.code == 210 ||
+                        (t.code >= 1010 && t.code <= 1013);
+    if (pointX && (i + 1 >= tags.size() || tags[i + 1].code != t.code + 10)) {
+        throw DxfError(Zcad::eInvalidInput, file, t.line,
+                       "group " + std::to_string(t.code) + " has no group " + std::to_string(t.code + 10) + " after it");
+    }
 }
 
 uint64_t Record::handle(size_t i, const std::string& file)
@@ -108,8 +129,12 @@ bool isEntityCommonCode(int code)
     }
 }
 
-Extras Record::leftovers(CodePage& cp, bool everyMarker) const
+Extras Record::leftovers(CodePage& cp, const std::string& file, bool everyMarker) const
 {
+    // Kept pairs are written back as they are: each must be a value of its kind.
+    for (size_t i = 0; i < tags.size(); ++i) {
+        if (!m_used[i]) checkValue(i, file);
+    }
     Extras out;
     int lastSection = -1;
     if (everyMarker && m_hasMarkers) {
@@ -139,8 +164,9 @@ Extras Record::leftovers(CodePage& cp, bool everyMarker) const
     return out;
 }
 
-RawRecord Record::kept(CodePage& cp) const
+RawRecord Record::kept(CodePage& cp, const std::string& file) const
 {
+    for (size_t i = 0; i < tags.size(); ++i) checkValue(i, file);
     RawRecord r{std::string(type), {}};
     r.tags.reserve(tags.size());
     for (const Tag& t : tags) r.tags.push_back(KeptTag{t.code, cp.decode(t.value)});

@@ -72,9 +72,12 @@ public:
 
     // Everything not taken, as kept pairs under their subclass markers. Kept whole
     // objects keep every marker, even one with nothing left under it.
-    Extras leftovers(CodePage& cp, bool everyMarker = false) const;
+    // Throw DxfError for a kept value that is not of its code's kind.
+    Extras leftovers(CodePage& cp, const std::string& file, bool everyMarker = false) const;
     // The whole record as kept pairs (for objects the host keeps as they are).
-    RawRecord kept(CodePage& cp) const;
+    RawRecord kept(CodePage& cp, const std::string& file) const;
+    // Throws DxfError when the pair's value is not of its code's kind.
+    void checkValue(size_t i, const std::string& file) const;
 
 private:
     std::vector<uint8_t> m_used;

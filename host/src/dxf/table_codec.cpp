@@ -35,12 +35,13 @@ const char* recordMarker(std::string_view t)
 namespace {
 
 // Later references between records: a dimension style names blocks that the block record
-// table, after it in the file, defines.
-void setLater(ReadContext& c, ZcDbDimStyleTableRecord* rec, ZcDbObjectId ZcDbDimVars::*field, uint64_t handle)
+// table, after it in the file, defines. Queued only for a resident record, by its id.
+void setLater(ReadContext& c, ZcDbObjectId rec, ZcDbObjectId ZcDbDimVars::*field, uint64_t handle)
 {
     c.later([&c, rec, field, handle] {
         ZcDbObjectId id = c.idOf(handle);
-        if (!id.isNull()) rec->varsForWrite().*field = id;
+        auto* style = ZcDbDimStyleTableRecord::cast(zrxhost::stubOf(rec)->object);
+        if (!id.isNull() && style != nullptr) style->varsForWrite().*field = id;
     });
 }
 
@@ -60,9 +61,9 @@ bool readLayer(Record& r, ReadContext& c, ZcDbLayerTableRecord* rec)
             int64_t v = r.integer(i, c.file);
             rec->setIsOff(v < 0);
             ZcCmColor color;
-            if (!color.setColorIndex(static_cast<uint16_t>(v < 0 ? -v : v))) {
-                r.unuse(i);
-                break;
+            if (v == 0 || v < -255 || v > 255 || !color.setColorIndex(static_cast<uint16_t>(v < 0 ? -v : v))) {
+                c.repair(r[i].line, "layer colour " + std::to_string(v) + " is no colour index; 7 is used");
+                color.setColorIndex(7);
             }
             rec->setColor(color);
             break;
@@ -76,7 +77,15 @@ bool readLayer(Record& r, ReadContext& c, ZcDbLayerTableRecord* rec)
             break;
         }
         case 290: rec->setIsPlottable(r.integer(i, c.file) != 0); break;
-        case 370: rec->setLineWeight(static_cast<ZcDb::LineWeight>(r.integer(i, c.file))); break;
+        case 370: {
+            int64_t v = r.integer(i, c.file);
+            if (isLineWeight(v) && v != ZcDb::kLnWtByLayer && v != ZcDb::kLnWtByBlock) {
+                rec->setLineWeight(static_cast<ZcDb::LineWeight>(v));
+            } else {
+                c.repair(r[i].line, "layer line weight " + std::to_string(v) + " is none a layer can have; Default is used");
+            }
+            break;
+        }
         default: break;
         }
     }
@@ -159,11 +168,6 @@ bool readDimStyle(Record& r, ReadContext& c, ZcDbDimStyleTableRecord* rec)
         case 177: v.dimclre = static_cast<int>(r.integer(i, c.file)); break;
         case 178: v.dimclrt = static_cast<int>(r.integer(i, c.file)); break;
         case 173: v.dimsah = r.integer(i, c.file) != 0; break;
-        case 340: setLater(c, rec, &ZcDbDimVars::dimtxsty, r.handle(i, c.file)); break;
-        case 341: setLater(c, rec, &ZcDbDimVars::dimldrblk, r.handle(i, c.file)); break;
-        case 342: setLater(c, rec, &ZcDbDimVars::dimblk, r.handle(i, c.file)); break;
-        case 343: setLater(c, rec, &ZcDbDimVars::dimblk1, r.handle(i, c.file)); break;
-        case 344: setLater(c, rec, &ZcDbDimVars::dimblk2, r.handle(i, c.file)); break;
         default: break;
         }
     }
@@ -211,10 +215,31 @@ ZcDbSymbolTableRecord* readTableRecord(std::string_view t, Record& r, ReadContex
     if (rec == nullptr) return nullptr;
     if (rec->setName(name.c_str()) != Zcad::eOk) {
         delete rec;
-        return nullptr;
+        std::string shown;
+        for (char ch : name) shown += static_cast<unsigned char>(ch) < 0x20 ? '?' : ch;
+        c.fail(Zcad::eInvalidSymbolTableName, r[nameAt].line + 1,
+               "invalid " + std::string(t) + " name \"" + shown + "\"");
     }
     r.use(nameAt);
+    // A second name, written back, would name the record anew on the next read.
+    for (size_t i = nameAt + 1; i < r.size(); ++i) {
+        if (r[i].code != 2 || r.used(i)) continue;
+        r.use(i);
+        c.repair(r[i].line, "a second name of " + std::string(t) + " record \"" + name + "\" is dropped");
+    }
     return rec;
+}
+
+void readRecordLinks(Record& r, ReadContext& c, const ZcDbSymbolTableRecord* rec)
+{
+    if (ZcDbDimStyleTableRecord::cast(rec) == nullptr) return;
+    static constexpr ZcDbObjectId ZcDbDimVars::*kFields[] = {&ZcDbDimVars::dimtxsty, &ZcDbDimVars::dimldrblk,
+                                                            &ZcDbDimVars::dimblk, &ZcDbDimVars::dimblk1,
+                                                            &ZcDbDimVars::dimblk2};
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r.used(i) || r[i].code < 340 || r[i].code > 344) continue;
+        setLater(c, rec->objectId(), kFields[r[i].code - 340], r.handle(i, c.file));
+    }
 }
 
 namespace {

@@ -16,6 +16,8 @@ const char* recordMarker(std::string_view tableName);
 // A new record from the record's pairs; null when the record cannot be a host record (an
 // empty name, as shape-file styles have) and must be kept as it is.
 ZcDbSymbolTableRecord* readTableRecord(std::string_view tableName, Record& r, ReadContext& c);
+// References of a record made resident to other objects, resolved once all exist.
+void readRecordLinks(Record& r, ReadContext& c, const ZcDbSymbolTableRecord* rec);
 // Everything after the owner: subclass markers, name and the record's data.
 void writeTableRecord(ObjectOut& o, std::string_view tableName, const ZcDbSymbolTableRecord* rec, WriteContext& c);
 

@@ -30,4 +30,13 @@ ZRX_API bool parseInt(std::string_view text, int64_t& out);
 // Hexadecimal handle; false when the text is empty or not hexadecimal.
 ZRX_API bool parseHandle(std::string_view text, uint64_t& out);
 
+// What a group code's value is, as DXF defines it by code ranges.
+enum class ValueKind { kText, kReal, kInt16, kInt32, kInt64, kHandle, kBinary };
+ZRX_API ValueKind valueKind(int code);
+// Whether the value is one of its code's kind: a finite real of sensible size, an integer
+// of the code's width, hexadecimal for handles and binary chunks; any text is text.
+ZRX_API bool valueFits(int code, std::string_view value);
+// "a number", "a 16-bit integer"…, for messages.
+ZRX_API const char* kindName(ValueKind kind);
+
 }  // namespace zrx::dxf

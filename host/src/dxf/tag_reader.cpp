@@ -105,6 +105,8 @@ bool TagReader::readPlain(Tag& tag)
     const void* nl = std::memchr(value, '\n', static_cast<size_t>(end - value));
     if (nl == nullptr) return false;
     const char* valueEnd = static_cast<const char*>(nl);
+    // A NUL byte ends the text for every C reader of it: the careful way refuses it.
+    if (std::memchr(value, '\0', static_cast<size_t>(valueEnd - value)) != nullptr) return false;
     m_pos = static_cast<size_t>(valueEnd + 1 - begin);
     if (valueEnd > value && valueEnd[-1] == '\r') --valueEnd;
     tag.code = negative ? -code : code;
@@ -136,6 +138,9 @@ bool TagReader::readCarefully(Tag& tag)
     if (!readLine(value)) {
         throw DxfError(Zcad::eBadDxfSequence, m_file, codeLineNo,
                        "group code " + std::to_string(code) + " has no value line (odd number of lines)");
+    }
+    if (value.find('\0') != std::string_view::npos) {
+        throw DxfError(Zcad::eInvalidInput, m_file, m_line, "a NUL byte in a value (the file is damaged or not text)");
     }
     tag.code = static_cast<int>(code);
     tag.line = codeLineNo;
