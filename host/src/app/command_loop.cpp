@@ -10,6 +10,7 @@
 #include "editor/selection_sets.h"
 #include "lisp/lisp.h"
 #include "util/text_case.h"
+#include "win/change_watch.h"
 #include "zrx/ed_commands.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/session.h"
@@ -58,6 +59,7 @@ Resolved resolve(std::string word)
 
 void execute(const Resolved& r)
 {
+    watch::DispatchScope dispatched;
     ed::setErrno(0);
     if (r.builtin != nullptr) {
         r.builtin->run();

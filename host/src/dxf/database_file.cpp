@@ -18,6 +18,7 @@
 #include "db_database.h"
 #include "dxf/document_reader.h"
 #include "dxf/document_writer.h"
+#include "win/change_watch.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/drawing_file.h"
 #include "zrxhost/drive_map.h"
@@ -127,6 +128,7 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
     if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
     std::string path = fileName;
     std::string temp = path + ".XXXXXX";
+    zrxhost::watch::noteHostWrite();
     int fd = mkstemp(temp.data());
     if (fd < 0) {
         return failWith(DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot write: ") + std::strerror(errno)));

@@ -9,6 +9,7 @@
 #include "editor/geometry.h"
 #include "lisp/lisp.h"
 #include "lisp/reader.h"
+#include "win/change_watch.h"
 #include "zrx/zrx_all.h"
 #include "zrx/ed_selection.h"
 #include "zrx/ed_sysvars.h"
@@ -410,6 +411,7 @@ bool isComplete(const std::string& text)
 
 ValuePtr evalText(const std::string& text, std::string* error)
 {
+    watch::DispatchScope dispatched;
     Reader reader(text);
     ValuePtr last = nil();
     try {
