@@ -49,8 +49,12 @@ Resolved resolve(std::string word)
     r.name = upperAscii(word);
     if (word.empty()) return r;
     if (builtinFirst) r.builtin = app::findBuiltin(word);
-    if (r.builtin == nullptr) {
-        r.registered = global ? zcedRegCmds->lookupGlobalCmd(word.c_str()) : zcedRegCmds->lookupCmd(word.c_str());
+    if (r.builtin == nullptr && global) {
+        // Modules often register the global name with the "_" it is typed with.
+        r.registered = zcedRegCmds->lookupGlobalCmd(word.c_str());
+        if (r.registered == nullptr) r.registered = zcedRegCmds->lookupGlobalCmd(("_" + word).c_str());
+    } else if (r.builtin == nullptr) {
+        r.registered = zcedRegCmds->lookupCmd(word.c_str());
     }
     if (r.builtin == nullptr && r.registered == nullptr && lisp::isDefined("C:" + word)) r.lispCommand = "C:" + r.name;
     if (!r.found()) r.builtin = app::findBuiltin(word);
