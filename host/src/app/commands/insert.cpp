@@ -1,5 +1,6 @@
 // -INSERT: a block reference of a block of the drawing or of a drawing file, with its attributes.
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ namespace {
 // The block an -INSERT answer names: a block of the drawing, or a drawing file whose model
 // space becomes a block named after the file ("name=file" names the block). A file is
 // read only when the drawing has no block of that name yet.
-ZcDbObjectId blockToInsert(const std::string& answer)
+ZcDbObjectId blockToInsert(const std::string& answer, bool& imported)
 {
     std::string name = answer, file;
     if (size_t eq = answer.find('='); eq != std::string::npos) {
@@ -61,8 +62,28 @@ ZcDbObjectId blockToInsert(const std::string& answer)
         if (inputMode() == InputMode::Script) raiseScriptError(what);
         return {};
     }
+    imported = true;
     return blockId;
 }
+
+// A block read from a file for this insertion goes again when the insertion is cancelled:
+// Esc leaves the drawing as it was.
+class ImportedBlock {
+public:
+    explicit ImportedBlock(ZcDbObjectId id) : m_id(id) {}
+    ~ImportedBlock()
+    {
+        if (m_id.isNull()) return;
+        ZcDbObjectPointer<ZcDbBlockTableRecord> block(m_id, ZcDb::kForWrite);
+        if (block.openStatus() == Zcad::eOk) block->erase();
+    }
+    ImportedBlock(const ImportedBlock&) = delete;
+    ImportedBlock& operator=(const ImportedBlock&) = delete;
+    void keep() { m_id = ZcDbObjectId::kNull; }
+
+private:
+    ZcDbObjectId m_id;
+};
 
 }  // namespace
 
@@ -71,8 +92,10 @@ void insertCommand()
     if (!needDrawing()) return;
     char name[1024];
     if (zcedGetString(1, "\nEnter block name or [?]: ", name, sizeof name) != RTNORM || name[0] == '\0') return;
-    ZcDbObjectId blockId = blockToInsert(name);
+    bool imported = false;
+    ZcDbObjectId blockId = blockToInsert(name, imported);
     if (blockId.isNull()) return;
+    ImportedBlock importedBlock(imported ? blockId : ZcDbObjectId::kNull);
     ads_point at;
     if (zcedGetPoint(nullptr, "\nSpecify insertion point: ", at) != RTNORM) return;
     double sx = 1.0, sy = 1.0, angle = 0.0;
@@ -88,25 +111,18 @@ void insertCommand()
     if (rc == RTCAN) return;
     if (rc == RTNONE) angle = 0.0;
 
-    auto* ref = new ZcDbBlockReference(toWorld(at), blockId);
-    // Z follows X, as the platform's -INSERT does: a reference scaled alike in X and Y
-    // stays a uniform scaling, which polylines and arcs in the block can follow.
-    ref->setScaleFactors(ZcGeScale3d(sx, sy, sx));
-    ref->setRotation(angle + ucsAngle());
-    ZcDbObjectId refId = append(ref);
-    if (refId.isNull()) return;
-
-    // Attribute values, asked in the order the definitions stand in the block.
-    std::vector<ZcDbObjectId> defs;
+    // Attribute values, asked in the order the definitions stand in the block, all before
+    // the reference is made: Esc at any of them leaves nothing.
+    std::vector<std::pair<ZcDbObjectId, std::string>> values;
     {
         ZcDbObjectPointer<ZcDbBlockTableRecord> block(blockId, ZcDb::kForRead);
         if (block.openStatus() != Zcad::eOk) return;
         for (ZcDbObjectId id : block->entityIds()) {
-            if (!id.isErased() && id.objectClass() == ZcDbAttributeDefinition::desc()) defs.push_back(id);
+            if (!id.isErased() && id.objectClass() == ZcDbAttributeDefinition::desc()) values.emplace_back(id, "");
         }
     }
     bool announced = false;
-    for (ZcDbObjectId defId : defs) {
+    for (auto& [defId, value] : values) {
         ZcDbObjectPointer<ZcDbAttributeDefinition> def(defId, ZcDb::kForRead);
         if (def.openStatus() != Zcad::eOk || def->isConstant()) continue;
         if (!announced) {
@@ -114,13 +130,27 @@ void insertCommand()
             announced = true;
         }
         std::string prompt = std::string("\n") + def->promptConst() + " <" + def->textStringConst() + ">: ";
-        char value[512];
-        if (zcedGetString(1, prompt.c_str(), value, sizeof value) == RTCAN) value[0] = '\0';
-        ZcDbObjectPointer<ZcDbBlockReference> r(refId, ZcDb::kForWrite);
-        if (r.openStatus() != Zcad::eOk) return;
+        char answer[512];
+        if (zcedGetString(1, prompt.c_str(), answer, sizeof answer) != RTNORM) return;
+        value = answer;
+    }
+
+    auto* ref = new ZcDbBlockReference(toWorld(at), blockId);
+    // Z follows X, as the platform's -INSERT does: a reference scaled alike in X and Y
+    // stays a uniform scaling, which polylines and arcs in the block can follow.
+    ref->setScaleFactors(ZcGeScale3d(sx, sy, sx));
+    ref->setRotation(angle + ucsAngle());
+    ZcDbObjectId refId = append(ref);
+    if (refId.isNull()) return;
+    importedBlock.keep();
+    ZcDbObjectPointer<ZcDbBlockReference> r(refId, ZcDb::kForWrite);
+    if (r.openStatus() != Zcad::eOk) return;
+    for (const auto& [defId, value] : values) {
+        ZcDbObjectPointer<ZcDbAttributeDefinition> def(defId, ZcDb::kForRead);
+        if (def.openStatus() != Zcad::eOk || def->isConstant()) continue;
         auto* attribute = new ZcDbAttribute;
         attribute->setAttributeFromBlock(def.object(), r->blockTransform());
-        if (value[0] != '\0') attribute->setTextString(value);
+        if (!value.empty()) attribute->setTextString(value.c_str());
         if (r->appendAttribute(attribute) != Zcad::eOk) {
             delete attribute;
             return;
