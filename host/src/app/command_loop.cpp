@@ -143,6 +143,11 @@ void runLisp(std::string text)
         std::optional<std::string> more = ask("(_> ");
         ed::noteLineEnded();
         if (!more) break;
+        // Esc drops the unfinished expression, as at the platform's prompt.
+        if (equalsNoCase(*more, "*cancel*")) {
+            ed::write("*Cancel*\n");
+            return;
+        }
         text += "\n" + *more;
     }
     // An expression at the prompt runs in the document, locked for it as a command is.

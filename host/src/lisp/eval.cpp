@@ -352,8 +352,23 @@ std::map<std::string, Builtin>& builtins()
     return b;
 }
 
+// Evaluations running, nested ones included: external functions may call back into LISP.
+int g_evalDepth = 0;
+
+struct EvalDepth {
+    EvalDepth()
+    {
+        if (g_evalDepth >= kMaxNesting) fail(kNestingError);
+        ++g_evalDepth;
+    }
+    ~EvalDepth() { --g_evalDepth; }
+    EvalDepth(const EvalDepth&) = delete;
+    EvalDepth& operator=(const EvalDepth&) = delete;
+};
+
 ValuePtr eval(const ValuePtr& form)
 {
+    EvalDepth nested;
     switch (form->kind) {
     case Value::kSym: {
         auto it = globals().find(form->s);

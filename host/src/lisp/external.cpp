@@ -152,6 +152,7 @@ int zcedRetList(const resbuf* rbuf)
     for (p = rbuf; p != nullptr;) {
         ValuePtr item = fromResbuf(p);
         if (!item) return RTERROR;
+        if (item->depth >= kMaxNesting) return RTERROR;
         items.push_back(item);
     }
     return setResult(makeList(std::move(items)));
