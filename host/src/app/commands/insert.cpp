@@ -1,4 +1,5 @@
 // -INSERT: a block reference of a block of the drawing or of a drawing file, with its attributes.
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <string>
@@ -18,7 +19,7 @@ namespace {
 // The block an -INSERT answer names: a block of the drawing, or a drawing file whose model
 // space becomes a block named after the file ("name=file" names the block). A file is
 // read only when the drawing has no block of that name yet.
-ZcDbObjectId blockToInsert(const std::string& answer, bool& imported)
+ZcDbObjectId blockToInsert(const std::string& answer)
 {
     std::string name = answer, file;
     if (size_t eq = answer.find('='); eq != std::string::npos) {
@@ -62,27 +63,50 @@ ZcDbObjectId blockToInsert(const std::string& answer, bool& imported)
         if (inputMode() == InputMode::Script) raiseScriptError(what);
         return {};
     }
-    imported = true;
     return blockId;
 }
 
-// A block read from a file for this insertion goes again when the insertion is cancelled:
-// Esc leaves the drawing as it was.
-class ImportedBlock {
+// What reading a file for this insertion added to the drawing's tables (the block, and the
+// layers, line types and styles it brought along) goes again when the insertion is
+// cancelled: Esc leaves the drawing as it was.
+class ImportGuard {
 public:
-    explicit ImportedBlock(ZcDbObjectId id) : m_id(id) {}
-    ~ImportedBlock()
+    ImportGuard() : m_before(records()) {}
+    ~ImportGuard()
     {
-        if (m_id.isNull()) return;
-        ZcDbObjectPointer<ZcDbBlockTableRecord> block(m_id, ZcDb::kForWrite);
-        if (block.openStatus() == Zcad::eOk) block->erase();
+        if (m_kept) return;
+        for (ZcDbObjectId id : records()) {
+            if (std::find(m_before.begin(), m_before.end(), id) != m_before.end()) continue;
+            ZcDbObjectPointer<ZcDbSymbolTableRecord> record(id, ZcDb::kForWrite);
+            if (record.openStatus() == Zcad::eOk) record->erase();
+        }
     }
-    ImportedBlock(const ImportedBlock&) = delete;
-    ImportedBlock& operator=(const ImportedBlock&) = delete;
-    void keep() { m_id = ZcDbObjectId::kNull; }
+    ImportGuard(const ImportGuard&) = delete;
+    ImportGuard& operator=(const ImportGuard&) = delete;
+    void keep() { m_kept = true; }
 
 private:
-    ZcDbObjectId m_id;
+    static std::vector<ZcDbObjectId> records()
+    {
+        std::vector<ZcDbObjectId> ids;
+        ZcDbDatabase* db = working();
+        for (ZcDbObjectId tableId : {db->blockTableId(), db->layerTableId(), db->linetypeTableId(),
+                                     db->textStyleTableId(), db->dimStyleTableId(), db->regAppTableId()}) {
+            ZcDbObjectPointer<ZcDbSymbolTable> table(tableId, ZcDb::kForRead);
+            if (table.openStatus() != Zcad::eOk) continue;
+            ZcDbSymbolTableIterator* it = nullptr;
+            if (table->newIterator(it) != Zcad::eOk) continue;
+            for (; !it->done(); it->step()) {
+                ZcDbObjectId id;
+                if (it->getRecordId(id) == Zcad::eOk) ids.push_back(id);
+            }
+            delete it;
+        }
+        return ids;
+    }
+
+    std::vector<ZcDbObjectId> m_before;
+    bool m_kept = false;
 };
 
 }  // namespace
@@ -92,10 +116,9 @@ void insertCommand()
     if (!needDrawing()) return;
     char name[1024];
     if (zcedGetString(1, "\nEnter block name or [?]: ", name, sizeof name) != RTNORM || name[0] == '\0') return;
-    bool imported = false;
-    ZcDbObjectId blockId = blockToInsert(name, imported);
+    ImportGuard imported;
+    ZcDbObjectId blockId = blockToInsert(name);
     if (blockId.isNull()) return;
-    ImportedBlock importedBlock(imported ? blockId : ZcDbObjectId::kNull);
     ads_point at;
     if (zcedGetPoint(nullptr, "\nSpecify insertion point: ", at) != RTNORM) return;
     double sx = 1.0, sy = 1.0, angle = 0.0;
@@ -142,7 +165,7 @@ void insertCommand()
     ref->setRotation(angle + ucsAngle());
     ZcDbObjectId refId = append(ref);
     if (refId.isNull()) return;
-    importedBlock.keep();
+    imported.keep();
     ZcDbObjectPointer<ZcDbBlockReference> r(refId, ZcDb::kForWrite);
     if (r.openStatus() != Zcad::eOk) return;
     for (const auto& [defId, value] : values) {
