@@ -270,6 +270,21 @@ TEST_F(DrawingFiles, InsertingAFileMakesABlockOfItsModelSpace)
     EXPECT_FALSE(play({"-INSERT", file("nosuch.dxf"), "0,0", "", "", ""}));
 }
 
+TEST_F(DrawingFiles, EscAfterAFileWasReadForInsertLeavesNoBlock)
+{
+    std::string path = drawingWithLayer("frame_detail.dxf");
+    EXPECT_TRUE(play({"-INSERT", path, "10,0", "*cancel*"}));
+    ZcDbObjectId block;
+    {
+        ZcDbObjectPointer<ZcDbBlockTable> t(working()->blockTableId(), ZcDb::kForRead);
+        EXPECT_NE(t->getAt("frame_detail", block), Zcad::eOk);
+    }
+    EXPECT_EQ(count(working()->modelSpaceId()), 0);
+    // The file is read again the next time.
+    EXPECT_TRUE(play({"-INSERT", path, "10,0", "", "", ""}));
+    EXPECT_EQ(count(working()->modelSpaceId()), 1);
+}
+
 // ---- finding files by their Windows names ----
 
 TEST_F(DrawingFiles, FindFileAnswersWindowsNamesInTheWindowsForm)

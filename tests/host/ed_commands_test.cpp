@@ -215,6 +215,33 @@ TEST_F(AppTest, LineDrawsSegmentsWithUndoAndClose)
     EXPECT_EQ(modelSpaceCount(), 3);
 }
 
+TEST_F(AppTest, EscAtAnAttributePromptOfInsertLeavesNothing)
+{
+    ZcDbDatabase* drawing = zcdbHostApplicationServices()->workingDatabase();
+    {
+        zcDocManager->lockDocument(zcDocManager->curDocument());
+        ZcDbBlockTable* table = nullptr;
+        ASSERT_EQ(drawing->getBlockTable(table, ZcDb::kForWrite), Zcad::eOk);
+        auto* record = new ZcDbBlockTableRecord;
+        record->setName("TAGGED");
+        ZcDbObjectId blockId;
+        ASSERT_EQ(table->add(blockId, record), Zcad::eOk);
+        table->close();
+        for (const char* tag : {"NO", "SIZE"}) {
+            auto* def = new ZcDbAttributeDefinition({0, 0, 0}, "", tag, tag);
+            ZcDbObjectId id;
+            ASSERT_EQ(record->appendZcDbEntity(id, def), Zcad::eOk);
+            def->close();
+        }
+        record->close();
+        zcDocManager->unlockDocument(zcDocManager->curDocument());
+    }
+    EXPECT_TRUE(play({"-INSERT", "TAGGED", "0,0", "", "", "", "L1", "*cancel*"}));
+    EXPECT_EQ(modelSpaceCount(), 0);
+    EXPECT_TRUE(play({"-INSERT", "TAGGED", "0,0", "", "", "", "L1", "150x90"}));
+    EXPECT_EQ(modelSpaceCount(), 1);
+}
+
 TEST_F(AppTest, SetvarShowsAndChangesAVariable)
 {
     play({"SETVAR", "PDMODE", "35"});

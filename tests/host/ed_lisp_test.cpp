@@ -107,6 +107,48 @@ TEST_F(EdLisp, ResultsComeBackAsLispValues)
     EXPECT_EQ(zcedRetInt(1), RTERROR);
 }
 
+// A chain of lists nested n deep around 1.
+resbuf* nestedChain(int n)
+{
+    resbuf* head = zcutNewRb(RTLB);
+    resbuf* tail = head;
+    for (int i = 1; i < n; ++i) tail = tail->rbnext = zcutNewRb(RTLB);
+    tail = tail->rbnext = zcutNewRb(RTSHORT);
+    tail->resval.rint = 1;
+    for (int i = 0; i < n; ++i) tail = tail->rbnext = zcutNewRb(RTLE);
+    return head;
+}
+
+int giveDeepList()
+{
+    resbuf* list = nestedChain(60000);
+    int rc = zcedRetList(list);
+    zcutRelRb(list);
+    return rc == RTNORM ? RSRSLT : RSERR;
+}
+
+TEST_F(EdLisp, RunawayNestingIsAnErrorNotACrash)
+{
+    const std::string deep = std::string(60000, '(') + "+ 1 2" + std::string(60000, ')');
+    EXPECT_EQ(eval(deep), "; error: internal stack limit reached");
+    EXPECT_EQ(eval("(list " + std::string(60000, '\'') + "a)"), "; error: internal stack limit reached");
+    // Lists built deeper and deeper one step at a time stop at the same limit.
+    eval("(setq a 1)");
+    std::string last;
+    for (int i = 0; i < 1200 && last.find("error") == std::string::npos; ++i) last = eval("(setq a (list a))");
+    EXPECT_EQ(last, "; error: internal stack limit reached");
+    EXPECT_EQ(eval("(car (car (car a)))").substr(0, 4), "((((");
+    // Nor does a plug-in's chain nested too deep reach LISP.
+    resbuf* chain = nestedChain(60000);
+    EXPECT_EQ(zcedPutSym("deep", chain), RTERROR);
+    zcutRelRb(chain);
+    zcedDefun("givedeep", 4);
+    zcedRegFunc(giveDeepList, 4);
+    EXPECT_EQ(eval("(givedeep)"), "; error: function GIVEDEEP failed");
+    zcedUndef("givedeep", 4);
+    EXPECT_EQ(eval("(+ 1 2)"), "3");
+}
+
 TEST_F(EdLisp, GlobalsAreSharedWithPlugins)
 {
     eval("(setq pt '(1.0 2.0 3.0) lst '(1 \"a\"))");

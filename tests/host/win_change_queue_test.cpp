@@ -1,35 +1,47 @@
-// The queue of file changes is read only when the kernel has marked it: an idle queue costs
-// no system call, and a change by anyone (this thread, another process, a child) is still
-// seen by the very next host call.
+// What the host keeps of files is never stale: a change by another program is seen by the
+// next host call outside any command and by the next command inside one; a change the host
+// makes itself is seen at once; a child process never takes its parent's changes.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "win_fixture.h"
 #include "zrx.h"
-#include "zrxhost/change_watch.h"
+#include "zrxhost/session.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class ChangeQueue : public wintest::DriveTest, public ::testing::WithParamInterface<bool> {
-protected:
+std::function<void()> g_body;
+void runBody() { g_body(); }
+
+class ChangeQueue : public wintest::DriveTest {
+public:
     void SetUp() override
     {
         wintest::DriveTest::SetUp();
-        zrxhost::setChangeQueueRing(GetParam());
         file = put("WINDOWS/TrevanAcad.ini", settings("C:\\START"));
+        zcedRegCmds->addCommand("QUEUE_TEST", "BODY", "BODY", ZCRX_CMD_MODAL, runBody);
     }
     void TearDown() override
     {
-        zrxhost::setChangeQueueRing(true);
+        zcedRegCmds->removeGroup("QUEUE_TEST");
+        g_body = nullptr;
         wintest::DriveTest::TearDown();
+    }
+    // Runs the body as a command of the host.
+    static void command(std::function<void()> body)
+    {
+        g_body = std::move(body);
+        ASSERT_EQ(zcedCommand(RTSTR, "BODY", RTNONE), RTNORM);
     }
     static std::string sysDir()
     {
@@ -47,7 +59,7 @@ protected:
     fs::path file;
 };
 
-TEST_P(ChangeQueue, AWriteByAnotherProcessIsSeenByTheNextCall)
+TEST_F(ChangeQueue, OutsideACommandAWriteByAnotherProcessIsSeenByTheNextCall)
 {
     EXPECT_EQ(sysDir(), "C:\\START");
     for (int round = 0; round < 10; ++round) {
@@ -58,24 +70,96 @@ TEST_P(ChangeQueue, AWriteByAnotherProcessIsSeenByTheNextCall)
     }
 }
 
-TEST_P(ChangeQueue, ABurstOfChangesBetweenTwoCallsLeavesTheQueueFollowed)
+TEST_F(ChangeQueue, AWriteByAnotherProcessDuringACommandIsSeenByTheNextCommand)
 {
-    EXPECT_EQ(sysDir(), "C:\\START");
-    const bool following = zrxhost::changeQueueRingFollowing();
-    // Far more events than the ring holds notices for, each one waking the queue.
-    for (int i = 0; i < 300; ++i) put("WINDOWS/burst" + std::to_string(i) + ".tmp", "x");
-    std::ofstream(file, std::ios::binary) << settings("C:\\AFTER");
-    EXPECT_EQ(sysDir(), "C:\\AFTER");
-    for (int round = 0; round < 3; ++round) {
-        const std::string dir = "C:\\AGAIN" + std::to_string(round);
-        std::ofstream(file, std::ios::binary) << settings(dir);
-        EXPECT_EQ(sysDir(), dir);
-    }
-    // A ring that overflowed is armed again, not given up.
-    EXPECT_EQ(zrxhost::changeQueueRingFollowing(), following);
+    std::string first, second;
+    command([&] {
+        first = sysDir();
+        writeFromAnotherProcess("C:\\OTHER");
+    });
+    command([&] { second = sysDir(); });
+    EXPECT_EQ(first, "C:\\START");
+    EXPECT_EQ(second, "C:\\OTHER");
 }
 
-TEST_P(ChangeQueue, AChildProcessWorksOnItsOwnQueueAndTheParentSeesItsWrites)
+// Each external function a LISP expression calls is a call of its own.
+TEST_F(ChangeQueue, AnExternalFunctionSeesWhatAnotherProcessWroteBeforeItWasCalled)
+{
+    static ChangeQueue* self = nullptr;
+    static std::string seen;
+    self = this;
+    zcedRegFunc([] {
+        self->writeFromAnotherProcess("C:\\LISP");
+        return zcedRetNil();
+    }, 7001);
+    zcedRegFunc([] {
+        seen = sysDir();
+        return zcedRetNil();
+    }, 7002);
+    zcedDefun("QUEUE-TEST-WRITE", 7001);
+    zcedDefun("QUEUE-TEST-SYSDIR", 7002);
+    EXPECT_EQ(sysDir(), "C:\\START");
+    zrxhost::runCommandLine("(list (queue-test-sysdir) (queue-test-write) (queue-test-sysdir))");
+    zcedUndef("QUEUE-TEST-WRITE", 7001);
+    zcedUndef("QUEUE-TEST-SYSDIR", 7002);
+    EXPECT_EQ(seen, "C:\\LISP");
+}
+
+TEST_F(ChangeQueue, TheHostsOwnProfileWriteIsSeenAtOnceInsideACommand)
+{
+    std::string before, after;
+    command([&] {
+        before = sysDir();
+        WritePrivateProfileStringA("DIR", "SysDir", "C:\\WRITTEN", "C:\\WINDOWS\\TrevanAcad.ini");
+        after = sysDir();
+    });
+    EXPECT_EQ(before, "C:\\START");
+    EXPECT_EQ(after, "C:\\WRITTEN");
+}
+
+TEST_F(ChangeQueue, TheHostsOwnFileWritesAreSeenAtOnceInsideACommand)
+{
+    put("DATA/keep.txt", "");
+    std::string written;
+    bool createdFound = false, deletedGone = false, renamedFound = false;
+    command([&] {
+        // Looked up first, so that the answers are kept.
+        ASSERT_EQ(GetFileAttributesA("C:\\DATA\\NEW"), INVALID_FILE_ATTRIBUTES);
+        ASSERT_NE(GetFileAttributesA("C:\\DATA\\KEEP.TXT"), INVALID_FILE_ATTRIBUTES);
+        sysDir();
+        ASSERT_TRUE(CreateDirectoryA("C:\\DATA\\NEW", nullptr));
+        createdFound = GetFileAttributesA("C:\\data\\new") != INVALID_FILE_ATTRIBUTES;
+        ASSERT_TRUE(MoveFileA("C:\\DATA\\KEEP.TXT", "C:\\DATA\\MOVED.TXT"));
+        renamedFound = GetFileAttributesA("C:\\DATA\\moved.txt") != INVALID_FILE_ATTRIBUTES;
+        ASSERT_TRUE(DeleteFileA("C:\\DATA\\MOVED.TXT"));
+        deletedGone = GetFileAttributesA("C:\\DATA\\MOVED.TXT") == INVALID_FILE_ATTRIBUTES;
+        FILE* f = zrxWinFopen("C:\\WINDOWS\\TrevanAcad.ini", "w");
+        ASSERT_NE(f, nullptr);
+        std::fputs("[DIR]\nSysDir=C:\\FOPEN\n", f);
+        std::fclose(f);
+        written = sysDir();
+    });
+    EXPECT_TRUE(createdFound);
+    EXPECT_TRUE(renamedFound);
+    EXPECT_TRUE(deletedGone);
+    EXPECT_EQ(written, "C:\\FOPEN");
+}
+
+TEST_F(ChangeQueue, AWaitInsideACommandSeesAChangeByAnotherProcess)
+{
+    fs::create_directories(root / "DATA");
+    DWORD waited = 0;
+    command([&] {
+        HANDLE h = FindFirstChangeNotificationA("C:\\DATA", FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        ASSERT_EQ(std::system(("touch '" + (root / "DATA/other.txt").string() + "'").c_str()), 0);
+        waited = WaitForSingleObject(h, 5000);
+        FindCloseChangeNotification(h);
+    });
+    EXPECT_EQ(waited, static_cast<DWORD>(WAIT_OBJECT_0));
+}
+
+TEST_F(ChangeQueue, AChildProcessWorksOnItsOwnQueueAndTheParentSeesItsWrites)
 {
     EXPECT_EQ(sysDir(), "C:\\START");
     pid_t child = fork();
@@ -93,28 +177,5 @@ TEST_P(ChangeQueue, AChildProcessWorksOnItsOwnQueueAndTheParentSeesItsWrites)
     std::ofstream(file, std::ios::binary) << settings("C:\\PARENT");
     EXPECT_EQ(sysDir(), "C:\\PARENT");
 }
-
-TEST_P(ChangeQueue, TheQueueIsReadOnlyWhenSomethingMayHaveComeUnlessTheRingIsOff)
-{
-    const bool ring = GetParam();
-    if (ring && !zrxhost::changeQueueRingFollowing()) GTEST_SKIP() << "the kernel offers no io_uring here";
-    EXPECT_EQ(sysDir(), "C:\\START");
-    const uint64_t before = zrxhost::changeQueueReads();
-    constexpr uint64_t kCalls = 200;
-    for (uint64_t i = 0; i < kCalls; ++i) ASSERT_EQ(sysDir(), "C:\\START");
-    const uint64_t idleReads = zrxhost::changeQueueReads() - before;
-    // Other programs creating files in /tmp (watched on the way down to the drive) may
-    // mark the queue now and then while these calls run; most calls must not read.
-    if (ring) EXPECT_LT(idleReads, kCalls / 2);
-    else EXPECT_GE(idleReads, kCalls);
-
-    std::ofstream(file, std::ios::binary) << settings("C:\\EDITED");
-    const uint64_t beforeEdit = zrxhost::changeQueueReads();
-    EXPECT_EQ(sysDir(), "C:\\EDITED");
-    EXPECT_GT(zrxhost::changeQueueReads(), beforeEdit);
-}
-
-INSTANTIATE_TEST_SUITE_P(RingAndPlainReads, ChangeQueue, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& p) { return p.param ? "Ring" : "EveryCall"; });
 
 }  // namespace

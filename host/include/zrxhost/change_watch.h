@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 
 #include "zrx/zrx_export.h"
@@ -19,14 +18,5 @@ namespace zrxhost {
 ZRX_API void setChangeWatchLimit(std::optional<size_t> limit);
 // How many folders and files are watched now.
 ZRX_API size_t changeWatchCount();
-
-// Whether the queue of changes is looked at only when the kernel has marked it (through an
-// io_uring ring; the default where the kernel offers one) or read at every host call that
-// may serve a kept answer. Setting it starts the watcher over.
-ZRX_API void setChangeQueueRing(bool use);
-// Whether the kernel's marks are followed now.
-ZRX_API bool changeQueueRingFollowing();
-// How many times the queue has been read so far.
-ZRX_API uint64_t changeQueueReads();
 
 }  // namespace zrxhost

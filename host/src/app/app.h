@@ -40,8 +40,6 @@ struct BuiltinCommand {
     std::function<void()> run;
 };
 const BuiltinCommand* findBuiltin(const std::string& name);
-// OPEN, SAVEAS, QSAVE and DXFOUT.
-std::vector<BuiltinCommand> fileCommands();
 void registerBuiltins();
 
 // Runs a command with the given answers ahead of the input; the answers are the only

@@ -10,6 +10,7 @@
 #include "editor/selection_sets.h"
 #include "lisp/lisp.h"
 #include "util/text_case.h"
+#include "win/change_watch.h"
 #include "zrx/ed_commands.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/session.h"
@@ -48,8 +49,12 @@ Resolved resolve(std::string word)
     r.name = upperAscii(word);
     if (word.empty()) return r;
     if (builtinFirst) r.builtin = app::findBuiltin(word);
-    if (r.builtin == nullptr) {
-        r.registered = global ? zcedRegCmds->lookupGlobalCmd(word.c_str()) : zcedRegCmds->lookupCmd(word.c_str());
+    if (r.builtin == nullptr && global) {
+        // Modules often register the global name with the "_" it is typed with.
+        r.registered = zcedRegCmds->lookupGlobalCmd(word.c_str());
+        if (r.registered == nullptr) r.registered = zcedRegCmds->lookupGlobalCmd(("_" + word).c_str());
+    } else if (r.builtin == nullptr) {
+        r.registered = zcedRegCmds->lookupCmd(word.c_str());
     }
     if (r.builtin == nullptr && r.registered == nullptr && lisp::isDefined("C:" + word)) r.lispCommand = "C:" + r.name;
     if (!r.found()) r.builtin = app::findBuiltin(word);
@@ -58,6 +63,7 @@ Resolved resolve(std::string word)
 
 void execute(const Resolved& r)
 {
+    watch::DispatchScope dispatched;
     ed::setErrno(0);
     if (r.builtin != nullptr) {
         r.builtin->run();
@@ -137,6 +143,11 @@ void runLisp(std::string text)
         std::optional<std::string> more = ask("(_> ");
         ed::noteLineEnded();
         if (!more) break;
+        // Esc drops the unfinished expression, as at the platform's prompt.
+        if (equalsNoCase(*more, "*cancel*")) {
+            ed::write("*Cancel*\n");
+            return;
+        }
         text += "\n" + *more;
     }
     // An expression at the prompt runs in the document, locked for it as a command is.

@@ -1,8 +1,6 @@
 // Result-buffer chains: allocation, release, building and copying.
 #include "zc_resbuf.h"
 
-#include "db/resbuf_memory.h"
-
 #include <array>
 #include <cstdarg>
 #include <cstdlib>
@@ -93,7 +91,9 @@ zrxhost::RbValueKind zrxhost::rbValueKind(int t) { return kindOf(t); }
 
 resbuf* zcutNewRb(int restype)
 {
-    resbuf* rb = zrxhost::rbmem::newBuffer();
+    // Blocks of the C heap, as the SDK promises: a caller may free() what it takes out of a
+    // chain, or put in one a string it allocated itself.
+    auto* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
     rb->restype = static_cast<short>(restype);
     return rb;
 }
@@ -103,11 +103,11 @@ int zcutRelRb(resbuf* rb)
     while (rb != nullptr) {
         resbuf* next = rb->rbnext;
         switch (kindOf(rb->restype)) {
-        case zrxhost::RbValueKind::kString: zrxhost::rbmem::releaseText(rb->resval.rstring); break;
+        case zrxhost::RbValueKind::kString: std::free(rb->resval.rstring); break;
         case zrxhost::RbValueKind::kBinary: std::free(rb->resval.rbinary.buf); break;
         default: break;
         }
-        zrxhost::rbmem::releaseBuffer(rb);
+        std::free(rb);
         rb = next;
     }
     return RTNORM;
@@ -117,7 +117,7 @@ static char* copyString(const char* s)
 {
     if (s == nullptr) return nullptr;
     size_t n = std::strlen(s) + 1;
-    char* p = zrxhost::rbmem::newText(n);
+    char* p = static_cast<char*>(std::malloc(n));
     std::memcpy(p, s, n);
     return p;
 }
@@ -195,7 +195,7 @@ resbuf* zcutDuplicateRb(const resbuf* rb)
 
 void zcutDelString(char*& s)
 {
-    zrxhost::rbmem::releaseText(s);
+    std::free(s);
     s = nullptr;
 }
 

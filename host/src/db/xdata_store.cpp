@@ -6,7 +6,6 @@
 #include <limits>
 #include <new>
 
-#include "db/resbuf_memory.h"
 #include "util/text_case.h"
 #include "zrxhost/resbuf_kind.h"
 
@@ -18,7 +17,7 @@ using zrxhost::xdata::takeBytes;
 
 char* copyBytes(std::string_view s)
 {
-    char* p = zrxhost::rbmem::newText(s.size() + 1);
+    char* p = static_cast<char*>(std::malloc(s.size() + 1));
     std::memcpy(p, s.data(), s.size());
     p[s.size()] = '\0';
     return p;

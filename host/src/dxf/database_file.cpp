@@ -20,6 +20,7 @@
 #include "dxf/document_writer.h"
 #include "dxf/handle_renumbering.h"
 #include "dxf/save_target.h"
+#include "win/change_watch.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/drawing_file.h"
 #include "zrxhost/drive_map.h"
@@ -138,6 +139,7 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
     }
     // The temporary file sits beside the file it replaces, so that the rename is atomic.
     std::string temp = target.path + ".XXXXXX";
+    zrxhost::watch::noteHostWrite();
     int fd = mkstemp(temp.data());
     if (fd < 0) {
         return failWith(DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot write: ") + std::strerror(errno)));

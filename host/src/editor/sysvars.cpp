@@ -183,31 +183,36 @@ Value current(const std::string& name, const Var& var)
     return it != store.end() ? it->second : var.initial;
 }
 
-// The value in the variable's own type, or nothing when the buffer cannot give one.
-std::optional<Value> convert(const resbuf* rb, const Value& like)
+// The value in the variable's own type; false when the buffer cannot give one. An out
+// parameter rather than an optional: GCC's flow analysis loses track of an optional
+// holding this variant under the sanitizers and reports its string maybe uninitialized.
+bool convert(const resbuf* rb, const Value& like, Value& out)
 {
     if (std::holds_alternative<short>(like)) {
         long v = 0;
         if (rb->restype == RTSHORT) v = rb->resval.rint;
         else if (rb->restype == RTLONG) v = rb->resval.rlong;
-        else return std::nullopt;
-        if (v < -32768 || v > 32767) return std::nullopt;
-        return Value(static_cast<short>(v));
+        else return false;
+        if (v < -32768 || v > 32767) return false;
+        out = static_cast<short>(v);
+        return true;
     }
     if (std::holds_alternative<double>(like)) {
-        if (rb->restype == RTREAL) return Value(rb->resval.rreal);
-        if (rb->restype == RTSHORT) return Value(double(rb->resval.rint));
-        if (rb->restype == RTLONG) return Value(double(rb->resval.rlong));
-        return std::nullopt;
+        if (rb->restype == RTREAL) out = rb->resval.rreal;
+        else if (rb->restype == RTSHORT) out = double(rb->resval.rint);
+        else if (rb->restype == RTLONG) out = double(rb->resval.rlong);
+        else return false;
+        return true;
     }
     if (std::holds_alternative<std::string>(like)) {
-        if (rb->restype != RTSTR || rb->resval.rstring == nullptr) return std::nullopt;
-        return Value(std::string(rb->resval.rstring));
+        if (rb->restype != RTSTR || rb->resval.rstring == nullptr) return false;
+        out = std::string(rb->resval.rstring);
+        return true;
     }
-    if (rb->restype != RTPOINT && rb->restype != RT3DPOINT) return std::nullopt;
-    if (std::holds_alternative<Point2>(like)) return Value(Point2{rb->resval.rpoint[0], rb->resval.rpoint[1]});
-    return Value(ZcGePoint3d(rb->resval.rpoint[0], rb->resval.rpoint[1],
-                             rb->restype == RT3DPOINT ? rb->resval.rpoint[2] : 0.0));
+    if (rb->restype != RTPOINT && rb->restype != RT3DPOINT) return false;
+    if (std::holds_alternative<Point2>(like)) out = Point2{rb->resval.rpoint[0], rb->resval.rpoint[1]};
+    else out = ZcGePoint3d(rb->resval.rpoint[0], rb->resval.rpoint[1], rb->restype == RT3DPOINT ? rb->resval.rpoint[2] : 0.0);
+    return true;
 }
 
 }  // namespace
@@ -255,10 +260,10 @@ int zcedSetVar(const char* sym, const resbuf* value)
     auto it = table().find(name);
     if (it == table().end() || it->second.readOnly) return RTERROR;
     const Var& var = it->second;
-    std::optional<Value> v = convert(value, var.initial);
-    if (!v || (var.accepts && !var.accepts(*v))) return RTERROR;
-    if (var.set) return var.set(*v) ? RTNORM : RTERROR;
+    Value v;
+    if (!convert(value, var.initial, v) || (var.accepts && !var.accepts(v))) return RTERROR;
+    if (var.set) return var.set(v) ? RTNORM : RTERROR;
     auto& store = var.scope == Scope::Session ? sessionValues() : drawingValues(working());
-    store[name] = *v;
+    store[name] = std::move(v);
     return RTNORM;
 }

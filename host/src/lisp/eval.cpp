@@ -9,6 +9,7 @@
 #include "editor/geometry.h"
 #include "lisp/lisp.h"
 #include "lisp/reader.h"
+#include "win/change_watch.h"
 #include "zrx/zrx_all.h"
 #include "zrx/ed_selection.h"
 #include "zrx/ed_sysvars.h"
@@ -352,8 +353,23 @@ std::map<std::string, Builtin>& builtins()
     return b;
 }
 
+// Evaluations running, nested ones included: external functions may call back into LISP.
+int g_evalDepth = 0;
+
+struct EvalDepth {
+    EvalDepth()
+    {
+        if (g_evalDepth >= kMaxNesting) fail(kNestingError);
+        ++g_evalDepth;
+    }
+    ~EvalDepth() { --g_evalDepth; }
+    EvalDepth(const EvalDepth&) = delete;
+    EvalDepth& operator=(const EvalDepth&) = delete;
+};
+
 ValuePtr eval(const ValuePtr& form)
 {
+    EvalDepth nested;
     switch (form->kind) {
     case Value::kSym: {
         auto it = globals().find(form->s);
@@ -411,6 +427,7 @@ bool isComplete(const std::string& text)
 
 ValuePtr evalText(const std::string& text, std::string* error)
 {
+    watch::DispatchScope dispatched;
     Reader reader(text);
     ValuePtr last = nil();
     try {

@@ -4,6 +4,7 @@
 #include "app/app.h"
 #include "lisp/lisp.h"
 #include "util/text_case.h"
+#include "win/change_watch.h"
 #include "zrx/ed_lisp.h"
 
 namespace zrxhost::lisp {
@@ -54,6 +55,7 @@ ValuePtr callExternal(const std::string& name, const std::vector<ValuePtr>& args
         return nullptr;
     }
     Definition def = it->second;
+    watch::DispatchScope dispatched;
     resbuf* head = nullptr;
     resbuf* tail = nullptr;
     for (const ValuePtr& a : args) {
@@ -150,6 +152,7 @@ int zcedRetList(const resbuf* rbuf)
     for (p = rbuf; p != nullptr;) {
         ValuePtr item = fromResbuf(p);
         if (!item) return RTERROR;
+        if (item->depth >= kMaxNesting) return RTERROR;
         items.push_back(item);
     }
     return setResult(makeList(std::move(items)));

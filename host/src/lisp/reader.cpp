@@ -35,6 +35,18 @@ ValuePtr Reader::read()
     skipSpace();
     if (m_pos >= m_text.size()) throw Incomplete();
     char c = m_text[m_pos];
+    if (c == '(' || c == '\'') {
+        if (m_depth >= kMaxNesting) throw ReadError(kNestingError);
+        ++m_depth;
+        ValuePtr v = readNested(c);
+        --m_depth;
+        return v;
+    }
+    return readAtom(c);
+}
+
+ValuePtr Reader::readNested(char c)
+{
     if (c == '(') {
         ++m_pos;
         std::vector<ValuePtr> items;
@@ -57,13 +69,15 @@ ValuePtr Reader::read()
             items.push_back(read());
         }
     }
+    ++m_pos;
+    return makeList({makeSym("QUOTE"), read()});
+}
+
+ValuePtr Reader::readAtom(char c)
+{
     if (c == ')') {
         ++m_pos;
         throw ReadError("extra right paren on input");
-    }
-    if (c == '\'') {
-        ++m_pos;
-        return makeList({makeSym("QUOTE"), read()});
     }
     if (c == '"') {
         ++m_pos;

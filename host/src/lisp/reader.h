@@ -23,9 +23,12 @@ public:
 
 private:
     void skipSpace();
+    ValuePtr readNested(char open);
+    ValuePtr readAtom(char first);
     static ValuePtr atom(const std::string& word);
     std::string_view m_text;
     size_t m_pos = 0;
+    int m_depth = 0;  // lists and quotes open
 };
 
 }  // namespace zrxhost::lisp

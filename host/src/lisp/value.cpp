@@ -1,8 +1,10 @@
 // Making, printing and converting LISP values.
 #include "lisp/value.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 
 #include "editor/selection_sets.h"
 #include "zrx/zc_resbuf.h"
@@ -107,9 +109,13 @@ ValuePtr makeSym(std::string name)
 ValuePtr makeList(std::vector<ValuePtr> items, ValuePtr tail)
 {
     if (items.empty() && !tail) return nil();
+    int below = tail ? tail->depth : 0;
+    for (const ValuePtr& item : items) below = std::max(below, item->depth);
+    if (below >= kMaxNesting) throw std::runtime_error(kNestingError);
     auto v = make(Value::kList);
     v->items = std::move(items);
     v->tail = std::move(tail);
+    v->depth = below + 1;
     return v;
 }
 
@@ -219,7 +225,9 @@ resbuf* toResbuf(const ValuePtr& v)
     }
 }
 
-ValuePtr fromResbuf(const resbuf*& rb)
+namespace {
+
+ValuePtr fromResbufAt(const resbuf*& rb, int depth)
 {
     if (rb == nullptr) return nullptr;
     const resbuf* here = rb;
@@ -241,16 +249,17 @@ ValuePtr fromResbuf(const resbuf*& rb)
         return makeList({makeReal(here->resval.rpoint[0]), makeReal(here->resval.rpoint[1]),
                          makeReal(here->resval.rpoint[2])});
     case RTLB: {
+        if (depth >= kMaxNesting) return nullptr;
         std::vector<ValuePtr> items;
         ValuePtr tail;
         while (rb != nullptr && rb->restype != RTLE) {
             if (rb->restype == RTDOTE) {
                 rb = rb->rbnext;
-                tail = fromResbuf(rb);
+                tail = fromResbufAt(rb, depth + 1);
                 if (!tail) return nullptr;
                 continue;
             }
-            ValuePtr item = fromResbuf(rb);
+            ValuePtr item = fromResbufAt(rb, depth + 1);
             if (!item) return nullptr;
             items.push_back(item);
         }
@@ -259,6 +268,17 @@ ValuePtr fromResbuf(const resbuf*& rb)
         return makeList(std::move(items), tail);
     }
     default: return nullptr;
+    }
+}
+
+}  // namespace
+
+ValuePtr fromResbuf(const resbuf*& rb)
+{
+    try {
+        return fromResbufAt(rb, 0);
+    } catch (const std::runtime_error&) {
+        return nullptr;  // a point list one level too deep
     }
 }
 

@@ -14,6 +14,11 @@ namespace zrxhost::lisp {
 struct Value;
 using ValuePtr = std::shared_ptr<const Value>;
 
+// How deep lists may nest and calls may go: deeper input is an error, not a stack overflow
+// of the host (reading, evaluating, printing and freeing values all recurse).
+constexpr int kMaxNesting = 1000;
+constexpr const char* kNestingError = "internal stack limit reached";
+
 // The set a selection-set value names, freed with the last value that holds it.
 struct HeldSet {
     int64_t name[2] = {0, 0};
@@ -29,6 +34,7 @@ struct Value {
     ValuePtr tail;                  // a dotted pair's second part
     int64_t name[2] = {0, 0};       // entity names
     std::shared_ptr<HeldSet> held;  // selection sets
+    int depth = 0;                  // lists nested in this one, itself included
 
     bool isNil() const { return kind == kNil || (kind == kList && items.empty() && !tail); }
 };
@@ -39,6 +45,7 @@ ValuePtr makeInt(int32_t v);
 ValuePtr makeReal(double v);
 ValuePtr makeStr(std::string s);
 ValuePtr makeSym(std::string name);
+// Throws std::runtime_error when the list would nest deeper than kMaxNesting.
 ValuePtr makeList(std::vector<ValuePtr> items, ValuePtr tail = nullptr);
 ValuePtr makeEname(const ads_name name);
 // Takes over a selection set made by the C interface: LISP holds it from now on.
@@ -50,7 +57,8 @@ std::string print(const ValuePtr& v);
 // Between values and result-buffer chains, as the platform passes them to and from
 // external functions.
 resbuf* toResbuf(const ValuePtr& v);
-// One value read from the chain, moving rb past it; null when the chain is malformed.
+// One value read from the chain, moving rb past it; null when the chain is malformed or
+// nests too deep.
 ValuePtr fromResbuf(const resbuf*& rb);
 
 }  // namespace zrxhost::lisp

@@ -283,5 +283,6 @@ DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds)
         pollfd queue{watch::queueDescriptor(), POLLIN, 0};
         if (queue.fd < 0) return WAIT_TIMEOUT;
         ::poll(&queue, 1, timeout);
+        watch::readQueue();
     }
 }

@@ -13,7 +13,6 @@
 #include <optional>
 #include <unordered_map>
 
-#include "win/readiness_ring.h"
 #include "zrxhost/change_watch.h"
 
 namespace zrxhost::watch {
@@ -101,7 +100,6 @@ public:
 
     void startOver()
     {
-        m_ready.stop();
         if (m_fd >= 0) ::close(m_fd);
         m_fd = -1;
         m_byWd.clear();
@@ -118,37 +116,23 @@ public:
         startOver();
     }
 
-    void useRing(bool use)
-    {
-        m_useRing = use;
-        startOver();
-    }
-
-    bool ringFollowing() const { return m_ready.following(); }
-    uint64_t reads() const { return m_reads; }
-
     size_t watches() const { return m_watches; }
     int fd() const { return m_fd; }
 
-    // Reads every queued event; nothing at all when the ring tells that nothing came.
+    // Reads every queued event.
     void drain()
     {
-        if (m_fd < 0 || !m_ready.maybeReadable()) return;
-        m_ready.takeNotices();
+        if (m_fd < 0) return;
         alignas(inotify_event) char buf[16384];
         uint64_t stamp = 0;
         for (;;) {
-            ++m_reads;
             ssize_t n = ::read(m_fd, buf, sizeof buf);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0 && errno != EAGAIN) {
                 startOver();
                 return;
             }
-            if (n <= 0) {
-                m_ready.rearm();
-                return;
-            }
+            if (n <= 0) return;
             if (stamp == 0) stamp = ++clock;
             for (char* p = buf; p < buf + n;) {
                 auto* e = reinterpret_cast<inotify_event*>(p);
@@ -198,14 +182,15 @@ public:
 
     uint64_t clock = 1;
     uint64_t lostAll = 0;
-    int depth = 0;
+    int depth = 0;           // host calls (FreshScope) open
+    int dispatches = 0;      // commands and LISP calls running
+    bool hostWrote = false;  // a file changed by the host in the dispatch running
 
 private:
     void open()
     {
         if (m_limit && *m_limit == 0) return;
         m_fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        if (m_useRing) m_ready.follow(m_fd);
     }
 
     // current: the node's watch is up to date, only the writes are to be added.
@@ -304,9 +289,6 @@ private:
     }
 
     int m_fd = -1;
-    ReadinessRing m_ready;
-    bool m_useRing = true;
-    uint64_t m_reads = 0;
     std::optional<size_t> m_limit;
     size_t m_watches = 0;
     std::unordered_map<std::string, std::unique_ptr<Node>> m_nodes;
@@ -324,10 +306,23 @@ Watcher& watcher()
 
 }  // namespace
 
+DispatchScope::DispatchScope()
+{
+    Watcher& w = watcher();
+    if (w.dispatches++ == 0) w.hostWrote = false;
+    w.drain();
+}
+
+DispatchScope::~DispatchScope() { --watcher().dispatches; }
+
+void noteHostWrite() { watcher().hostWrote = true; }
+
+void readQueue() { watcher().drain(); }
+
 FreshScope::FreshScope()
 {
     Watcher& w = watcher();
-    if (w.depth++ == 0) w.drain();
+    if (w.depth++ == 0 && (w.dispatches == 0 || w.hostWrote)) w.drain();
 }
 
 FreshScope::~FreshScope() { --watcher().depth; }
@@ -436,11 +431,5 @@ namespace zrxhost {
 void setChangeWatchLimit(std::optional<size_t> limit) { watch::watcher().setLimit(limit); }
 
 size_t changeWatchCount() { return watch::watcher().watches(); }
-
-void setChangeQueueRing(bool use) { watch::watcher().useRing(use); }
-
-bool changeQueueRingFollowing() { return watch::watcher().ringFollowing(); }
-
-uint64_t changeQueueReads() { return watch::watcher().reads(); }
 
 }  // namespace zrxhost

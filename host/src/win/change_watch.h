@@ -3,12 +3,16 @@
 //
 // Folders are watched by host path, each with the folders above it up to "/": an answer
 // drawn from a file depends on every entry along its path, and renaming any folder on the
-// way changes what the path names. Events are read from a non-blocking queue at the start
-// of every host call that may serve a kept answer (FreshScope); the kernel queues an event,
-// and marks the ring that tells the queue is no longer empty, before the call that made the
-// change returns, so a change that happened before the host call began is always seen, and
-// an idle queue is not read at all. Where a folder cannot be watched (no inotify, the watch limit
-// reached, a symbolic link on the way) answers drawn from it are not kept.
+// way changes what the path names. The kernel queues an event before the call that made
+// the change returns; the host reads the queue (non-blocking):
+// - when it dispatches a command or a LISP call (DispatchScope): inside it the files are
+//   as they were when it began, and a change another program makes meanwhile is seen from
+//   the next dispatch on, so a kept answer costs no system call;
+// - at every host call that may serve a kept answer (FreshScope) outside any dispatch (a
+//   test or a tool calling the SDK directly), and inside one after the host itself changed
+//   a file (noteHostWrite), so that neither ever sees stale data.
+// Where a folder cannot be watched (no inotify, the watch limit reached, a symbolic link on
+// the way) answers drawn from it are not kept.
 //
 // The host is called from one thread, as the platform's API is; none of this is locked.
 #pragma once
@@ -23,9 +27,25 @@ namespace zrxhost::watch {
 struct Node;
 struct EntryStamps;
 
+// A command or LISP call the host dispatches: the queue is read as it begins.
+class DispatchScope {
+public:
+    DispatchScope();
+    ~DispatchScope();
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+};
+
+// The host has changed (or opened for writing) a file or folder: from now on to the end of
+// the dispatch, every host call reads the queue again, so the change is seen at once.
+void noteHostWrite();
+
+// Reads the queue now, whatever runs (a wait for a change notification).
+void readQueue();
+
 // Opens a host call that may serve kept answers: the outermost one reads the queue of
-// events first, so that the call sees every change made before it began. Nested ones read
-// nothing more: one look at the queue per host call.
+// events first, outside a dispatch or after a write of the host's, so that the call sees
+// every change made before it began. Nested ones read nothing more.
 class FreshScope {
 public:
     FreshScope();

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "win/change_watch.h"
 #include "win/code_page.h"
 #include "util/file_bytes.h"
 #include "win/file_attributes.h"
@@ -196,6 +197,7 @@ FILE* zrxhost::windowsFopen(const char* path, const char* mode)
         errno = EACCES;
         return nullptr;
     }
+    if (writes) zrxhost::watch::noteHostWrite();
     if (binary || update) {
         std::string plain;
         for (const char* m = mode; *m != '\0'; ++m) {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "win/change_watch.h"
 #include "zrx/win_files.h"
 
 namespace zrxhost {
@@ -81,6 +82,7 @@ bool setHostFileAttributes(const std::string& hostFile, DWORD attributes)
     }
     char text[16];
     std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(keep | (dir ? FILE_ATTRIBUTE_DIRECTORY : 0)));
+    zrxhost::watch::noteHostWrite();
     // Samba stores the text with its terminating zero.
     if (::setxattr(hostFile.c_str(), kDosAttrib, text, std::strlen(text) + 1, 0) != 0) {
         if (!noXattrSupport(errno)) {

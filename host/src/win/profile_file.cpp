@@ -107,6 +107,7 @@ DWORD copyList(const std::vector<std::string>& names, LPSTR buffer, DWORD size)
 bool writeInPlace(const std::string& hostFile, const std::string& bytes)
 {
     // Written in place, not replaced, so that the file keeps its attributes and owner.
+    zrxhost::watch::noteHostWrite();
     int fd = ::open(hostFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (fd < 0) return false;
     size_t done = 0;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "util/text_case.h"
+#include "win/change_watch.h"
 #include "zrx/win_registry.h"
 #include "zrxhost/registry.h"
 
@@ -174,6 +175,7 @@ bool save()
     out << "REGEDIT4\r\n";
     for (const auto& [root, key] : r.roots) writeKey(out, key, root);
     std::string tmp = r.file + ".tmp";
+    zrxhost::watch::noteHostWrite();
     {
         std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
         if (!f) return false;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "util/text_case.h"
+#include "win/change_watch.h"
 #include "win/file_attributes.h"
 #include "win/wildcard.h"
 #include "win/windows_path.h"
@@ -209,6 +210,7 @@ BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES /*security*/)
     if (!r) return FALSE;
     if (exists(r->host)) return fail(ERROR_ALREADY_EXISTS);
     if (!isDir(parentOf(r->host))) return fail(ERROR_PATH_NOT_FOUND);
+    zrxhost::watch::noteHostWrite();
     if (::mkdir(r->host.c_str(), 0777) != 0) return fail(errorFromErrno(errno));
     return TRUE;
 }
@@ -219,6 +221,7 @@ BOOL RemoveDirectoryA(LPCSTR path)
     if (!r) return FALSE;
     if (!exists(r->host)) return fail(ERROR_FILE_NOT_FOUND);
     if (!isDir(r->host)) return fail(ERROR_DIRECTORY);
+    zrxhost::watch::noteHostWrite();
     if (::rmdir(r->host.c_str()) != 0) return fail(errorFromErrno(errno));
     return TRUE;
 }
@@ -231,6 +234,7 @@ BOOL DeleteFileA(LPCSTR path)
     if (isDir(r->host)) return fail(ERROR_ACCESS_DENIED);
     // Windows refuses to delete a read-only file, whoever asks.
     if (zrxhost::isHostFileReadOnly(r->host)) return fail(ERROR_ACCESS_DENIED);
+    zrxhost::watch::noteHostWrite();
     if (::unlink(r->host.c_str()) != 0) return fail(errorFromErrno(errno));
     return TRUE;
 }
@@ -246,6 +250,7 @@ BOOL CopyFileA(LPCSTR source, LPCSTR target, BOOL failIfExists)
         if (failIfExists) return fail(ERROR_FILE_EXISTS);
         if (zrxhost::isHostFileReadOnly(to->host) || isDir(to->host)) return fail(ERROR_ACCESS_DENIED);
     }
+    zrxhost::watch::noteHostWrite();
     {
         std::ifstream in(from->host, std::ios::binary);
         std::ofstream out(to->host, std::ios::binary | std::ios::trunc);
@@ -266,6 +271,7 @@ BOOL MoveFileA(LPCSTR source, LPCSTR target)
     if (!to) return FALSE;
     if (!exists(from->host)) return fail(ERROR_FILE_NOT_FOUND);
     if (exists(to->host)) return fail(ERROR_ALREADY_EXISTS);
+    zrxhost::watch::noteHostWrite();
     if (::rename(from->host.c_str(), to->host.c_str()) != 0) return fail(errorFromErrno(errno));
     return TRUE;
 }

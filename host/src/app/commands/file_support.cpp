@@ -1,10 +1,9 @@
-// The drawing-file commands: OPEN, SAVEAS, QSAVE and DXFOUT, asked as the platform asks
-// them on the command line. A file that cannot be read or written leaves the documents as
-// they were; the reason is the reading or writing error's one line.
+#include "app/commands/file_support.h"
+
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
-#include "app/app.h"
 #include "docs/docs.h"
 #include "editor/editor.h"
 #include "zrx/ed_input.h"
@@ -40,13 +39,6 @@ const Version& versionOf(ZcDb::ZcDbDwgVersion v)
     return kVersions[5];
 }
 
-// What a failed read or write says, on the command line; in a script it stops the run.
-void fileError(const std::string& what)
-{
-    ed::write("\n" + what + "\n");
-    if (inputMode() == InputMode::Script) raiseScriptError(what);
-}
-
 std::string stringVar(const char* name)
 {
     resbuf rb{};
@@ -56,8 +48,14 @@ std::string stringVar(const char* name)
     return s;
 }
 
-// The host file an answer names: Windows paths through the drive map, with the extension
-// the command gives a name that has none.
+}  // namespace
+
+void fileError(const std::string& what)
+{
+    ed::write("\n" + what + "\n");
+    if (inputMode() == InputMode::Script) raiseScriptError(what);
+}
+
 std::string hostFile(std::string answer, const char* extension)
 {
     if (fs::path(answer).extension().empty()) answer += extension;
@@ -68,7 +66,6 @@ std::string hostFile(std::string answer, const char* extension)
     return answer;
 }
 
-// Asks for a file name with the given default; empty after Esc.
 std::string askFileName(const std::string& prompt, const std::string& fallback)
 {
     char name[4096];
@@ -84,7 +81,6 @@ std::string defaultName(const char* extension)
     return stringVar("DWGPREFIX") + fs::path(name).replace_extension(extension).string();
 }
 
-// A version keyword, or Enter for the default; false after Esc.
 bool askVersion(const char* prompt, ZcDb::ZcDbDwgVersion& version)
 {
     zcedInitGet(0, kVersionKeywords);
@@ -100,7 +96,6 @@ bool askVersion(const char* prompt, ZcDb::ZcDbDwgVersion& version)
     return true;
 }
 
-// Says which entities the file just written could not hold and were left out.
 void reportLeftOut(ZcDb::ZcDbDwgVersion version)
 {
     int count = 0;
@@ -110,7 +105,6 @@ void reportLeftOut(ZcDb::ZcDbDwgVersion version)
               versionOf(version).keyword + " cannot hold " + (count == 1 ? "it" : "them") + "): " + leftOutSummary());
 }
 
-// Saves the document's drawing under a new name; the document takes that name.
 void saveDocument(ZcApDocument* doc, const std::string& path, ZcDb::ZcDbDwgVersion version)
 {
     if (doc->database()->saveAs(path.c_str(), false, version) != Zcad::eOk) {
@@ -122,7 +116,6 @@ void saveDocument(ZcApDocument* doc, const std::string& path, ZcDb::ZcDbDwgVersi
     zrxhost::stateOf(doc)->saveVersion = version;
 }
 
-// A file that is there already is replaced only when the user says so.
 bool mayReplace(const std::string& path)
 {
     if (!fs::exists(path)) return true;
@@ -133,75 +126,6 @@ bool mayReplace(const std::string& path)
            std::strcmp(kw, "Yes") == 0;
 }
 
-void openCommand()
-{
-    std::string answer = askFileName("Enter name of drawing to open", defaultName(".dwg"));
-    if (answer.empty()) return;
-    std::string path = hostFile(answer, ".dwg");
-    if (zcDocManager->appContextOpenDocument(path.c_str()) != Zcad::eOk) fileError(lastDrawingFileError());
-}
-
-void saveasCommand()
-{
-    ZcApDocument* doc = docs::current();
-    if (doc == nullptr) return;
-    ZcDb::ZcDbDwgVersion version = zrxhost::stateOf(doc)->saveVersion;
-    ed::write(std::string("\nCurrent file format: DXF ") + versionOf(version).keyword);
-    if (!askVersion("Enter file format", version)) return;
-    std::string answer = askFileName("Save drawing as", defaultName(".dwg"));
-    if (answer.empty()) return;
-    std::string path = hostFile(answer, ".dwg");
-    if (mayReplace(path)) saveDocument(doc, path, version);
-}
-
-void qsaveCommand()
-{
-    ZcApDocument* doc = docs::current();
-    if (doc == nullptr) return;
-    const char* name = "";
-    doc->database()->getFilename(name);
-    if (*name != '\0') {
-        saveDocument(doc, name, zrxhost::stateOf(doc)->saveVersion);
-        return;
-    }
-    // An unnamed drawing is saved as the platform's SAVEAS would, in the current format.
-    std::string answer = askFileName("Save drawing as", defaultName(".dwg"));
-    if (answer.empty()) return;
-    std::string path = hostFile(answer, ".dwg");
-    if (mayReplace(path)) saveDocument(doc, path, zrxhost::stateOf(doc)->saveVersion);
-}
-
-void dxfoutCommand()
-{
-    ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
-    if (db == nullptr) return;
-    std::string answer = askFileName("Enter file name", defaultName(".dxf"));
-    if (answer.empty()) return;
-    std::string path = hostFile(answer, ".dxf");
-    ZcDb::ZcDbDwgVersion version = ZcDb::kDHL_CURRENT;
-    int precision = 16;
-    for (;;) {
-        zcedInitGet(RSG_NONEG, "Version");
-        int rc = zcedGetInt("\nEnter decimal places of accuracy (0 to 16) or [Version] <16>: ", &precision);
-        if (rc == RTKWORD) {
-            if (!askVersion("Enter version to save", version)) return;
-            continue;
-        }
-        if (rc == RTNONE) precision = 16;
-        else if (rc != RTNORM) return;
-        if (precision <= 16) break;
-        if (!ed::reject("Requires an integer between 0 and 16.", std::to_string(precision))) return;
-    }
-    if (db->dxfOut(path.c_str(), precision, version) != Zcad::eOk) fileError(lastDrawingFileError());
-    else reportLeftOut(version);
-}
-
-}  // namespace
-
-std::vector<BuiltinCommand> fileCommands()
-{
-    return {BuiltinCommand{"OPEN", openCommand}, BuiltinCommand{"SAVEAS", saveasCommand},
-            BuiltinCommand{"QSAVE", qsaveCommand}, BuiltinCommand{"DXFOUT", dxfoutCommand}};
-}
+const char* versionName(ZcDb::ZcDbDwgVersion version) { return versionOf(version).keyword; }
 
 }  // namespace zrxhost::app
