@@ -15,6 +15,7 @@
 #include "win_fixture.h"
 #include "zrx.h"
 #include "zrxhost/session.h"
+#include "zrxhost/windows_fopen.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ TEST_F(ChangeQueue, TheHostsOwnFileWritesAreSeenAtOnceInsideACommand)
         renamedFound = GetFileAttributesA("C:\\DATA\\moved.txt") != INVALID_FILE_ATTRIBUTES;
         ASSERT_TRUE(DeleteFileA("C:\\DATA\\MOVED.TXT"));
         deletedGone = GetFileAttributesA("C:\\DATA\\MOVED.TXT") == INVALID_FILE_ATTRIBUTES;
-        FILE* f = zrxWinFopen("C:\\WINDOWS\\TrevanAcad.ini", "w");
+        FILE* f = zrxhost::windowsFopen("C:\\WINDOWS\\TrevanAcad.ini", "w");
         ASSERT_NE(f, nullptr);
         std::fputs("[DIR]\nSysDir=C:\\FOPEN\n", f);
         std::fclose(f);
