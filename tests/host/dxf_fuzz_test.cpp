@@ -1,7 +1,6 @@
 // Damaged drawings (dxf_mutations.h): the reader must always answer, with a drawing that
 // saves and loads again or with an error naming the file, and never crash or hang. The
 // number of cases is bounded so the suite stays fast.
-#include <chrono>
 #include <filesystem>
 
 #include "dxf_mutations.h"
@@ -66,9 +65,8 @@ TEST_F(DxfFuzz, EveryDamagedCopyGivesADrawingThatSavesAndLoadsAgainOrAnErrorNami
                                       dxftest::readFile(sampleDir + "/plan.dxf")};
     dxftest::Mutator mutator(20240611);
     std::string path = dir.file("mutant.dxf"), saved = dir.file("saved.dxf");
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(25);
     int read = 0, refused = 0;
-    for (int i = 0; i < 3000 && std::chrono::steady_clock::now() < deadline; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         dxftest::writeFile(path, mutator.mutate(seeds[i % seeds.size()]));
         ZcDbDatabase target(false, true);
         Zcad::ErrorStatus es = target.readDwgFile(path.c_str());
@@ -87,8 +85,8 @@ TEST_F(DxfFuzz, EveryDamagedCopyGivesADrawingThatSavesAndLoadsAgainOrAnErrorNami
                                                                << zrxhost::lastDrawingFileRepairs().front();
     }
     // Both outcomes occur: the mutations are neither all harmless nor all fatal.
-    EXPECT_GT(read, 300);
-    EXPECT_GT(refused, 300);
+    EXPECT_GT(read, 100);
+    EXPECT_GT(refused, 100);
 }
 
 TEST_F(DxfFuzz, EveryCutOfTheFileIsRefused)
