@@ -63,3 +63,5 @@
 #include "stiffener/stiff_label_lisp.h"
 #include "stiffener/stiff_ou.h"
 #include "stiffener/stiff_linetypes.h"
+#include "ui/figure_ctrl.h"
+#include "ui/figure_combo_ctrl.h"

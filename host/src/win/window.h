@@ -46,6 +46,9 @@ struct ZRX_API UserControl {
     static bool select(HWND control, const std::string& item);
     // Puts the caret at the end, then delivers each character as WM_CHAR.
     static void type(HWND control, const std::string& chars);
+    // Selects the whole text and pastes the text over it with Ctrl+V, as a keyboard sends it;
+    // false when the control has no text to paste into.
+    static bool paste(HWND control, const std::string& text);
     static void click(HWND control);
 };
 
