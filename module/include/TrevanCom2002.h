@@ -65,3 +65,7 @@
 #include "stiffener/stiff_linetypes.h"
 #include "ui/figure_ctrl.h"
 #include "ui/figure_combo_ctrl.h"
+#include "longi/ship_number.h"
+#include "longi/frame_lines.h"
+#include "longi/long_depth_dialog.h"
+#include "longi/long_depth_lisp.h"

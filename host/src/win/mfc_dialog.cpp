@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <typeinfo>
 
+#include "win/resource_script.h"
 #include "win/window.h"
 #include "zrxhost/command_line.h"
 #include "zrxhost/dialog_form.h"
@@ -143,6 +145,9 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDHelp(templateId), m_pPare
 INT_PTR CDialog::DoModal()
 {
     const ZcDialogTemplate* t = zcrxFindDialogTemplate(m_nIDHelp);
+    // Else the resources of the plug-in that wrote the dialog's class, as the platform's
+    // resource override makes a plug-in's own resources current while it shows a dialog.
+    if (t == nullptr) t = zrxhost::moduleDialogTemplate(&typeid(*this), m_nIDHelp);
     if (t == nullptr) return -1;
     std::unique_ptr<HWND__> dialog = makeDialogWindow(t->caption != nullptr ? t->caption : "");
     for (const auto& item : t->items) {
@@ -165,7 +170,7 @@ INT_PTR CDialog::DoModal()
             for (const auto& c : m_hWnd->children) {
                 if (c->enabled && c->visible && c->windowClass != "STATIC" &&
                     !(c->windowClass == "BUTTON" && (c->style & BS_TYPEMASK) == BS_GROUPBOX)) {
-                    ::SetFocus(c.get());
+                    GotoDlgCtrl(FromHandle(c.get()));
                     break;
                 }
             }

@@ -587,9 +587,13 @@ bool UserControl::select(HWND control, const std::string& item)
 
 void UserControl::type(HWND control, const std::string& chars)
 {
-    SetFocus(control);
-    if (auto* e = dynamic_cast<EditWindow*>(control)) e->sel.set(static_cast<LPARAM>(e->text.size()), -1, e->text.size());
-    if (auto* c = dynamic_cast<ComboWindow*>(control)) c->sel.set(static_cast<LPARAM>(c->text.size()), -1, c->text.size());
+    // Tabbing into a field selects its whole text, so typing replaces it; typing on in the
+    // field that has the focus goes on where the caret is.
+    if (GetFocus() != control) {
+        SetFocus(control);
+        if (auto* e = dynamic_cast<EditWindow*>(control)) e->sel.set(0, -1, e->text.size());
+        if (auto* c = dynamic_cast<ComboWindow*>(control)) c->sel.set(0, -1, c->text.size());
+    }
     size_t i = 0;
     while (i < chars.size() && IsWindow(control)) {
         unsigned cp = zrxhost::nextCodePoint(chars, i);
