@@ -168,10 +168,12 @@ private:
     }
 
     bool ok() const { return error.empty(); }
-    bool fail(const std::string& why)
+    // The line of the token just read, or of the one expected next when that is missing.
+    bool fail(const std::string& why, bool atNext = false)
     {
         if (ok()) {
-            int line = m_at < m_tokens.size() ? m_tokens[m_at].line : (m_tokens.empty() ? 1 : m_tokens.back().line);
+            size_t at = atNext || m_at == 0 ? m_at : m_at - 1;
+            int line = at < m_tokens.size() ? m_tokens[at].line : (m_tokens.empty() ? 1 : m_tokens.back().line);
             error = "line " + std::to_string(line) + ": " + why;
         }
         m_at = m_tokens.size();
@@ -181,7 +183,7 @@ private:
     const Token* next(Token::Kind kind, const char* expected)
     {
         if (m_at >= m_tokens.size() || m_tokens[m_at].kind != kind) {
-            fail(std::string("expected ") + expected);
+            fail(std::string("expected ") + expected, true);
             return nullptr;
         }
         return &m_tokens[m_at++];
@@ -198,7 +200,7 @@ private:
     }
     void punct(const char* p)
     {
-        if (!peek(p)) fail(std::string("expected ") + p);
+        if (!peek(p)) fail(std::string("expected ") + p, true);
         else ++m_at;
     }
     void skipLine()

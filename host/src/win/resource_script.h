@@ -15,7 +15,7 @@ namespace zrxhost {
 // The dialogs of a script (DIALOG and DIALOGEX with their controls; #define lines give the
 // names of ids). False, with the line and the reason in error, on the first thing not
 // understood.
-bool parseResourceScript(const std::string& script, std::map<UINT, ZcDialogTemplate>& dialogs,
+ZRX_API bool parseResourceScript(const std::string& script, std::map<UINT, ZcDialogTemplate>& dialogs,
                          std::deque<std::string>& strings, std::string& error);
 
 // The template of that id among the resources of the shared object that holds the address;
