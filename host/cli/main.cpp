@@ -13,6 +13,7 @@
 #include "options.h"
 #include "terminal.h"
 #include "zrx.h"
+#include "zrxhost/dialog_form.h"
 #include "zrxhost/drawing_file.h"
 #include "zrxhost/render.h"
 #include "zrxhost/session.h"
@@ -130,6 +131,7 @@ int repl(const Options& o)
     }
     if (!start(o)) return finish(2);
     zrxhost::setInputMode(zrxhost::InputMode::Interactive);
+    zrxhost::setDialogForms(true);
     zrxhost::setBaseInput(tty ? static_cast<zrxhost::AnswerSource*>(&terminal) : piped.get());
     zrxhost::runCommandLoop();
     return finish(0);

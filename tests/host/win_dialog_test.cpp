@@ -1,8 +1,10 @@
 // Headless dialogs played from the input, written as the module writes its MFC dialogs.
 #include <gtest/gtest.h>
 
+#include "win/resource_script.h"
 #include "win_fixture.h"
 #include "zrx.h"
+#include "zrxhost/dialog_form.h"
 
 namespace {
 
@@ -262,6 +264,118 @@ TEST_F(Dialogs, DataExchangeRefusesANonNumberAndTellsTheUser)
     EXPECT_DOUBLE_EQ(dlg.value, 12.5);
     EXPECT_EQ(dlg.count, 8);
     EXPECT_NE(transcript.find("[MessageBox] 整数を入力してください。"), std::string::npos);
+}
+
+TEST_F(Dialogs, AFormShowsEachControlWithItsLabelAndValueBeforeEveryAction)
+{
+    zcrxAddDialogTemplate({301,
+                           "形",
+                           {{"STATIC", 0xFFFF, 0, "シフト量"},
+                            {"EDIT", 100, 0, "12"},
+                            {"STATIC", 0xFFFF, 0, "mm"},
+                            {"STATIC", 0xFFFF, 0, "フレーム"},
+                            {"COMBOBOX", 101, CBS_DROPDOWNLIST, ""},
+                            {"BUTTON", IDOK, BS_DEFPUSHBUTTON, "OK"}}});
+    struct Form : CDialog {
+        Form() : CDialog(301) {}
+        BOOL OnInitDialog() override
+        {
+            CDialog::OnInitDialog();
+            auto* list = static_cast<CComboBox*>(GetDlgItem(101));
+            for (int i = 0; i < 8; ++i) list->AddString(("FR." + std::to_string(i)).c_str());
+            list->SetCurSel(0);
+            GetDlgItem(101)->EnableWindow(FALSE);
+            return TRUE;
+        }
+    } dlg;
+    zrxhost::setDialogForms(true);
+    input.add("type 100 3");
+    input.add("click 1");
+    dlg.DoModal();
+    zrxhost::setDialogForms(false);
+    const std::string form = "[Dialog] 形\n  100 EDIT シフト量 = \"%s\"\n"
+                             "  101 COMBOBOX フレーム = \"FR.0\" of 8 items: FR.0, FR.1, FR.2, FR.3, FR.4, ..., FR.7 (disabled)\n"
+                             "  1 BUTTON OK\nDialog action (set ID text, type ID chars, paste ID text, select ID item, "
+                             "click ID, *cancel*): ";
+    char first[512];
+    char second[512];
+    std::snprintf(first, sizeof first, form.c_str(), "12");
+    std::snprintf(second, sizeof second, form.c_str(), "3");
+    EXPECT_NE(transcript.find(std::string(first) + "[Dialog] type 100 3\n" + second + "[Dialog] click 1\n"), std::string::npos)
+        << transcript;
+}
+
+TEST_F(Dialogs, PastingNeedsATextField)
+{
+    input.add("paste 207 S1");
+    input.add("paste 209 4x");
+    input.add("paste 209 56");
+    input.add("*cancel*");
+    struct Capture : DclFrames {
+        CString count;
+        void OnCancel() override
+        {
+            m_count.GetWindowText(count);
+            DclFrames::OnCancel();
+        }
+    } probe;
+    probe.DoModal();
+    EXPECT_NE(transcript.find("control 207 takes no text"), std::string::npos);
+    // The second paste replaced the whole text of the first.
+    EXPECT_EQ(probe.count, "56");
+}
+
+TEST(ResourceScript, DialogsWithTheirControlsIdsAndStyles)
+{
+    const std::string script = R"(// resource.h
+#define IDD_SHIFT 300
+#define IDC_SHIP  301
+#define IDC_SHIFT 302
+#include "resource.h"
+IDD_SHIFT DIALOGEX 0, 0, 200, 100
+STYLE DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION
+CAPTION "シフト ""量"""
+FONT 9, "ＭＳ Ｐゴシック", 0, 0, 0x1
+BEGIN
+    LTEXT           "船番",IDC_STATIC,7,9,40,8
+    COMBOBOX        IDC_SHIP,50,7,80,120,CBS_DROPDOWNLIST | CBS_SORT |
+                    WS_VSCROLL | WS_TABSTOP
+    EDITTEXT        IDC_SHIFT,50,30,60,12,ES_AUTOHSCROLL | NOT WS_BORDER
+    CONTROL         "固定",303,"Button",BS_AUTOCHECKBOX | WS_TABSTOP,7,50,40,10
+    DEFPUSHBUTTON   "OK",IDOK,90,80,50,14
+END
+)";
+    std::map<UINT, ZcDialogTemplate> dialogs;
+    std::deque<std::string> strings;
+    std::string error;
+    ASSERT_TRUE(zrxhost::parseResourceScript(script, dialogs, strings, error)) << error;
+    ASSERT_EQ(dialogs.count(300), 1u);
+    const ZcDialogTemplate& t = dialogs[300];
+    EXPECT_STREQ(t.caption, "シフト \"量\"");
+    ASSERT_EQ(t.items.size(), 5u);
+    EXPECT_STREQ(t.items[0].windowClass, "STATIC");
+    EXPECT_EQ(t.items[0].id, 0xFFFFu);
+    EXPECT_EQ(t.items[1].id, 301u);
+    EXPECT_EQ(t.items[1].style, static_cast<DWORD>(CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP));
+    EXPECT_STREQ(t.items[2].windowClass, "EDIT");
+    EXPECT_EQ(t.items[2].style, static_cast<DWORD>(ES_AUTOHSCROLL | WS_TABSTOP));
+    EXPECT_STREQ(t.items[3].windowClass, "Button");
+    EXPECT_STREQ(t.items[3].text, "固定");
+    EXPECT_EQ(t.items[3].style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
+    EXPECT_EQ(t.items[4].id, static_cast<UINT>(IDOK));
+    EXPECT_EQ(t.items[4].style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+}
+
+TEST(ResourceScript, WhatItCannotReadIsNamedWithItsLine)
+{
+    std::map<UINT, ZcDialogTemplate> dialogs;
+    std::deque<std::string> strings;
+    std::string error;
+    EXPECT_FALSE(zrxhost::parseResourceScript("1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  EDITTEXT 5,1,1,1,1,ES_WIDE\nEND\n", dialogs,
+                                              strings, error));
+    EXPECT_EQ(error, "line 3: unknown name ES_WIDE");
+    EXPECT_FALSE(zrxhost::parseResourceScript("IDR_MENU MENU\nBEGIN\nEND\n", dialogs, strings, error));
+    EXPECT_EQ(error, "line 1: only dialogs are read, not MENU");
 }
 
 }  // namespace

@@ -5,13 +5,18 @@
 //
 //   set ID text      replaces the control's text as the user would (an edit's or an editable
 //                    combo box's text; a list's item; "1" or "0" for a check box)
-//   type ID chars    types the characters into the control one by one (WM_CHAR each)
+//   type ID chars    types the characters into the control one by one (WM_CHAR each); a
+//                    field the action moves the focus to has its text selected first, as
+//                    Tab leaves it, so the characters replace it
+//   paste ID text    selects the control's whole text and pastes the text over it with
+//                    Ctrl+V (a WM_CHAR, as the keyboard sends it)
 //   select ID item   chooses the item of a combo box or list box with that text
 //   click ID         clicks the button (1 is OK, 2 is Cancel)
 //   *cancel*         Esc
 //
 // Each action is echoed as "[Dialog] action". A control that is disabled or hidden cannot be
-// used. When the input ends, the dialog is cancelled.
+// used. When the input ends, the dialog is cancelled. At the terminal the dialog is shown
+// before each action as a form: one line per control with its id, class, label and value.
 #pragma once
 
 #include <vector>

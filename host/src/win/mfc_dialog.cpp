@@ -6,11 +6,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <typeinfo>
 
+#include "win/resource_script.h"
 #include "win/window.h"
 #include "zrxhost/command_line.h"
+#include "zrxhost/dialog_form.h"
 
 namespace {
+
+bool g_forms = false;
 
 std::map<UINT, ZcDialogTemplate>& templates()
 {
@@ -44,7 +49,81 @@ Action parseAction(const std::string& line)
 
 void say(const std::string& text) { zrxhost::writeCommandLine("[Dialog] " + text + "\n"); }
 
+// The text a person reads beside a control: its own for a button, else the static text
+// placed before it in the template.
+std::string labelOf(HWND dialog, size_t index)
+{
+    const HWND__& c = *dialog->children[index];
+    if (c.windowClass == "BUTTON") return c.text;
+    for (size_t i = index; i-- > 0;) {
+        const HWND__& before = *dialog->children[i];
+        if (before.windowClass != "STATIC") break;
+        if (!before.text.empty()) return before.text;
+    }
+    return "";
+}
+
+std::string valueOf(HWND control)
+{
+    if (control->windowClass == "BUTTON") {
+        DWORD kind = control->style & BS_TYPEMASK;
+        bool checkable = kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;
+        return checkable ? (SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "[x]" : "[ ]") : "";
+    }
+    bool list = control->windowClass == "LISTBOX";
+    std::string value;
+    if (list) {
+        auto i = static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0));
+        if (i >= 0) {
+            std::string item(static_cast<size_t>(SendMessageA(control, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, '\0');
+            SendMessageA(control, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+            value = item.c_str();
+        }
+    } else {
+        value = control->text;
+    }
+    std::string line = "\"" + value + "\"";
+    if (control->windowClass == "COMBOBOX" || list) {
+        UINT countMessage = list ? LB_GETCOUNT : CB_GETCOUNT;
+        UINT textMessage = list ? LB_GETTEXT : CB_GETLBTEXT;
+        UINT lengthMessage = list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN;
+        auto count = static_cast<int>(SendMessageA(control, countMessage, 0, 0));
+        auto item = [&](int i) {
+            std::string t(static_cast<size_t>(SendMessageA(control, lengthMessage, static_cast<WPARAM>(i), 0)) + 1, '\0');
+            SendMessageA(control, textMessage, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(t.data()));
+            return std::string(t.c_str());
+        };
+        // A long list is shown by its ends; select takes any item by its text.
+        line += " of " + std::to_string(count) + (count == 1 ? " item" : " items");
+        if (count > 0) {
+            line += ": ";
+            for (int i = 0; i < count && i < 5; ++i) line += (i > 0 ? ", " : "") + item(i);
+            if (count > 6) line += ", ...";
+            if (count > 5) line += ", " + item(count - 1);
+        }
+    }
+    return line;
+}
+
+// The dialog as a form a person at the terminal fills in: one line per control.
+void showForm(HWND dialog)
+{
+    std::string form = "[Dialog] " + dialog->text + "\n";
+    for (size_t i = 0; i < dialog->children.size(); ++i) {
+        HWND c = dialog->children[i].get();
+        if (c->windowClass == "STATIC" || !c->visible) continue;
+        std::string label = labelOf(dialog, i);
+        std::string value = valueOf(c);
+        form += "  " + std::to_string(c->id) + " " + c->windowClass + (label.empty() ? "" : " " + label) +
+                (value.empty() ? "" : " = " + value) + (c->enabled ? "" : " (disabled)") + "\n";
+    }
+    form += "Dialog action (set ID text, type ID chars, paste ID text, select ID item, click ID, *cancel*): ";
+    zrxhost::writeCommandLine(form);
+}
+
 }  // namespace
+
+void zrxhost::setDialogForms(bool show) { g_forms = show; }
 
 void zcrxAddDialogTemplate(const ZcDialogTemplate& dialogTemplate) { templates()[dialogTemplate.id] = dialogTemplate; }
 
@@ -66,6 +145,9 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDHelp(templateId), m_pPare
 INT_PTR CDialog::DoModal()
 {
     const ZcDialogTemplate* t = zcrxFindDialogTemplate(m_nIDHelp);
+    // Else the resources of the plug-in that wrote the dialog's class, as the platform's
+    // resource override makes a plug-in's own resources current while it shows a dialog.
+    if (t == nullptr) t = zrxhost::moduleDialogTemplate(&typeid(*this), m_nIDHelp);
     if (t == nullptr) return -1;
     std::unique_ptr<HWND__> dialog = makeDialogWindow(t->caption != nullptr ? t->caption : "");
     for (const auto& item : t->items) {
@@ -88,7 +170,7 @@ INT_PTR CDialog::DoModal()
             for (const auto& c : m_hWnd->children) {
                 if (c->enabled && c->visible && c->windowClass != "STATIC" &&
                     !(c->windowClass == "BUTTON" && (c->style & BS_TYPEMASK) == BS_GROUPBOX)) {
-                    ::SetFocus(c.get());
+                    GotoDlgCtrl(FromHandle(c.get()));
                     break;
                 }
             }
@@ -96,6 +178,7 @@ INT_PTR CDialog::DoModal()
     }
     zrxhost::AnswerSource* input = zrxhost::answerSource();
     while (!m_ended) {
+        if (g_forms) showForm(m_hWnd);
         std::optional<std::string> line = input != nullptr ? input->take() : std::nullopt;
         if (!line) {
             say("input ended: cancelled");
@@ -127,7 +210,7 @@ void CDialog::playAction(const std::string& line)
         return;
     }
     Action a = parseAction(line);
-    if (!a.hasId || (a.verb != "set" && a.verb != "type" && a.verb != "select" && a.verb != "click")) {
+    if (!a.hasId || (a.verb != "set" && a.verb != "type" && a.verb != "paste" && a.verb != "select" && a.verb != "click")) {
         say("not a dialog action: " + line);
         return;
     }
@@ -153,6 +236,8 @@ void CDialog::playAction(const std::string& line)
         UserControl::click(control);
     } else if (a.verb == "type") {
         UserControl::type(control, a.argument);
+    } else if (a.verb == "paste") {
+        if (!UserControl::paste(control, a.argument)) say("control " + std::to_string(a.id) + " takes no text");
     } else if (a.verb == "select") {
         if (!UserControl::select(control, a.argument)) say("no item \"" + a.argument + "\" in control " + std::to_string(a.id));
     } else if (!UserControl::setText(control, a.argument)) {

@@ -19,6 +19,11 @@ std::set<HWND>& liveWindows()
 
 HWND g_focus = nullptr;
 
+// What Ctrl+V pastes; only the dialog actions put text there.
+std::string g_clipboard;
+
+constexpr WPARAM kCtrlV = 0x16;
+
 bool live(HWND w) { return w != nullptr && liveWindows().count(w) != 0; }
 
 LRESULT copyText(const std::string& text, WPARAM size, LPARAM buffer)
@@ -178,8 +183,17 @@ LRESULT EditWindow::classProc(UINT message, WPARAM w, LPARAM l)
     case WM_KILLFOCUS:
         notifyParent(EN_KILLFOCUS);
         return 0;
+    case WM_PASTE:
+        if ((style & ES_READONLY) == 0) replace(g_clipboard);
+        return 0;
     case WM_CHAR: {
         if ((style & ES_READONLY) != 0) return 0;
+        // The edit control itself pastes on Ctrl+V, so a subclass sees the paste as a typed
+        // character.
+        if (w == kCtrlV) {
+            replace(g_clipboard);
+            return 0;
+        }
         if (w == VK_BACK) {
             if (sel.end == sel.start && sel.start > 0) {
                 size_t from = sel.start - 1;
@@ -338,6 +352,9 @@ LRESULT ComboWindow::classProc(UINT message, WPARAM w, LPARAM l)
     case WM_CLEAR:
         if (!dropList() && sel.end > sel.start) editReplace("");
         return 0;
+    case WM_PASTE:
+        if (!dropList()) editReplace(g_clipboard);
+        return 0;
     case WM_SETFOCUS:
         notifyParent(CBN_SETFOCUS);
         return 0;
@@ -350,6 +367,10 @@ LRESULT ComboWindow::classProc(UINT message, WPARAM w, LPARAM l)
             if (w < 0x20) return 0;
             int i = list.find(static_cast<WPARAM>(static_cast<INT_PTR>(list.current)), zrxhost::utf8Of(static_cast<char32_t>(w)), false);
             if (i >= 0 && i != list.current) userChoose(i);
+            return 0;
+        }
+        if (w == kCtrlV) {
+            editReplace(g_clipboard);
             return 0;
         }
         if (w == VK_BACK) {
@@ -566,14 +587,31 @@ bool UserControl::select(HWND control, const std::string& item)
 
 void UserControl::type(HWND control, const std::string& chars)
 {
-    SetFocus(control);
-    if (auto* e = dynamic_cast<EditWindow*>(control)) e->sel.set(static_cast<LPARAM>(e->text.size()), -1, e->text.size());
-    if (auto* c = dynamic_cast<ComboWindow*>(control)) c->sel.set(static_cast<LPARAM>(c->text.size()), -1, c->text.size());
+    // Tabbing into a field selects its whole text, so typing replaces it; typing on in the
+    // field that has the focus goes on where the caret is.
+    if (GetFocus() != control) {
+        SetFocus(control);
+        if (auto* e = dynamic_cast<EditWindow*>(control)) e->sel.set(0, -1, e->text.size());
+        if (auto* c = dynamic_cast<ComboWindow*>(control)) c->sel.set(0, -1, c->text.size());
+    }
     size_t i = 0;
     while (i < chars.size() && IsWindow(control)) {
         unsigned cp = zrxhost::nextCodePoint(chars, i);
         SendMessageA(control, WM_CHAR, cp, 1);
     }
+}
+
+bool UserControl::paste(HWND control, const std::string& t)
+{
+    auto* e = dynamic_cast<EditWindow*>(control);
+    auto* c = dynamic_cast<ComboWindow*>(control);
+    if ((e == nullptr || (e->style & ES_READONLY) != 0) && (c == nullptr || c->dropList())) return false;
+    g_clipboard = t;
+    SetFocus(control);
+    if (e != nullptr) e->sel.set(0, -1, e->text.size());
+    if (c != nullptr) c->sel.set(0, -1, c->text.size());
+    if (IsWindow(control)) SendMessageA(control, WM_CHAR, kCtrlV, 1);
+    return true;
 }
 
 void UserControl::click(HWND control)

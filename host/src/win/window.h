@@ -44,8 +44,13 @@ struct ZRX_API UserControl {
     // Chooses the item with that text (exact first, then the first beginning with it, both
     // without regard to case) and notifies; false when there is none.
     static bool select(HWND control, const std::string& item);
-    // Puts the caret at the end, then delivers each character as WM_CHAR.
+    // Delivers each character as WM_CHAR. A control that gets the focus for it has its whole
+    // text selected first, as the dialog's Tab key leaves it; one that has the focus already
+    // takes the characters at its caret.
     static void type(HWND control, const std::string& chars);
+    // Selects the whole text and pastes the text over it with Ctrl+V, as a keyboard sends it;
+    // false when the control has no text to paste into.
+    static bool paste(HWND control, const std::string& text);
     static void click(HWND control);
 };
 
