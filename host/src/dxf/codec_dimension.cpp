@@ -155,8 +155,8 @@ void writeDimension(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
 }  // namespace
 
 // One entry per class written; reading goes through the first, which makes either kind.
-extern const EntityCodec kDimensionCodec{"DIMENSION", &ZcDbAlignedDimension::desc, &readDimension, &writeDimension};
+extern const EntityCodec kDimensionCodec{"DIMENSION", &ZcDbAlignedDimension::desc, &readDimension, &writeDimension, nullptr, "10 13 14"};
 extern const EntityCodec kRotatedDimensionCodec{"DIMENSION", &ZcDbRotatedDimension::desc, &readDimension,
-                                                &writeDimension};
+                                                &writeDimension, nullptr, "10 13 14"};
 
 }  // namespace zrx::dxf
