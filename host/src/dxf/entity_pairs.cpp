@@ -109,6 +109,8 @@ KeptTags tableRecordPairs(std::string_view table, const ZcDbSymbolTableRecord* r
 
 ZcDbEntity* entityFromPairs(ZcDbDatabase* db, const KeptTags& pairs, std::string& reason)
 {
+    // The codecs look records up as the file reader does, without opening them.
+    zrxhost::HostAccess access;
     if (pairs.empty() || pairs[0].code != 0) {
         reason = "no entity type (group 0)";
         return nullptr;

@@ -11,7 +11,10 @@ namespace {
 std::unordered_map<std::string, ValuePtr>& symbols()
 {
     // Never torn down: values hold selection sets whose table may already be gone at exit.
-    static auto* g = new std::unordered_map<std::string, ValuePtr>;
+    static auto* g = new std::unordered_map<std::string, ValuePtr>{
+        {"PI", makeReal(3.14159265358979323846)},
+        {"PAUSE", makeStr("\\")},
+    };
     return *g;
 }
 
