@@ -5,6 +5,7 @@
 
 #include "editor/wcmatch.h"
 #include "lisp/interp.h"
+#include "lisp/reader.h"
 #include "lisp/units.h"
 #include "util/utf8.h"
 
@@ -153,6 +154,20 @@ ValuePtr substitute(const Args& a)
     return makeStr(s);
 }
 
+// (read "text"): the first expression of the text, unevaluated.
+ValuePtr read(const Args& a)
+{
+    arity(a, 1, 1);
+    Reader reader(str(a[0]));
+    try {
+        return reader.atEnd() ? nil() : reader.read();
+    } catch (const Incomplete&) {
+        fail("malformed list on input");
+    } catch (const ReadError& e) {
+        fail(e.what());
+    }
+}
+
 }  // namespace
 
 void addStringFunctions(Builtins& b)
@@ -186,6 +201,7 @@ void addStringFunctions(Builtins& b)
         arity(a, 2, 2);
         return truth(ed::wildcardMatch(str(a[0]), str(a[1]), false));
     });
+    define(b, "READ", read);
     define(b, "VL-PRINC-TO-STRING", [](const Args& a) {
         arity(a, 1, 1);
         return makeStr(princText(a[0]));

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "lisp/interp.h"
+#include "util/text_case.h"
 
 namespace zrxhost::lisp {
 namespace {
@@ -66,6 +67,22 @@ bool equalValues(const ValuePtr& a, const ValuePtr& b, double fuzz) { return equ
 
 void addTypeFunctions(Builtins& b)
 {
+    // (atoms-family 0|1 [names]): the symbols there are, or which of the names are.
+    define(b, "ATOMS-FAMILY", [](const Args& a) {
+        arity(a, 1, 2);
+        int32_t format = integer(a[0]);
+        auto item = [format](const std::string& name) { return format == 1 ? makeStr(name) : makeSym(name); };
+        std::vector<ValuePtr> out;
+        if (a.size() == 2) {
+            for (const ValuePtr& n : toVector(list(a[1]))) {
+                std::string name = upperAscii(str(n));
+                out.push_back(isBound(name) ? item(name) : nil());
+            }
+        } else {
+            for (const std::string& name : symbolNames()) out.push_back(item(name));
+        }
+        return makeList(out);
+    });
     define(b, "TYPE", [](const Args& a) {
         arity(a, 1, 1);
         const char* name = typeName(a[0]);

@@ -176,10 +176,12 @@ const ValuePtr* builtin(const std::string& name)
     return it != builtins().end() ? &it->second : nullptr;
 }
 
-std::vector<std::string> builtinNames()
+std::vector<std::string> symbolNames()
 {
     std::vector<std::string> names;
     for (const auto& [name, fn] : builtins()) names.push_back(name);
+    for (const auto& [name, value] : symbols())
+        if (!builtin(name)) names.push_back(name);
     std::sort(names.begin(), names.end());
     return names;
 }

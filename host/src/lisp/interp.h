@@ -46,8 +46,8 @@ bool isBound(const std::string& name);
 using Builtins = std::unordered_map<std::string, ValuePtr>;
 void define(Builtins& table, const char* name, BuiltinFn fn);
 const ValuePtr* builtin(const std::string& name);
-// Every built-in name, for a look over them all.
-std::vector<std::string> builtinNames();
+// Every name with a value or a built-in function, sorted.
+std::vector<std::string> symbolNames();
 
 // The families.
 void addListFunctions(Builtins& b);
