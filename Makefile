@@ -50,6 +50,7 @@ bench: build
 	$(BUILD)/bench/trevan_bench_db
 	$(BUILD)/bench/trevan_bench_stiff_records
 	$(BUILD)/bench/trevan_bench_stiff_label
+	$(BUILD)/bench/trevan_bench_lisp
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

@@ -21,6 +21,7 @@ namespace {
 KeptTags parsePairs(const char* text, size_t size)
 {
     KeptTags out;
+    out.reserve(32);
     std::string_view rest(text, size);
     auto line = [&rest]() {
         size_t end = rest.find('\n');
@@ -46,29 +47,32 @@ bool registered(ZcDbDatabase* db, const std::string& app)
     return table != nullptr && table->has(app.c_str());
 }
 
+// One writer into memory, kept: setting a writer up (its buffer, the code page) cost more
+// than most entities take to write.
+struct MemoryWriter {
+    char* buffer = nullptr;
+    size_t size = 0;
+    std::FILE* f = open_memstream(&buffer, &size);
+    TagWriter w{f, "entget", CodePage::utf8()};
+};
+
 // What a writer puts in memory, as pairs.
 template <class Write>
 KeptTags written(ZcDbDatabase* db, Write write)
 {
-    char* buffer = nullptr;
-    size_t size = 0;
-    std::FILE* f = open_memstream(&buffer, &size);
-    if (f == nullptr) return {};
-    {
-        FileState& state = fileState(db);
-        TagWriter w(f, "entget", CodePage::utf8());
-        WriteContext c;
-        c.db = db;
-        c.state = &state;
-        c.newHandle = [] { return uint64_t{0}; };
-        c.writeEntity = [](const ZcDbEntity*) {};
-        write(w, c, state);
-        w.flush();
-    }
-    std::fclose(f);
-    KeptTags pairs = parsePairs(buffer, size);
-    std::free(buffer);
-    return pairs;
+    static MemoryWriter* memory = new MemoryWriter;
+    if (memory->f == nullptr) return {};
+    FileState& state = fileState(db);
+    WriteContext c;
+    c.db = db;
+    c.state = &state;
+    c.newHandle = [] { return uint64_t{0}; };
+    c.writeEntity = [](const ZcDbEntity*) {};
+    std::fseek(memory->f, 0, SEEK_SET);
+    write(memory->w, c, state);
+    memory->w.flush();
+    std::fflush(memory->f);
+    return parsePairs(memory->buffer, static_cast<size_t>(std::ftell(memory->f)));
 }
 
 }  // namespace

@@ -123,12 +123,14 @@ bool addPair(const ValuePtr& item, KeptTags& pairs)
 
 ValuePtr pairsToList(const KeptTags& pairs, const ValuePtr& self, const std::vector<std::string>* apps)
 {
-    std::vector<ValuePtr> items{cons(makeInt(-1), self)};
+    std::vector<ValuePtr> items;
+    items.reserve(pairs.size() + 2);
+    items.push_back(cons(makeInt(-1), self));
     size_t i = 0;
     while (i < pairs.size() && pairs[i].code != 1001) items.push_back(pairAt(pairs, i));
     std::vector<ValuePtr> xdata{makeInt(-3)};
     while (i < pairs.size()) {
-        std::string app = pairs[i++].value;
+        const std::string& app = pairs[i++].value;
         std::vector<ValuePtr> group{makeStr(app)};
         while (i < pairs.size() && pairs[i].code != 1001) group.push_back(pairAt(pairs, i));
         if (apps != nullptr && wanted(app, *apps)) xdata.push_back(makeList(group));

@@ -243,6 +243,7 @@ ValuePtr eval(const ValuePtr& form)
         }
         if (listLength(form) < 0) fail("bad function call");
         Args args;
+        args.reserve(4);
         for (const Value* p = form->cdr.get(); p->kind == Value::kList; p = p->cdr.get()) args.push_back(eval(p->car));
         if (head->kind == Value::kSym) {
             // Functions the program defined come first, then plug-ins', then built-ins.

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "editor/selection_sets.h"
+#include "lisp/value_pool.h"
 
 namespace zrxhost::lisp {
 namespace {
@@ -18,7 +19,7 @@ std::map<int64_t, std::weak_ptr<HeldSet>>& heldSets()
 
 std::shared_ptr<Value> make(Value::Kind k)
 {
-    auto v = std::make_shared<Value>();
+    auto v = std::allocate_shared<Value>(PoolAllocator<Value>());
     v->kind = k;
     return v;
 }
@@ -64,7 +65,7 @@ ValuePtr t()
 
 ValuePtr truth(bool b) { return b ? t() : nil(); }
 
-ValuePtr makeInt(int32_t i)
+static const std::vector<ValuePtr>& sharedInts()
 {
     static const std::vector<ValuePtr> shared = [] {
         std::vector<ValuePtr> s;
@@ -75,7 +76,12 @@ ValuePtr makeInt(int32_t i)
         }
         return s;
     }();
-    if (i >= kSharedLow && i <= kSharedHigh) return shared[static_cast<size_t>(i - kSharedLow)];
+    return shared;
+}
+
+ValuePtr makeInt(int32_t i)
+{
+    if (i >= kSharedLow && i <= kSharedHigh) return sharedInts()[static_cast<size_t>(i - kSharedLow)];
     auto v = make(Value::kInt);
     v->i = i;
     return v;
