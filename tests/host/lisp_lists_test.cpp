@@ -43,6 +43,9 @@ TEST_F(LispLists, SortingAndFiltering)
     EXPECT_EQ(eval("(vl-remove-if 'minusp '(1 -2 3))"), "(1 3)");
     EXPECT_EQ(eval("(vl-remove-if-not 'minusp '(1 -2 3))"), "(-2)");
     EXPECT_EQ(eval("(vl-sort '(2 1) 'nosuch)"), "; error: no function definition: NOSUCH");
+    // Equal elements keep their order; a comparison that orders nothing still ends.
+    EXPECT_EQ(eval("(vl-sort '((1 . a) (0 . b) (1 . c)) '(lambda (x y) (< (car x) (car y))))"), "((0 . B) (1 . A) (1 . C))");
+    EXPECT_EQ(eval("(length (vl-sort '(5 3 8 1 9 2 7) '(lambda (x y) T)))"), "7");
 }
 
 TEST_F(LispLists, AMillionElementsWork)

@@ -108,14 +108,28 @@ ValuePtr last(const Args& a)
     return p->car;
 }
 
+// A merge sort of our own: the program's comparison may be no ordering at all, which the
+// standard sorts are allowed to run off the range for.
+void mergeSort(std::vector<ValuePtr>& items, const ValuePtr& less)
+{
+    std::vector<ValuePtr> merged(items.size());
+    for (size_t width = 1; width < items.size(); width *= 2) {
+        for (size_t lo = 0; lo < items.size(); lo += 2 * width) {
+            size_t mid = std::min(lo + width, items.size()), hi = std::min(lo + 2 * width, items.size());
+            size_t i = lo, j = mid, k = lo;
+            while (i < mid && j < hi) merged[k++] = applyFunction(less, {items[j], items[i]})->isNil() ? items[i++] : items[j++];
+            while (i < mid) merged[k++] = items[i++];
+            while (j < hi) merged[k++] = items[j++];
+        }
+        items.swap(merged);
+    }
+}
+
 ValuePtr sortList(const Args& a)
 {
     arity(a, 2, 2);
     std::vector<ValuePtr> items = toVector(list(a[0]));
-    const ValuePtr& less = a[1];
-    std::stable_sort(items.begin(), items.end(), [&](const ValuePtr& x, const ValuePtr& y) {
-        return !applyFunction(less, {x, y})->isNil();
-    });
+    mergeSort(items, a[1]);
     return makeList(items);
 }
 
