@@ -35,18 +35,22 @@ sanitize: deps
 # The host at work: the demo script played on the sample tank top plan, drawn to
 # $(BUILD)/demo.svg (and demo.png, for a quick look); then the module at work in a copy of
 # the sample installation, so the demo never writes into the source tree; last, the
-# stiffeners of the sample hull plan (examples/drawings/plan.dxf) with their records.
+# stiffeners of the sample hull plan (examples/drawings/plan.dxf) with their records; and a
+# drafter's LISP program labelling every stiffener of that plan, drawn to $(BUILD)/labels.svg.
 demo: build
 	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/demo.svg -o $(BUILD)/demo.png
 	rm -rf $(BUILD)/demo-install && cp -r examples/install $(BUILD)/demo-install
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --script examples/demo/module.scr
 	$(BUILD)/tools/list_stiffeners --install $(BUILD)/demo-install examples/drawings/plan.dxf
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
+	  --load examples/lisp/label_stiffeners.lsp --script examples/lisp/label_stiffeners.scr --svg $(BUILD)/labels.svg
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db
 	$(BUILD)/bench/trevan_bench_stiff_records
 	$(BUILD)/bench/trevan_bench_stiff_label
+	$(BUILD)/bench/trevan_bench_lisp
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

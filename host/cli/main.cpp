@@ -72,6 +72,31 @@ bool start(const Options& o)
     return true;
 }
 
+// (load "FILE") for each LISP file, played at the command prompt before anything else.
+std::unique_ptr<zrxhost::LineSource> lispLoads(const Options& o)
+{
+    std::string text;
+    for (const std::string& file : o.lispFiles) {
+        std::string quoted;
+        for (char c : file) {
+            if (c == '"' || c == '\\') quoted += '\\';
+            quoted += c;
+        }
+        text += "(load \"" + quoted + "\")\n";
+    }
+    return zrxhost::LineSource::fromText("--load", text);
+}
+
+bool playLispLoads(const Options& o)
+{
+    if (o.lispFiles.empty()) return true;
+    std::unique_ptr<zrxhost::LineSource> loads = lispLoads(o);
+    zrxhost::setBaseInput(loads.get());
+    bool ok = zrxhost::runCommandLoop();
+    zrxhost::setBaseInput(nullptr);
+    return ok;
+}
+
 int finish(int status)
 {
     zrxhost::setBaseInput(nullptr);
@@ -82,15 +107,15 @@ int finish(int status)
 int run(const Options& o)
 {
     std::string error;
-    std::unique_ptr<zrxhost::LineSource> script = zrxhost::LineSource::fromFile(o.script, &error);
+    std::unique_ptr<zrxhost::LineSource> script =
+        o.script.empty() ? zrxhost::LineSource::fromText("", "") : zrxhost::LineSource::fromFile(o.script, &error);
     if (!script) {
         fail(error);
         return 2;
     }
     if (!start(o)) return finish(2);
     zrxhost::setInputMode(zrxhost::InputMode::Script);
-    zrxhost::setBaseInput(script.get());
-    if (!zrxhost::runCommandLoop()) {
+    if (!playLispLoads(o) || (zrxhost::setBaseInput(script.get()), !zrxhost::runCommandLoop())) {
         fail("script stopped at " + zrxhost::scriptError());
         return finish(1);
     }
@@ -132,6 +157,7 @@ int repl(const Options& o)
     if (!start(o)) return finish(2);
     zrxhost::setInputMode(zrxhost::InputMode::Interactive);
     zrxhost::setDialogForms(true);
+    playLispLoads(o);
     zrxhost::setBaseInput(tty ? static_cast<zrxhost::AnswerSource*>(&terminal) : piped.get());
     zrxhost::runCommandLoop();
     return finish(0);

@@ -2,6 +2,7 @@
 // installation (when there is one), the sample hull plan and the demo script.
 #include "options.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -20,8 +21,8 @@ std::string usage()
     bool bundled = std::filesystem::is_directory(kSampleInstall);
     return "usage:\n"
            "  trevan run    [--install DIR] [--drawing FILE] [--script FILE] [--save FILE] [--svg FILE]\n"
-           "                [--no-modules] [--load MODULE]...\n"
-           "  trevan repl   [--install DIR] [--drawing FILE] [--no-modules] [--load MODULE]...\n"
+           "                [--no-modules] [--load MODULE|FILE.lsp]...\n"
+           "  trevan repl   [--install DIR] [--drawing FILE] [--no-modules] [--load MODULE|FILE.lsp]...\n"
            "  trevan render FILE.dxf -o FILE.svg\n"
            "  trevan --help\n"
            "\n"
@@ -41,11 +42,13 @@ std::string usage()
            "  --drawing FILE  the drawing to open first. Default: the sample hull plan,\n"
            "                  " + kSampleDrawing + ", when run plays the\n"
            "                  demo script; otherwise a new drawing\n"
-           "  --script FILE   the script to play (default: " + kDemoScript + ")\n"
+           "  --script FILE   the script to play (default: " + kDemoScript + "); a FILE.lsp is\n"
+           "                  loaded as a LISP program\n"
            "  --save FILE     after the script, save the current drawing to FILE (DXF)\n"
            "  --svg FILE      after the script, draw the current drawing's model space to FILE\n"
            "  --load MODULE   also load this plug-in (a shared library exporting acrxEntryPoint),\n"
-           "                  after the default ones\n"
+           "                  after the default ones; a FILE.lsp is loaded as a LISP program after\n"
+           "                  the plug-ins (repeatable, in order)\n"
            "  --no-modules    load none of the default plug-ins (--load still adds its own).\n" +
            defaultModulesHelp() +
            "  -o FILE         render: the SVG file to write\n";
@@ -58,6 +61,13 @@ std::string usage()
 }
 
 }  // namespace
+
+static bool isLispFile(const std::string& path)
+{
+    std::string ext = std::filesystem::path(path).extension().string();
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".lsp";
+}
 
 Options parseOptions(int argc, char** argv)
 {
@@ -81,7 +91,8 @@ Options parseOptions(int argc, char** argv)
             std::fputs(usage().c_str(), stdout);
             std::exit(0);
         } else if (arg == "--load" && session) {
-            o.modules.push_back(value());
+            std::string file = value();
+            (isLispFile(file) ? o.lispFiles : o.modules).push_back(file);
         } else if (arg == "--no-modules" && session) {
             o.defaultModules = false;
         } else if (arg == "--install" && session) {
@@ -109,5 +120,10 @@ Options parseOptions(int argc, char** argv)
     // A script of its own brings its own drawing: the sample plan is the demo's.
     if (run && !drawingGiven && o.script.empty()) o.drawing = kSampleDrawing;
     if (run && o.script.empty()) o.script = kDemoScript;
+    // A LISP program as the script is loaded as --load would, with nothing else to play.
+    if (run && isLispFile(o.script)) {
+        o.lispFiles.push_back(o.script);
+        o.script.clear();
+    }
     return o;
 }

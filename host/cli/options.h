@@ -8,6 +8,7 @@ struct Options {
     std::string command;  // run, repl or render
     bool defaultModules = true;        // the module and the sibling stand-in, found as default_modules.h says
     std::vector<std::string> modules;  // --load: loaded after the default ones
+    std::vector<std::string> lispFiles;  // --load FILE.lsp, and run's --script FILE.lsp: loaded after the modules
     std::string install;  // empty: no drive map
     std::string drawing;  // empty: a new drawing
     std::string script;

@@ -193,11 +193,11 @@ void writePoint(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
 
 }  // namespace
 
-extern const EntityCodec kLineCodec{"LINE", &ZcDbLine::desc, &readLine, &writeLine};
-extern const EntityCodec kRayCodec{"RAY", &ZcDbRay::desc, &readInfinite<ZcDbRay>, &writeRay, ""};
-extern const EntityCodec kXlineCodec{"XLINE", &ZcDbXline::desc, &readInfinite<ZcDbXline>, &writeXline, ""};
-extern const EntityCodec kCircleCodec{"CIRCLE", &ZcDbCircle::desc, &readCircle, &writeCircle};
-extern const EntityCodec kArcCodec{"ARC", &ZcDbArc::desc, &readArc, &writeArc};
-extern const EntityCodec kPointCodec{"POINT", &ZcDbPoint::desc, &readPoint, &writePoint};
+extern const EntityCodec kLineCodec{"LINE", &ZcDbLine::desc, &readLine, &writeLine, nullptr, "10 11"};
+extern const EntityCodec kRayCodec{"RAY", &ZcDbRay::desc, &readInfinite<ZcDbRay>, &writeRay, "", "10 11"};
+extern const EntityCodec kXlineCodec{"XLINE", &ZcDbXline::desc, &readInfinite<ZcDbXline>, &writeXline, "", "10 11"};
+extern const EntityCodec kCircleCodec{"CIRCLE", &ZcDbCircle::desc, &readCircle, &writeCircle, nullptr, "10 40"};
+extern const EntityCodec kArcCodec{"ARC", &ZcDbArc::desc, &readArc, &writeArc, nullptr, "10 40 50 51"};
+extern const EntityCodec kPointCodec{"POINT", &ZcDbPoint::desc, &readPoint, &writePoint, nullptr, "10"};
 
 }  // namespace zrx::dxf

@@ -61,7 +61,12 @@ ZcDbEntity* readDimension(Record& r, ReadContext& c)
         if (r.used(i) || !dimensionPart(r, i)) continue;
         switch (r[i].code) {
         case 1: e->setDimensionText(c.text(r, i).c_str()); break;
-        case 2: e->setDimBlockId(c.block(c.text(r, i), r[i].line)); break;
+        case 2: {
+            // No name: the picture block is not made yet (it is made when the drawing is saved).
+            std::string name = c.text(r, i);
+            if (!name.empty()) e->setDimBlockId(c.block(name, r[i].line));
+            break;
+        }
         case 3: {
             // An unknown style stays a kept pair; the dimension then uses the drawing's.
             ZcDbObjectId style = c.dimStyle(c.text(r[i]));
@@ -155,8 +160,8 @@ void writeDimension(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
 }  // namespace
 
 // One entry per class written; reading goes through the first, which makes either kind.
-extern const EntityCodec kDimensionCodec{"DIMENSION", &ZcDbAlignedDimension::desc, &readDimension, &writeDimension};
+extern const EntityCodec kDimensionCodec{"DIMENSION", &ZcDbAlignedDimension::desc, &readDimension, &writeDimension, nullptr, "10 13 14"};
 extern const EntityCodec kRotatedDimensionCodec{"DIMENSION", &ZcDbRotatedDimension::desc, &readDimension,
-                                                &writeDimension};
+                                                &writeDimension, nullptr, "10 13 14"};
 
 }  // namespace zrx::dxf

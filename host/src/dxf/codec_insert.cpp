@@ -93,6 +93,6 @@ void writeInsert(ObjectOut& o, const ZcDbEntity* ent, WriteContext& c)
 
 }  // namespace
 
-extern const EntityCodec kInsertCodec{"INSERT", &ZcDbBlockReference::desc, &readInsert, &writeInsert};
+extern const EntityCodec kInsertCodec{"INSERT", &ZcDbBlockReference::desc, &readInsert, &writeInsert, nullptr, "2 10"};
 
 }  // namespace zrx::dxf

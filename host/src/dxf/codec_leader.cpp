@@ -68,6 +68,6 @@ void writeLeader(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
 
 }  // namespace
 
-extern const EntityCodec kLeaderCodec{"LEADER", &ZcDbLeader::desc, &readLeader, &writeLeader, ""};
+extern const EntityCodec kLeaderCodec{"LEADER", &ZcDbLeader::desc, &readLeader, &writeLeader, "", "10"};
 
 }  // namespace zrx::dxf

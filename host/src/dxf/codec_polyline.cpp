@@ -115,6 +115,6 @@ void writePolyline(ObjectOut& o, const ZcDbEntity* ent, WriteContext& c)
 
 }  // namespace
 
-extern const EntityCodec kPolylineCodec{"LWPOLYLINE", &ZcDbPolyline::desc, &readPolyline, &writePolyline, "POLYLINE"};
+extern const EntityCodec kPolylineCodec{"LWPOLYLINE", &ZcDbPolyline::desc, &readPolyline, &writePolyline, "POLYLINE", "10"};
 
 }  // namespace zrx::dxf

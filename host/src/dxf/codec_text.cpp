@@ -200,8 +200,8 @@ void writeAttrib(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
 
 }  // namespace
 
-extern const EntityCodec kTextCodec{"TEXT", &ZcDbText::desc, &readText, &writeText};
-extern const EntityCodec kAttdefCodec{"ATTDEF", &ZcDbAttributeDefinition::desc, &readAttdef, &writeAttdef};
-extern const EntityCodec kAttribCodec{"ATTRIB", &ZcDbAttribute::desc, &readAttrib, &writeAttrib};
+extern const EntityCodec kTextCodec{"TEXT", &ZcDbText::desc, &readText, &writeText, nullptr, "1 10 40"};
+extern const EntityCodec kAttdefCodec{"ATTDEF", &ZcDbAttributeDefinition::desc, &readAttdef, &writeAttdef, nullptr, "1 2 3 10 40"};
+extern const EntityCodec kAttribCodec{"ATTRIB", &ZcDbAttribute::desc, &readAttrib, &writeAttrib, nullptr, "1 2 10 40"};
 
 }  // namespace zrx::dxf

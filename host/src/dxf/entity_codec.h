@@ -40,6 +40,8 @@ struct EntityCodec {
     void (*write)(ObjectOut& o, const ZcDbEntity* e, WriteContext& c);
     // The type written to R12: null for the same, "" for a kind R12 cannot hold.
     const char* r12Type = nullptr;
+    // Codes an entity list must give to make one (entmake), separated by spaces.
+    const char* required = "";
 };
 
 // The codec of a DXF type; null for kinds the host keeps as they are.

@@ -2,6 +2,7 @@
 #include <map>
 
 #include "app/app.h"
+#include "lisp/interp.h"
 #include "lisp/lisp.h"
 #include "util/text_case.h"
 #include "win/change_watch.h"
@@ -45,14 +46,38 @@ int setResult(ValuePtr v)
 
 }  // namespace
 
-bool isDefined(const std::string& name) { return definitions().count(upperAscii(name)) != 0; }
+namespace {
+
+// A function the program defined with defun (C:NAME ones are commands).
+ValuePtr userFunction(const std::string& upperName)
+{
+    ValuePtr v = symbolValue(upperName);
+    return v->kind == Value::kUsubr ? v : nullptr;
+}
+
+}  // namespace
+
+bool isDefined(const std::string& name)
+{
+    std::string upper = upperAscii(name);
+    return definitions().count(upper) != 0 || userFunction(upper) != nullptr;
+}
 
 ValuePtr callExternal(const std::string& name, const std::vector<ValuePtr>& args, std::string* error)
 {
     auto it = definitions().find(upperAscii(name));
     if (it == definitions().end()) {
-        *error = "no function definition: " + name;
-        return nullptr;
+        ValuePtr fn = userFunction(upperAscii(name));
+        if (!fn) {
+            *error = "no function definition: " + name;
+            return nullptr;
+        }
+        try {
+            return applyFunction(fn, args);
+        } catch (const std::runtime_error& e) {
+            *error = e.what();
+            return nullptr;
+        }
     }
     Definition def = it->second;
     watch::DispatchScope dispatched;
@@ -128,7 +153,7 @@ int zcedRetInt(int ival) { return setResult(makeInt(ival)); }
 int zcedRetStr(const char* s) { return setResult(makeStr(s != nullptr ? s : "")); }
 int zcedRetPoint(const ads_point pt)
 {
-    return setResult(makeList({makeReal(pt[X]), makeReal(pt[Y]), makeReal(pt[Z])}));
+    return setResult(makePoint(pt));
 }
 int zcedRetName(const ads_name aname, int type)
 {
@@ -155,7 +180,7 @@ int zcedRetList(const resbuf* rbuf)
         if (item->depth >= kMaxNesting) return RTERROR;
         items.push_back(item);
     }
-    return setResult(makeList(std::move(items)));
+    return setResult(makeList(items));
 }
 
 int zcedRetVal(const resbuf* rbuf)

@@ -1,4 +1,5 @@
 // Reading LISP text into values.
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <stdexcept>
@@ -30,9 +31,16 @@ bool Reader::atEnd()
     return m_pos >= m_text.size();
 }
 
+int Reader::startLine() const
+{
+    size_t end = std::min(m_start, m_text.size());
+    return 1 + static_cast<int>(std::count(m_text.begin(), m_text.begin() + static_cast<long>(end), '\n'));
+}
+
 ValuePtr Reader::read()
 {
     skipSpace();
+    if (m_depth == 0) m_start = m_pos;
     if (m_pos >= m_text.size()) throw Incomplete();
     char c = m_text[m_pos];
     if (c == '(' || c == '\'') {
@@ -56,7 +64,7 @@ ValuePtr Reader::readNested(char c)
             if (m_pos >= m_text.size()) throw Incomplete();
             if (m_text[m_pos] == ')') {
                 ++m_pos;
-                return makeList(std::move(items), tail);
+                return makeList(items, tail);
             }
             if (tail) throw ReadError("malformed dotted pair");
             if (m_text[m_pos] == '.' && m_pos + 1 < m_text.size() &&
@@ -84,10 +92,7 @@ ValuePtr Reader::readAtom(char c)
         std::string s;
         while (m_pos < m_text.size() && m_text[m_pos] != '"') {
             char ch = m_text[m_pos++];
-            if (ch == '\\' && m_pos < m_text.size()) {
-                char e = m_text[m_pos++];
-                ch = e == 'n' ? '\n' : e == 't' ? '\t' : e == 'r' ? '\r' : e == 'e' ? '\x1b' : e;
-            }
+            if (ch == '\\' && m_pos < m_text.size()) ch = escape();
             s += ch;
         }
         if (m_pos >= m_text.size()) throw Incomplete();
@@ -101,6 +106,24 @@ ValuePtr Reader::readAtom(char c)
         ++m_pos;
     std::string word(m_text.substr(start, m_pos - start));
     return atom(word);
+}
+
+// After a backslash: \n \r \t \e, \nnn in octal, or the character itself (\\ and \").
+char Reader::escape()
+{
+    char e = m_text[m_pos++];
+    switch (e) {
+    case 'n': return '\n';
+    case 'r': return '\r';
+    case 't': return '\t';
+    case 'e': return '\x1b';
+    default: break;
+    }
+    if (e < '0' || e > '7') return e;
+    int code = e - '0';
+    for (int k = 0; k < 2 && m_pos < m_text.size() && m_text[m_pos] >= '0' && m_text[m_pos] <= '7'; ++k)
+        code = code * 8 + (m_text[m_pos++] - '0');
+    return static_cast<char>(code);
 }
 
 ValuePtr Reader::atom(const std::string& word)

@@ -1,13 +1,12 @@
-// Making, printing and converting LISP values.
+// Making LISP values.
 #include "lisp/value.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <stdexcept>
 
 #include "editor/selection_sets.h"
-#include "zrx/zc_resbuf.h"
+#include "lisp/value_pool.h"
 
 namespace zrxhost::lisp {
 namespace {
@@ -20,43 +19,14 @@ std::map<int64_t, std::weak_ptr<HeldSet>>& heldSets()
 
 std::shared_ptr<Value> make(Value::Kind k)
 {
-    auto v = std::make_shared<Value>();
+    auto v = std::allocate_shared<Value>(PoolAllocator<Value>());
     v->kind = k;
     return v;
 }
 
-std::string printReal(double r)
-{
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.6g", r);
-    std::string s = buf;
-    if (s.find_first_of(".e") == std::string::npos && s.find("inf") == std::string::npos &&
-        s.find("nan") == std::string::npos)
-        s += ".0";
-    return s;
-}
-
-std::string printString(const std::string& s)
-{
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"' || c == '\\') out += '\\';
-        if (c == '\n') {
-            out += "\\n";
-            continue;
-        }
-        out += c;
-    }
-    return out + "\"";
-}
-
-void append(resbuf*& head, resbuf*& tail, resbuf* rb)
-{
-    if (head == nullptr) head = rb;
-    else tail->rbnext = rb;
-    while (rb->rbnext != nullptr) rb = rb->rbnext;
-    tail = rb;
-}
+// Small integers are shared: loops and lists are full of them.
+constexpr int32_t kSharedLow = -16;
+constexpr int32_t kSharedHigh = 1024;
 
 }  // namespace
 
@@ -64,6 +34,21 @@ HeldSet::~HeldSet()
 {
     heldSets().erase(name[1]);
     ed::freeSet(name);
+}
+
+OpenFile::~OpenFile()
+{
+    if (f != nullptr) std::fclose(f);
+}
+
+Value::~Value()
+{
+    // Unlink the chain of cdrs one cell at a time while this value is its only holder.
+    ValuePtr next = std::move(cdr);
+    while (next && next.use_count() == 1 && next->cdr) {
+        ValuePtr after = std::move(next->cdr);
+        next = std::move(after);
+    }
 }
 
 ValuePtr nil()
@@ -78,8 +63,25 @@ ValuePtr t()
     return v;
 }
 
+ValuePtr truth(bool b) { return b ? t() : nil(); }
+
+static const std::vector<ValuePtr>& sharedInts()
+{
+    static const std::vector<ValuePtr> shared = [] {
+        std::vector<ValuePtr> s;
+        for (int32_t k = kSharedLow; k <= kSharedHigh; ++k) {
+            auto v = make(Value::kInt);
+            v->i = k;
+            s.push_back(v);
+        }
+        return s;
+    }();
+    return shared;
+}
+
 ValuePtr makeInt(int32_t i)
 {
+    if (i >= kSharedLow && i <= kSharedHigh) return sharedInts()[static_cast<size_t>(i - kSharedLow)];
     auto v = make(Value::kInt);
     v->i = i;
     return v;
@@ -106,17 +108,29 @@ ValuePtr makeSym(std::string name)
     return v;
 }
 
-ValuePtr makeList(std::vector<ValuePtr> items, ValuePtr tail)
+ValuePtr cons(ValuePtr car, ValuePtr cdr)
 {
-    if (items.empty() && !tail) return nil();
-    int below = tail ? tail->depth : 0;
-    for (const ValuePtr& item : items) below = std::max(below, item->depth);
-    if (below >= kMaxNesting) throw std::runtime_error(kNestingError);
+    int depth = std::max(car->depth + 1, cdr->kind == Value::kList ? cdr->depth : 1);
+    if (depth > kMaxNesting) throw std::runtime_error(kNestingError);
     auto v = make(Value::kList);
-    v->items = std::move(items);
-    v->tail = std::move(tail);
-    v->depth = below + 1;
+    v->car = std::move(car);
+    v->cdr = std::move(cdr);
+    v->depth = depth;
     return v;
+}
+
+ValuePtr makeList(const std::vector<ValuePtr>& items, ValuePtr tail)
+{
+    ValuePtr list = tail ? std::move(tail) : nil();
+    for (size_t k = items.size(); k-- > 0;) list = cons(items[k], std::move(list));
+    return list;
+}
+
+ValuePtr makePoint(const double* p, int dims)
+{
+    std::vector<ValuePtr> items;
+    for (int k = 0; k < dims; ++k) items.push_back(makeReal(p[k]));
+    return makeList(items);
 }
 
 ValuePtr makeEname(const ads_name name)
@@ -144,142 +158,48 @@ ValuePtr makePickset(const ads_name name)
     return v;
 }
 
-std::string print(const ValuePtr& v)
+ValuePtr makeFunction(std::shared_ptr<const Function> fn)
 {
-    if (v->isNil()) return "nil";
-    switch (v->kind) {
-    case Value::kT: return "T";
-    case Value::kInt: return std::to_string(v->i);
-    case Value::kReal: return printReal(v->r);
-    case Value::kStr: return printString(v->s);
-    case Value::kSym: return v->s;
-    case Value::kEname: {
-        char buf[40];
-        std::snprintf(buf, sizeof buf, "<Entity name: %llx>", static_cast<unsigned long long>(v->name[1]));
-        return buf;
-    }
-    case Value::kPickset: return "<Selection set: " + std::to_string(v->name[1]) + ">";
-    case Value::kList: {
-        std::string out = "(";
-        for (size_t k = 0; k < v->items.size(); ++k) {
-            if (k > 0) out += ' ';
-            out += print(v->items[k]);
-        }
-        if (v->tail) out += " . " + print(v->tail);
-        return out + ")";
-    }
-    default: return "nil";
-    }
+    auto v = make(fn->builtin != nullptr ? Value::kSubr : Value::kUsubr);
+    v->fn = std::move(fn);
+    return v;
 }
 
-resbuf* toResbuf(const ValuePtr& v)
+ValuePtr makeError(std::string message)
 {
-    if (v->isNil()) return zcutNewRb(RTNIL);
-    resbuf* rb = nullptr;
-    switch (v->kind) {
-    case Value::kT: return zcutNewRb(RTT);
-    case Value::kInt:
-        if (v->i >= -32768 && v->i <= 32767) {
-            rb = zcutNewRb(RTSHORT);
-            rb->resval.rint = static_cast<short>(v->i);
-        } else {
-            rb = zcutNewRb(RTLONG);
-            rb->resval.rlong = v->i;
-        }
-        return rb;
-    case Value::kReal:
-        rb = zcutNewRb(RTREAL);
-        rb->resval.rreal = v->r;
-        return rb;
-    case Value::kStr:
-    case Value::kSym:
-        rb = zcutNewRb(RTSTR);
-        zcutNewString(v->s.c_str(), rb->resval.rstring);
-        return rb;
-    case Value::kEname:
-    case Value::kPickset:
-        rb = zcutNewRb(v->kind == Value::kEname ? RTENAME : RTPICKS);
-        rb->resval.rlname[0] = v->name[0];
-        rb->resval.rlname[1] = v->name[1];
-        return rb;
-    case Value::kList: {
-        bool allReal = !v->tail && (v->items.size() == 2 || v->items.size() == 3);
-        for (const ValuePtr& item : v->items) allReal = allReal && item->kind == Value::kReal;
-        if (allReal) {
-            rb = zcutNewRb(v->items.size() == 2 ? RTPOINT : RT3DPOINT);
-            for (size_t k = 0; k < v->items.size(); ++k) rb->resval.rpoint[k] = v->items[k]->r;
-            return rb;
-        }
-        resbuf* head = nullptr;
-        resbuf* tail = nullptr;
-        append(head, tail, zcutNewRb(RTLB));
-        for (const ValuePtr& item : v->items) append(head, tail, toResbuf(item));
-        if (v->tail) {
-            append(head, tail, zcutNewRb(RTDOTE));
-            append(head, tail, toResbuf(v->tail));
-        }
-        append(head, tail, zcutNewRb(RTLE));
-        return head;
-    }
-    default: return zcutNewRb(RTNIL);
-    }
+    auto v = make(Value::kError);
+    v->s = std::move(message);
+    return v;
 }
 
-namespace {
-
-ValuePtr fromResbufAt(const resbuf*& rb, int depth)
+ValuePtr makeFile(std::shared_ptr<OpenFile> file)
 {
-    if (rb == nullptr) return nullptr;
-    const resbuf* here = rb;
-    rb = rb->rbnext;
-    switch (here->restype) {
-    case RTNIL:
-    case RTVOID: return nil();
-    case RTT: return t();
-    case RTSHORT: return makeInt(here->resval.rint);
-    case RTLONG: return makeInt(here->resval.rlong);
-    case RTREAL:
-    case RTANG:
-    case RTORINT: return makeReal(here->resval.rreal);
-    case RTSTR: return makeStr(here->resval.rstring != nullptr ? here->resval.rstring : "");
-    case RTENAME: return makeEname(here->resval.rlname);
-    case RTPICKS: return makePickset(here->resval.rlname);
-    case RTPOINT: return makeList({makeReal(here->resval.rpoint[0]), makeReal(here->resval.rpoint[1])});
-    case RT3DPOINT:
-        return makeList({makeReal(here->resval.rpoint[0]), makeReal(here->resval.rpoint[1]),
-                         makeReal(here->resval.rpoint[2])});
-    case RTLB: {
-        if (depth >= kMaxNesting) return nullptr;
-        std::vector<ValuePtr> items;
-        ValuePtr tail;
-        while (rb != nullptr && rb->restype != RTLE) {
-            if (rb->restype == RTDOTE) {
-                rb = rb->rbnext;
-                tail = fromResbufAt(rb, depth + 1);
-                if (!tail) return nullptr;
-                continue;
-            }
-            ValuePtr item = fromResbufAt(rb, depth + 1);
-            if (!item) return nullptr;
-            items.push_back(item);
-        }
-        if (rb == nullptr) return nullptr;
-        rb = rb->rbnext;
-        return makeList(std::move(items), tail);
-    }
-    default: return nullptr;
-    }
+    auto v = make(Value::kFile);
+    v->file = std::move(file);
+    return v;
 }
 
-}  // namespace
-
-ValuePtr fromResbuf(const resbuf*& rb)
+std::vector<ValuePtr> toVector(const ValuePtr& list)
 {
-    try {
-        return fromResbufAt(rb, 0);
-    } catch (const std::runtime_error&) {
-        return nullptr;  // a point list one level too deep
-    }
+    std::vector<ValuePtr> out;
+    for (const Value* p = list.get(); p->kind == Value::kList; p = p->cdr.get()) out.push_back(p->car);
+    return out;
+}
+
+long listLength(const ValuePtr& list)
+{
+    long n = 0;
+    const Value* p = list.get();
+    for (; p->kind == Value::kList; p = p->cdr.get()) ++n;
+    return p->kind == Value::kNil ? n : -1;
+}
+
+std::string symbolName(const ValuePtr& v)
+{
+    if (v->kind == Value::kSym) return v->s;
+    if (v->kind == Value::kNil) return "NIL";
+    if (v->kind == Value::kT) return "T";
+    return "";
 }
 
 }  // namespace zrxhost::lisp
