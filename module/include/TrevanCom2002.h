@@ -66,6 +66,7 @@
 #include "stiffener/stiff_end_text.h"
 #include "stiffener/stiff_name_text.h"
 #include "stiffener/stiff_text_lisp.h"
+#include "stiffener/stiff_copy_text.h"
 #include "stiffener/stiff_ou.h"
 #include "stiffener/stiff_linetypes.h"
 #include "ui/figure_ctrl.h"

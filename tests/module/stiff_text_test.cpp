@@ -205,6 +205,56 @@ TEST_F(StiffText, LayersAreLeftAsTheyWereWhetherTheTextsAreMadeOrNot)
     }
 }
 
+TEST_F(StiffText, RedrawMovesTheTextsAfterTheStiffenerIsReversed)
+{
+    ZcDbObjectId id = stiffener({0, 0, 0}, {1000, 0, 0});
+    ASSERT_TRUE(TrevanComARX_MakeStiffText(id, "STANDARD", kH, true));
+    ASSERT_TRUE(TrevanComARX_MakeStiffNameText(id, "STANDARD", kH, kName, true));
+    {
+        ZcDbObjectPointer<ZcDbLine> line(id, ZcDb::kForWrite);
+        line->setStartPoint({1000, 0, 0});
+        line->setEndPoint({0, 0, 0});
+    }
+    CStiffData s;
+    ASSERT_TRUE(TrevanComARX_GetStiffdata(id, s));
+    {
+        ZcDbObjectPointer<ZcDbText> start(linked(id, "STIFF_STEXT_HDNAME"), ZcDb::kForRead);
+        ASSERT_TRUE(TrevanComARX_RedrawStiffText(s, start.object(), true));
+        expectAt(start->position(), 887.5, -62.5);
+    }
+    ASSERT_TRUE(TrevanComARX_StiffNameTextRedraw(id));
+    ZcDbObjectPointer<ZcDbText> name(linked(id, "STIFF_NAMETEXT_HDNAME"), ZcDb::kForRead);
+    expectAt(name->position(), 400, 25);
+    EXPECT_EQ(std::string(name->textString()), kName);
+}
+
+TEST_F(StiffText, ACopiedStiffenerGetsItsOwnEndTextsInTheSourcesStyle)
+{
+    define("copytext", TrevanComARX_copyStiffToEndText);
+    ZcDbObjectId source = stiffener({0, 0, 0}, {1000, 0, 0});
+    ASSERT_TRUE(TrevanComARX_MakeStiffText(source, "STANDARD", 70.0, true));
+    ASSERT_TRUE(TrevanComARX_MakeStiffNameText(source, "STANDARD", kH, kName, true));
+    ZcDbObjectId copy;
+    {
+        ZcDbObjectPointer<ZcDbLine> line(source, ZcDb::kForRead);
+        auto* moved = static_cast<ZcDbLine*>(line->clone());
+        moved->setStartPoint({0, 500, 0});
+        moved->setEndPoint({1000, 500, 0});
+        copy = addToModelSpace(moved);
+    }
+    EXPECT_EQ(trimmed(call("(copytext " + ename(copy) + ")")), "T");
+    ZcDbObjectId start = linked(copy, "STIFF_STEXT_HDNAME");
+    EXPECT_NE(start, linked(source, "STIFF_STEXT_HDNAME"));
+    EXPECT_EQ(linked(start, "STIFF_SupportDraw_TextS"), copy);
+    EXPECT_TRUE(linked(copy, "STIFF_NAMETEXT_HDNAME").isNull());
+    CStiffData s;
+    ASSERT_TRUE(TrevanComARX_GetStiffdata(copy, s));
+    EXPECT_EQ(s.m_strName, "");
+    ZcDbObjectPointer<ZcDbText> text(linked(copy, "STIFF_ETEXT_HDNAME"), ZcDb::kForRead);
+    EXPECT_EQ(text->height(), 70.0);
+    EXPECT_NEAR(text->position().y, 517.5, 1e-9);
+}
+
 TEST_F(StiffText, LispFormsMakeTextsAndReportStyles)
 {
     define("stifftext", TrevanComARX_MakeStiffTextLispFunc);
