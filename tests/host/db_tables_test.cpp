@@ -2,6 +2,7 @@
 #include <string>
 
 #include "support/host_fixture.h"
+#include "db/record_name.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ TEST_F(Tables, ANewDrawingHoldsWhatThePlatformPutsThere)
     EXPECT_EQ(nod->getAt("ACAD_GROUP", groups), Zcad::eOk);
     EXPECT_EQ(groups, db->groupDictionaryId());
     ZcDbObjectPointer<ZcDbLayerTableRecord> layer0(db->clayer(), ZcDb::kForRead);
-    EXPECT_STREQ(layer0->name(), "0");
+    EXPECT_STREQ(zrxhost::recordName(layer0.object()), "0");
     EXPECT_EQ(layer0->linetypeObjectId(), db->continuousLinetype());
 }
 
@@ -100,7 +101,7 @@ TEST_F(Tables, LayerTableIteratorSkipsErasedRecords)
     for (; !it->done(); it->step()) {
         ZcDbSymbolTableRecord* rec = nullptr;
         ASSERT_EQ(it->getRecord(rec, ZcDb::kForRead), Zcad::eOk);
-        names += std::string(rec->name()) + ";";
+        names += std::string(zrxhost::recordName(rec)) + ";";
         rec->close();
     }
     delete it;

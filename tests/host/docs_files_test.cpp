@@ -78,7 +78,9 @@ protected:
         ZcDbDatabase source;
         auto* layer = new ZcDbLayerTableRecord;
         layer->setName("SHELL");
-        layer->setColor(ZcCmColor::fromIndex(1));
+        ZcCmColor color;
+        color.setColorIndex(1);
+        layer->setColor(color);
         {
             ZcDbObjectPointer<ZcDbLayerTable> t(source.layerTableId(), ZcDb::kForWrite);
             t->add(layer);

@@ -10,6 +10,7 @@
 #include "owned_entities.h"
 #include "support/host_fixture.h"
 #include "zrxhost/drawing_file.h"
+#include "db/record_name.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ TEST_P(DxfDimensionVersions, LinearDimensionsComeBackWithTheirValuesAndOverrides
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryVersion, DxfDimensionVersions,
-                         ::testing::Values(ZcDb::kDHL_CURRENT, ZcDb::kDHL_2100, ZcDb::kDHL_1800, ZcDb::kDHL_1500,
+                         ::testing::Values(ZcDb::kDHL_CURRENT, ZcDb::kDHL_2100, ZcDb::kDHL_1800, ZcDb::kDHL_1015,
                                            ZcDb::kDHL_1009));
 
 TEST_F(DxfDimensions, ANewDimensionIsSavedWithAPictureBlockOfLinesSolidsAndText)
@@ -103,7 +104,7 @@ TEST_F(DxfDimensions, ANewDimensionIsSavedWithAPictureBlockOfLinesSolidsAndText)
     ZcDbObjectPointer<ZcDbBlockTableRecord> block(d->dimBlockId(), ZcDb::kForRead);
     ASSERT_EQ(block.openStatus(), Zcad::eOk);
     EXPECT_TRUE(block->isAnonymous());
-    EXPECT_EQ(std::string(block->name()).substr(0, 2), "*D");
+    EXPECT_EQ(std::string(zrxhost::recordName(block.object())).substr(0, 2), "*D");
     std::vector<std::string> kinds = blockContent(d->dimBlockId());
     EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "LINE"), 3);  // two extension lines, one dimension line
     EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "SOLID"), 2);

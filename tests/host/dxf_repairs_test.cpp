@@ -3,6 +3,7 @@
 #include "dxf_test_files.h"
 #include "support/host_fixture.h"
 #include "zrxhost/drawing_file.h"
+#include "db/record_name.h"
 
 namespace {
 
@@ -64,8 +65,8 @@ TEST_F(DxfRepairs, ASecondRecordOfANameInAnyTableIsKeptUnderANameOfItsOwn)
         {
             ZcDbObjectPointer<ZcDbSymbolTableRecord> a(first, ZcDb::kForRead), b(second, ZcDb::kForRead);
             ASSERT_EQ(b.openStatus(), Zcad::eOk) << t.table;
-            EXPECT_STREQ(a->name(), "HULL");
-            EXPECT_STREQ(b->name(), "hull$2");
+            EXPECT_STREQ(zrxhost::recordName(a.object()), "HULL");
+            EXPECT_STREQ(zrxhost::recordName(b.object()), "hull$2");
         }
         EXPECT_TRUE(reported(path + ":")) << repairs;
         EXPECT_TRUE(reported("a second " + std::string(t.table) + " record named \"hull\" is renamed \"hull$2\""))
@@ -163,8 +164,8 @@ TEST_F(DxfRepairs, ObjectsAtTheEndOfTheHandlesGetFreshOnesAndEveryReferenceFollo
             auto* l = new ZcDbLine({0, 0, 0}, {1, double(i), 0});
             ASSERT_EQ(ms->appendZcDbEntity(added, l), Zcad::eOk);
             l->close();
-            EXPECT_GT(added.handle().value(), last);
-            last = added.handle().value();
+            EXPECT_GT(static_cast<uint64_t>(added.handle()), last);
+            last = static_cast<uint64_t>(added.handle());
         }
     }
     std::string text;

@@ -15,7 +15,7 @@ namespace {
 ZcDb::ZcDbDwgVersion versionOf(const std::string& name)
 {
     if (name == "R12") return ZcDb::kDHL_1009;
-    if (name == "2000") return ZcDb::kDHL_1500;
+    if (name == "2000") return ZcDb::kDHL_1015;
     if (name == "2004") return ZcDb::kDHL_1800;
     if (name == "2007") return ZcDb::kDHL_2100;
     return ZcDb::kDHL_2700;

@@ -14,7 +14,6 @@ public:
     Zcad::ErrorStatus getName(char*& name) const;
     // The name as the record holds it; valid while the record is open.
     Zcad::ErrorStatus getName(const char*& name) const;
-    const char* name() const;
     Zcad::ErrorStatus setName(const char* name);
     // Names of records that come from an external reference hold a '|'.
     bool isDependent() const;

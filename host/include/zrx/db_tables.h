@@ -11,7 +11,7 @@
 class ZRX_API ZcDbLayerTableRecord : public ZcDbSymbolTableRecord {
 public:
     ZCRX_DECLARE_MEMBERS(ZcDbLayerTableRecord);
-    ZcDbLayerTableRecord() = default;
+    ZcDbLayerTableRecord() { m_color.setColorIndex(7); }
     ZcRxObject* clone() const override;
 
     bool isFrozen() const { assertReadEnabled(); return m_frozen; }
@@ -34,7 +34,7 @@ private:
     bool m_off = false;
     bool m_locked = false;
     bool m_plottable = true;
-    ZcCmColor m_color = ZcCmColor::fromIndex(7);
+    ZcCmColor m_color;
     ZcDbObjectId m_linetype;
     ZcDb::LineWeight m_lineWeight = ZcDb::kLnWtByLwDefault;
 };

@@ -122,12 +122,6 @@ public:
     bool registerAppMDIAware(void* appId) const override { return setMdi(appId, true); }
     bool registerAppNotMDIAware(void* appId) const override { return setMdi(appId, false); }
 
-    const char* moduleFileName(void* appId) const override
-    {
-        Module* m = moduleOf(appId);
-        return m != nullptr ? m->path.c_str() : nullptr;
-    }
-
     static void forget(Module* m)
     {
         removeCommandsOf(m);

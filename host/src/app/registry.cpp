@@ -48,6 +48,7 @@ ZcRxDictionary* zcrxSysRegistry()
         auto* d = new ZcRxDictionary;
         d->atPut(ZCRX_DYNAMIC_LINKER, zrxhost::app::makeDynamicLinker());
         d->atPut(ZCRX_COMMAND_DOCK, zrxhost::app::makeCommandStack());
+        d->atPut(ZC_TRANSACTION_MANAGER_OBJ, new ZcTransactionManager);
         return d;
     }();
     return registry;

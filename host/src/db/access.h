@@ -22,6 +22,7 @@ struct Access {
     static void setStub(ZcDbObject* obj, ObjectStub* s) { obj->m_stub = s; }
     static DatabaseState* stateOf(const ZcDbDatabase* db) { return db->m_impl.get(); }
     static DocumentState* stateOf(const ZcApDocument* doc) { return doc->m_impl; }
+    static bool isEmpty(const ZcDbExtents& e) { return e.m_empty; }
 
     // setXData without the chain and its copy, for xdata the host encoded itself (the file
     // reader, where result buffers for every xdata group dominated the load). The caller
@@ -39,5 +40,7 @@ inline ZcDbObjectId idOf(ObjectStub* s) { return Access::idOf(s); }
 inline void setStub(ZcDbObject* obj, ObjectStub* s) { Access::setStub(obj, s); }
 inline DatabaseState* stateOf(const ZcDbDatabase* db) { return Access::stateOf(db); }
 inline DocumentState* stateOf(const ZcApDocument* doc) { return Access::stateOf(doc); }
+// No point has been added yet.
+inline bool isEmpty(const ZcDbExtents& e) { return Access::isEmpty(e); }
 
 }  // namespace zrxhost

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "database_impl.h"
+#include "record_name.h"
 #include "db_block.h"
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
@@ -66,11 +67,11 @@ Zcad::ErrorStatus ZcDbBlockTableRecord::setPathName(const char* path)
 
 bool ZcDbBlockTableRecord::isLayout() const
 {
-    std::string upper = zrxhost::upperAscii(name());
+    std::string upper = zrxhost::upperAscii(zrxhost::recordName(this));
     return upper == "*MODEL_SPACE" || upper.rfind("*PAPER_SPACE", 0) == 0;
 }
 
-bool ZcDbBlockTableRecord::isAnonymous() const { return name()[0] == '*' && !isLayout(); }
+bool ZcDbBlockTableRecord::isAnonymous() const { return zrxhost::recordName(this)[0] == '*' && !isLayout(); }
 
 bool ZcDbBlockTableRecord::hasAttributeDefinitions() const
 {

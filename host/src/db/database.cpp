@@ -148,7 +148,7 @@ Zcad::ErrorStatus ZcDbDatabase::getGroupDictionary(ZcDbDictionary*& d, ZcDb::Ope
 Zcad::ErrorStatus ZcDbDatabase::getZcDbObjectId(ZcDbObjectId& id, bool /*createIfNotFound*/,
                                                 const ZcDbHandle& handle, uint32_t /*xRefId*/) const
 {
-    zrxhost::ObjectStub* s = m_impl->findHandle(handle.value());
+    zrxhost::ObjectStub* s = m_impl->findHandle(handle);
     id = zrxhost::idOf(s);
     if (s == nullptr) return handle.isNull() ? Zcad::eNullHandle : Zcad::eUnknownHandle;
     return Zcad::eOk;

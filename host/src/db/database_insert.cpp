@@ -11,6 +11,7 @@
 #include "util/text_case.h"
 #include "zrx/zrx_all.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ private:
         {
             ZcDbObjectPointer<Table> t(table, ZcDb::kForRead);
             if (t.openStatus() != Zcad::eOk) return {};
-            t->getAt(from->name(), id);
+            t->getAt(zrxhost::recordName(from), id);
         }
         if (id.isNull()) id = addCopy<Table>(from, table);
         m_records[source] = id;
@@ -166,7 +167,7 @@ private:
         if (auto it = m_blocks.find(sourceBlock); it != m_blocks.end()) return it->second;
         auto* source = zrxhost::peek<ZcDbBlockTableRecord>(sourceBlock);
         if (source == nullptr) return {};
-        std::string name = source->name();
+        std::string name = zrxhost::recordName(source);
         ZcDbObjectId id;
         if (source->isAnonymous()) {
             // Anonymous names are per drawing: the copy gets one not yet taken here.

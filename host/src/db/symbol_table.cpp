@@ -5,6 +5,7 @@
 #include "util/text_case.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbSymbolTableRecord, ZcDbObject, "AcDbSymbolTableRecord", "")
 ZCRX_DEFINE_MEMBERS(ZcDbSymbolTable, ZcDbObject, "AcDbSymbolTable", "")
@@ -46,12 +47,6 @@ Zcad::ErrorStatus ZcDbSymbolTableRecord::getName(const char*& name) const
     assertReadEnabled();
     name = m_name.c_str();
     return Zcad::eOk;
-}
-
-const char* ZcDbSymbolTableRecord::name() const
-{
-    assertReadEnabled();
-    return m_name.c_str();
 }
 
 Zcad::ErrorStatus ZcDbSymbolTableRecord::setName(const char* name)
@@ -129,7 +124,7 @@ Zcad::ErrorStatus ZcDbSymbolTable::add(ZcDbObjectId& id, ZcDbSymbolTableRecord* 
     if (!record->isKindOf(recordClass())) return Zcad::eWrongObjectType;
     if (record->isDatabaseResident()) return Zcad::eAlreadyInDb;
     if (database() == nullptr) return Zcad::eNoDatabase;
-    std::string key = zrxhost::upperAscii(record->name());
+    std::string key = zrxhost::upperAscii(zrxhost::recordName(record));
     if (key.empty()) return Zcad::eInvalidSymbolTableName;
     auto it = m_byName.find(key);
     if (it != m_byName.end() && !it->second.isErased()) return Zcad::eDuplicateRecordName;

@@ -16,14 +16,11 @@
 
 ZCRX_DEFINE_MEMBERS(ZcApDocument, ZcRxObject, "AcApDocument", "")
 ZCRX_DEFINE_MEMBERS(ZcApDocManager, ZcRxObject, "AcApDocManager", "")
+ZCRX_DEFINE_MEMBERS(ZcTransactionManager, ZcRxObject, "AcTransactionManager", "")
 
 Zcad::ErrorStatus ZcTransactionManager::queueForGraphicsFlush() { return Zcad::eOk; }
 Zcad::ErrorStatus ZcTransactionManager::flushGraphics() { return Zcad::eOk; }
-Zcad::ErrorStatus ZcTransactionManager::enableGraphicsFlush(bool enable)
-{
-    m_flushEnabled = enable;
-    return Zcad::eOk;
-}
+Zcad::ErrorStatus ZcTransactionManager::enableGraphicsFlush(bool) { return Zcad::eOk; }
 
 zrxhost::DocumentState::DocumentState(std::unique_ptr<ZcDbDatabase> db, std::string t)
     : database(std::move(db)), title(std::move(t)), m_facade(new ZcApDocument(this))
@@ -359,9 +356,3 @@ void closeAllDocuments()
 }  // namespace zrxhost::docs
 
 ZcApDocManager* zcDocManagerPtr() { return &zrxhost::docs::manager(); }
-
-ZcTransactionManager* zctrTransactionManagerPtr()
-{
-    ZcApDocument* doc = zrxhost::docs::current();
-    return doc != nullptr ? doc->transactionManager() : nullptr;
-}

@@ -76,7 +76,7 @@ void writeInsert(ObjectOut& o, const ZcDbEntity* ent, WriteContext& c)
         if (auto* a = zrxhost::peek<ZcDbEntity>(id)) c.writeEntity(a);
     }
     if (c.state != nullptr) {
-        auto found = c.state->seqends.find(e->handle().value());
+        auto found = c.state->seqends.find(static_cast<uint64_t>(e->handle()));
         if (found != c.state->seqends.end()) {
             writeRawRecord(w, c.version, found->second);
             return;
@@ -85,7 +85,7 @@ void writeInsert(ObjectOut& o, const ZcDbEntity* ent, WriteContext& c)
     w.plain(0, "SEQEND");
     w.handle(5, c.newHandle());
     if (!o.r12()) {
-        w.handle(330, e->handle().value());
+        w.handle(330, static_cast<uint64_t>(e->handle()));
         w.plain(100, "AcDbEntity");
     }
     w.text(8, WriteContext::nameOf(e->layerId()));

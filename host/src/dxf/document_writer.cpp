@@ -17,6 +17,7 @@
 #include "dxf/raw_objects.h"
 #include "dxf/table_codec.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
 
 namespace zrx::dxf {
 
@@ -82,7 +83,7 @@ void DocumentWriter::refuseUnwritable() const
             const ZcDbObject* o = zrxhost::stubOf(eid)->object;
             if (eid.isErased() || ZcDbRawEntity::cast(o) != nullptr || codecForClass(o->isA()) != nullptr) continue;
             throw DxfError(Zcad::eNotApplicable, w.file(), 0,
-                           "cannot save entity " + formatHandle(eid.handle().value()) + " (" + o->isA()->name() +
+                           "cannot save entity " + formatHandle(static_cast<uint64_t>(eid.handle())) + " (" + o->isA()->name() +
                                "): the drawing file writer has no way to write this kind of entity");
         }
     }
@@ -115,7 +116,7 @@ void DocumentWriter::prepare()
     size_t fileOnly = 0;
     for (const ZcDbObjectId& id : blocks->recordIds()) {
         if (id.isErased()) continue;
-        BlockEnds& ends = m_state.blockEnds[id.handle().value()];
+        BlockEnds& ends = m_state.blockEnds[static_cast<uint64_t>(id.handle())];
         if (ends.beginHandle == 0) ends.beginHandle = permanent();
         if (ends.endHandle == 0) ends.endHandle = permanent();
         auto* btr = zrxhost::peek<ZcDbBlockTableRecord>(id);
@@ -125,13 +126,13 @@ void DocumentWriter::prepare()
             if (auto* ref = ZcDbBlockReference::cast(o)) {
                 bool attributes = std::any_of(ref->attributeIds().begin(), ref->attributeIds().end(),
                                               [](const ZcDbObjectId& a) { return !a.isErased(); });
-                if (attributes && m_state.seqends.count(ref->handle().value()) == 0) {
+                if (attributes && m_state.seqends.count(static_cast<uint64_t>(ref->handle())) == 0) {
                     RawRecord end{"SEQEND", {}};
                     end.tags.push_back(KeptTag{5, formatHandle(permanent())});
-                    end.tags.push_back(KeptTag{330, formatHandle(ref->handle().value())});
+                    end.tags.push_back(KeptTag{330, formatHandle(static_cast<uint64_t>(ref->handle()))});
                     end.tags.push_back(KeptTag{100, "AcDbEntity"});
                     end.tags.push_back(KeptTag{8, WriteContext::nameOf(ref->layerId())});
-                    m_state.seqends[ref->handle().value()] = std::move(end);
+                    m_state.seqends[static_cast<uint64_t>(ref->handle())] = std::move(end);
                 }
             } else if (auto* pl = ZcDbPolyline::cast(o); pl != nullptr && m_version == Version::R12) {
                 fileOnly += pl->numVerts() + 1;
@@ -238,10 +239,10 @@ void DocumentWriter::tables()
 
 void DocumentWriter::tableHead(const std::string& name, const ZcDbObject* tableObj, int count)
 {
-    ObjectOut o(w, m_version, m_state.extrasOf(tableObj->handle().value()));
+    ObjectOut o(w, m_version, m_state.extrasOf(static_cast<uint64_t>(tableObj->handle())));
     w.plain(0, "TABLE");
     w.text(2, name);
-    if (m_version != Version::R12) w.handle(5, tableObj->handle().value());
+    if (m_version != Version::R12) w.handle(5, static_cast<uint64_t>(tableObj->handle()));
     o.ownership(uint64_t(0));
     o.subclass("AcDbSymbolTable");
     w.integer(70, count);
@@ -262,7 +263,7 @@ void DocumentWriter::table(const std::string& name)
         for (const ZcDbObjectId& id : t->recordIds()) {
             if (id.isErased()) continue;
             auto* rec = zrxhost::peek<ZcDbSymbolTableRecord>(id);
-            ObjectOut o(w, m_version, m_state.extrasOf(rec->handle().value()));
+            ObjectOut o(w, m_version, m_state.extrasOf(static_cast<uint64_t>(rec->handle())));
             o.begin(name, rec, name == "DIMSTYLE" ? 105 : 5);
             o.ownership(rec);
             writeTableRecord(o, name, rec, m_ctx);
@@ -303,8 +304,8 @@ void DocumentWriter::blocks()
 
 void DocumentWriter::block(const ZcDbBlockTableRecord* btr)
 {
-    const BlockEnds& ends = m_state.blockEnds[btr->handle().value()];
-    uint64_t owner = btr->handle().value();
+    const BlockEnds& ends = m_state.blockEnds[static_cast<uint64_t>(btr->handle())];
+    uint64_t owner = static_cast<uint64_t>(btr->handle());
     {
         ObjectOut o(w, m_version, &ends.begin);
         o.begin("BLOCK", ends.beginHandle, owner);
@@ -312,13 +313,13 @@ void DocumentWriter::block(const ZcDbBlockTableRecord* btr)
         o.subclass("AcDbEntity");
         if (!o.kept(8)) w.plain(8, "0");
         o.subclass("AcDbBlockBegin");
-        w.text(2, btr->name());
+        w.text(2, zrxhost::recordName(btr));
         int64_t flags = (btr->isAnonymous() ? 1 : 0) | (btr->hasAttributeDefinitions() ? 2 : 0) |
                         (btr->isFromExternalReference() ? 4 : 0) | ends.begin.bitsOf(70);
         w.integer(70, flags);
         ZcGePoint3d p = btr->origin();
         w.point(10, p.x, p.y, p.z);
-        w.text(3, btr->name());
+        w.text(3, zrxhost::recordName(btr));
         w.text(1, btr->pathName());
         if (btr->comments()[0] != '\0' && m_version != Version::R12) w.text(4, btr->comments());
         o.end();
@@ -373,7 +374,7 @@ void DocumentWriter::entity(const ZcDbEntity* e)
         drop(codec != nullptr ? codec->type : e->isA()->dxfName());
         return;
     }
-    const Extras* extras = m_state.extrasOf(e->handle().value());
+    const Extras* extras = m_state.extrasOf(static_cast<uint64_t>(e->handle()));
     ObjectOut o(w, m_version, extras);
     writeEntityHead(o, type, e, m_ctx, extras != nullptr ? extras->readColor : -1);
     codec->write(o, e, m_ctx);
@@ -414,7 +415,7 @@ void DocumentWriter::object(const ZcDbObject* obj)
         o.end(obj);
         return;
     }
-    const Extras* extras = m_state.extrasOf(obj->handle().value());
+    const Extras* extras = m_state.extrasOf(static_cast<uint64_t>(obj->handle()));
     ObjectOut o(w, m_version, extras);
     if (auto* dict = ZcDbDictionary::cast(obj)) {
         o.begin("DICTIONARY", obj);
@@ -426,7 +427,7 @@ void DocumentWriter::object(const ZcDbObject* obj)
         for (const auto& [key, id] : dict->entries()) {
             if (id.isErased()) continue;
             w.text(3, key);
-            w.handle(code, id.handle().value());
+            w.handle(code, static_cast<uint64_t>(id.handle()));
         }
         o.end(obj);
     } else if (auto* group = ZcDbGroup::cast(obj)) {
@@ -437,7 +438,7 @@ void DocumentWriter::object(const ZcDbObject* obj)
         w.integer(70, group->isAnonymous() ? 1 : 0);
         w.integer(71, group->isSelectable() ? 1 : 0);
         for (const ZcDbObjectId& id : group->memberIds()) {
-            if (!id.isErased()) w.handle(340, id.handle().value());
+            if (!id.isErased()) w.handle(340, static_cast<uint64_t>(id.handle()));
         }
         o.end(obj);
     }

@@ -9,13 +9,14 @@
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/resbuf_kind.h"
+#include "db/record_name.h"
 
 namespace zrx::dxf {
 
 std::string WriteContext::nameOf(ZcDbObjectId id)
 {
     auto* record = zrxhost::peek<ZcDbSymbolTableRecord>(id);
-    return record != nullptr ? record->name() : "";
+    return record != nullptr ? zrxhost::recordName(record) : "";
 }
 
 bool isWorldZ(const ZcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }

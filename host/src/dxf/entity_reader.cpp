@@ -96,7 +96,7 @@ void DocumentReader::blocks()
             entity(e, blockId);
         }
         if (!ended) truncated("the end of block \"" + name + "\" (ENDBLK)");
-        c.state.blockEnds[btr->handle().value()] = std::move(ends);
+        c.state.blockEnds[static_cast<uint64_t>(btr->handle())] = std::move(ends);
     }
     truncated("the end of the BLOCKS section");
 }
@@ -215,7 +215,7 @@ void DocumentReader::entity(Record& r, ZcDbObjectId block)
         ZcDbEntity* e;
         ~Close() { e->close(); }
     } closer{resident};
-    if (raw == nullptr && !kept.empty()) c.state.extras[resident->handle().value()] = std::move(kept);
+    if (raw == nullptr && !kept.empty()) c.state.extras[static_cast<uint64_t>(resident->handle())] = std::move(kept);
     queueReactors(c, resident, head);
 
     auto* reference = ZcDbBlockReference::cast(resident);
@@ -225,13 +225,13 @@ void DocumentReader::entity(Record& r, ZcDbObjectId block)
         es = c.withHandle(a.head.handle, a.line, [&] { return reference->appendAttribute(aid, attribute); });
         if (es != Zcad::eOk) c.fail(es, a.line, std::string("attribute not accepted: ") + zcadErrorStatusText(es));
         a.entity.release();
-        if (!a.kept.empty()) c.state.extras[attribute->handle().value()] = std::move(a.kept);
+        if (!a.kept.empty()) c.state.extras[static_cast<uint64_t>(attribute->handle())] = std::move(a.kept);
         queueReactors(c, attribute, a.head);
         attribute->close();
     }
     if (seqend != nullptr && reference != nullptr) {
         c.claimHandle(handleOf(*seqend, c.file), seqend->line);
-        c.state.seqends[resident->handle().value()] = seqend->kept(c.codePage, c.file);
+        c.state.seqends[static_cast<uint64_t>(resident->handle())] = seqend->kept(c.codePage, c.file);
     }
 }
 

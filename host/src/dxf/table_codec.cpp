@@ -7,6 +7,7 @@
 #include "db_block.h"
 #include "db_tables.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
 
 namespace zrx::dxf {
 
@@ -309,7 +310,7 @@ void writeDimStyle(ObjectOut& o, const ZcDbDimStyleTableRecord* rec)
     if (o.r12()) return;
     w.integer(271, v.dimdec);
     auto ref = [&w](int code, ZcDbObjectId id) {
-        if (!id.isNull() && !id.isErased()) w.handle(code, id.handle().value());
+        if (!id.isNull() && !id.isErased()) w.handle(code, static_cast<uint64_t>(id.handle()));
     };
     ref(340, v.dimtxsty);
     ref(341, v.dimldrblk);
@@ -324,7 +325,7 @@ void writeTableRecord(ObjectOut& o, std::string_view t, const ZcDbSymbolTableRec
 {
     o.subclass("AcDbSymbolTableRecord");
     o.subclass(recordMarker(t));
-    o.w.text(2, rec->name());
+    o.w.text(2, zrxhost::recordName(rec));
     if (auto* layer = ZcDbLayerTableRecord::cast(rec)) writeLayer(o, layer);
     else if (auto* lt = ZcDbLinetypeTableRecord::cast(rec)) writeLinetype(o, lt);
     else if (auto* st = ZcDbTextStyleTableRecord::cast(rec)) writeStyle(o, st);

@@ -32,9 +32,9 @@ bool zoomExtents(ZcDbDatabase* db)
         if (id.isErased()) continue;
         auto* e = zrxhost::peek<ZcDbEntity>(id);
         ZcDbExtents ext;
-        if (e != nullptr && e->getGeomExtents(ext) == Zcad::eOk && !ext.isEmpty()) all.addExt(ext);
+        if (e != nullptr && e->getGeomExtents(ext) == Zcad::eOk && !zrxhost::isEmpty(ext)) all.addExt(ext);
     }
-    if (all.isEmpty()) return false;
+    if (zrxhost::isEmpty(all)) return false;
     ViewState& v = viewOf(db);
     ZcGePoint3d lo = all.minPoint(), hi = all.maxPoint();
     v.center.set((lo.x + hi.x) / 2, (lo.y + hi.y) / 2, 0.0);

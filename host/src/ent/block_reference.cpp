@@ -253,7 +253,7 @@ Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& extents) const
             extents.addExt(part);
         }
     }
-    return extents.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
+    return zrxhost::isEmpty(extents) ? Zcad::eInvalidExtents : Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcDbBlockReference::transformBy(const ZcGeMatrix3d& xform)

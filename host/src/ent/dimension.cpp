@@ -112,7 +112,7 @@ Zcad::ErrorStatus explodeGraphics(const ZcDbDimension& dim, const LinearDimensio
 Zcad::ErrorStatus graphicsExtents(const LinearDimensionDefinition& def, ZcDbExtents& extents)
 {
     extents = zrx::ent::extentsOf(zrx::ent::layoutLinearDimension(def));
-    return extents.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
+    return zrxhost::isEmpty(extents) ? Zcad::eInvalidExtents : Zcad::eOk;
 }
 
 }  // namespace

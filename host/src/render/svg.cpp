@@ -253,10 +253,10 @@ std::string renderSvg(ZcDbDatabase* db)
         shown.push_back(e);
         ZcDbExtents ext;
         if (ZcDbRay::cast(e) == nullptr && ZcDbXline::cast(e) == nullptr && e->getGeomExtents(ext) == Zcad::eOk &&
-            !ext.isEmpty())
+            !zrxhost::isEmpty(ext))
             all.addExt(ext);
     }
-    if (all.isEmpty()) all.set(ZcGePoint3d(0, 0, 0), ZcGePoint3d(420, 297, 0));
+    if (zrxhost::isEmpty(all)) all.set(ZcGePoint3d(0, 0, 0), ZcGePoint3d(420, 297, 0));
     ZcGePoint3d lo = all.minPoint(), hi = all.maxPoint();
     double w = std::max(hi.x - lo.x, 1e-6), h = std::max(hi.y - lo.y, 1e-6);
     double margin = 0.05 * std::max(w, h);
