@@ -8,6 +8,7 @@
 
 #include "dxf_test_files.h"
 #include "support/host_fixture.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ TEST_F(Handles, ErasedObjectsStayFindableButIteratorsSkipThem)
     EXPECT_EQ(found, b);
     EXPECT_TRUE(found.isErased());
 
-    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(db->modelSpaceId(), ZcDb::kForRead);
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db.get()), ZcDb::kForRead);
     ZcDbBlockTableRecordIterator* it = nullptr;
     ASSERT_EQ(ms->newIterator(it), Zcad::eOk);
     std::vector<ZcDbObjectId> order;
@@ -133,7 +134,7 @@ TEST_F(Handles, EntityNamesRoundTripAndGoStaleWithTheirDrawing)
     ads_name other;
     {
         ZcDbDatabase scratch;
-        ZcDbObjectId ms = scratch.modelSpaceId();
+        ZcDbObjectId ms = zrxhost::modelSpaceId(&scratch);
         ASSERT_EQ(zcdbGetAdsName(other, ms), Zcad::eOk);
     }
     EXPECT_EQ(zcdbGetObjectId(back, other), Zcad::eInvalidAdsName);
@@ -149,7 +150,7 @@ TEST_F(Handles, ADrawingWhoseSeedIsAtTheEndOfTheHandlesStillGivesEveryNewObjectI
     auto d = loadDrawing(path);
     ASSERT_EQ(zrxhost::lastDrawingFileRepairs().size(), 1u);
     std::set<uint64_t> seen = {0x2A};
-    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(d->modelSpaceId(), ZcDb::kForWrite);
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(d.get()), ZcDb::kForWrite);
     for (int i = 0; i < 4; ++i) {
         ZcDbObjectId id;
         auto* l = new ZcDbLine({0, 0, 0}, {1, double(i), 0});

@@ -55,7 +55,9 @@ protected:
         ZcDbLinetypeTableRecord* rec = nullptr;
         std::vector<std::string> out;
         if (table->getAt(name, rec, ZcDb::kForRead) != Zcad::eOk) return out;
-        out = {zrxhost::recordName(rec), rec->comments(), std::to_string(rec->patternLength())};
+        const char* comments = "";
+        rec->comments(comments);
+        out = {zrxhost::recordName(rec), comments, std::to_string(rec->patternLength())};
         for (int i = 0; i < rec->numDashes(); ++i) out.push_back(std::to_string(rec->dashLengthAt(i)));
         rec->close();
         return out;

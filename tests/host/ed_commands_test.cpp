@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "support/editor_fixture.h"
+#include "zrxhost/spaces.h"
+#include "db/access.h"
 
 namespace {
 
@@ -75,10 +77,10 @@ protected:
     }
     int modelSpaceCount()
     {
-        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zcdbHostApplicationServices()->workingDatabase()->modelSpaceId(),
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(zcdbHostApplicationServices()->workingDatabase()),
                                                    ZcDb::kForRead);
         int n = 0;
-        for (ZcDbObjectId id : ms->entityIds()) n += id.isErased() ? 0 : 1;
+        for (ZcDbObjectId id : zrxhost::entityIds(ms.object())) n += id.isErased() ? 0 : 1;
         return n;
     }
     std::unique_ptr<zrxhost::LineSource> m_script;

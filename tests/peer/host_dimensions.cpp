@@ -9,6 +9,7 @@
 
 #include "zrx.h"
 #include "zrxhost/drawing_file.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
     ZcDbDatabase db;
     {
         ZcDbBlockTableRecord* space = nullptr;
-        zcdbOpenObject(space, db.modelSpaceId(), ZcDb::kForWrite);
+        zcdbOpenObject(space, zrxhost::modelSpaceId(&db), ZcDb::kForWrite);
         auto* rotated = new ZcDbRotatedDimension(0.0, {0, 0, 0}, {800, 0, 0}, {0, 100, 0});
         rotated->setDimasz(25.0);
         rotated->setDimscale(2.0);

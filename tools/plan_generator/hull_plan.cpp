@@ -6,6 +6,7 @@
 #include "TrevanCom2002.h"
 #include "hull_sections.h"
 #include "plan_layers.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ class PlanWriter {
 public:
     PlanWriter(ZcDbDatabase* db, const PlanLayers& layers, ZcDbObjectId dimStyle, HullPlanSummary& summary)
         : m_db(db), m_layers(layers), m_dimStyle(dimStyle), m_summary(summary),
-          m_modelSpace(db->modelSpaceId(), ZcDb::kForWrite)
+          m_modelSpace(zrxhost::modelSpaceId(db), ZcDb::kForWrite)
     {
     }
 

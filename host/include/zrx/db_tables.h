@@ -45,7 +45,7 @@ public:
     ZcDbLinetypeTableRecord() = default;
     ZcRxObject* clone() const override;
 
-    const char* comments() const { assertReadEnabled(); return m_comments.c_str(); }
+    Zcad::ErrorStatus comments(const char*& text) const { assertReadEnabled(); text = m_comments.c_str(); return Zcad::eOk; }
     Zcad::ErrorStatus setComments(const char* text);
     double patternLength() const { assertReadEnabled(); return m_patternLength; }
     void setPatternLength(double length) { assertWriteEnabled(); m_patternLength = length; }
@@ -145,8 +145,67 @@ public:
     ZcRxObject* clone() const override;
 };
 
-ZCDB_DECLARE_TABLE(ZcDbLayerTable, ZcDbLayerTableRecord);
-ZCDB_DECLARE_TABLE(ZcDbLinetypeTable, ZcDbLinetypeTableRecord);
-ZCDB_DECLARE_TABLE(ZcDbTextStyleTable, ZcDbTextStyleTableRecord);
-ZCDB_DECLARE_TABLE(ZcDbDimStyleTable, ZcDbDimStyleTableRecord);
-ZCDB_DECLARE_TABLE(ZcDbRegAppTable, ZcDbRegAppTableRecord);
+class ZRX_API ZcDbLayerTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbLayerTable);
+    ZcDbLayerTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbLayerTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};
+
+class ZRX_API ZcDbLinetypeTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbLinetypeTable);
+    ZcDbLinetypeTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbLinetypeTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};
+
+class ZRX_API ZcDbTextStyleTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbTextStyleTable);
+    ZcDbTextStyleTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbTextStyleTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};
+
+class ZRX_API ZcDbDimStyleTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbDimStyleTable);
+    ZcDbDimStyleTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbDimStyleTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};
+
+class ZRX_API ZcDbRegAppTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbRegAppTable);
+    ZcDbRegAppTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbRegAppTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};

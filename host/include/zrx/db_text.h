@@ -95,15 +95,6 @@ private:
     ZcDbObjectId m_style;
 };
 
-// The invisible, constant, verify and preset flags an attribute definition hands on to the
-// attributes made from it.
-struct ZcDbAttributeFlags {
-    bool invisible = false;
-    bool constant = false;
-    bool verifiable = false;
-    bool preset = false;
-};
-
 // An attribute definition in a block: its text is the default value.
 class ZRX_API ZcDbAttributeDefinition : public ZcDbText {
 public:
@@ -131,9 +122,16 @@ public:
     Zcad::ErrorStatus setPreset(bool v) { assertWriteEnabled(); m_flags.preset = v; return Zcad::eOk; }
 
 private:
+    // The flags a definition hands on to the attributes made from it.
+    struct Flags {
+        bool invisible = false;
+        bool constant = false;
+        bool verifiable = false;
+        bool preset = false;
+    };
     std::string m_tag;
     std::string m_prompt;
-    ZcDbAttributeFlags m_flags;
+    Flags m_flags;
 };
 
 // An attribute owned by a block reference: a tagged value.
@@ -160,6 +158,13 @@ public:
     Zcad::ErrorStatus setAttributeFromBlock(const ZcDbAttributeDefinition* attdef, const ZcGeMatrix3d& blockTransform);
 
 private:
+    // The flags a definition hands on to the attributes made from it.
+    struct Flags {
+        bool invisible = false;
+        bool constant = false;
+        bool verifiable = false;
+        bool preset = false;
+    };
     std::string m_tag;
-    ZcDbAttributeFlags m_flags;
+    Flags m_flags;
 };

@@ -100,7 +100,7 @@ public:
     // host's default drawing. The new drawing has no file name until it is saved.
     virtual Zcad::ErrorStatus appContextNewDocument(const char* templateName) = 0;
     // Opens a drawing file as a new document, current from then on. On failure no
-    // document is made, the current one stays, and zrxhost::lastDrawingFileError() says why.
+    // document is made and the current one stays.
     virtual Zcad::ErrorStatus appContextOpenDocument(const char* fileName) = 0;
     // Closes the document: its modules are told (kUnloadDwgMsg), its database goes.
     virtual Zcad::ErrorStatus closeDocument(ZcApDocument* doc) = 0;

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "zrx/db_block_reference.h"
 #include "zrx/db_database.h"
 #include "zrx/ed_docs.h"
 
@@ -23,6 +24,10 @@ struct Access {
     static DatabaseState* stateOf(const ZcDbDatabase* db) { return db->m_impl.get(); }
     static DocumentState* stateOf(const ZcApDocument* doc) { return doc->m_impl; }
     static bool isEmpty(const ZcDbExtents& e) { return e.m_empty; }
+    static const ZcDbObjectIdArray& entityIds(const ZcDbBlockTableRecord* b) { return b->m_entities; }
+    static const ZcDbObjectIdArray& attributeIds(const ZcDbBlockReference* r) { return r->m_attributes; }
+    static const ZcDbObjectIdArray& memberIds(const ZcDbGroup* g) { return g->m_members; }
+    static const ZcDbObjectIdArray& recordIds(const ZcDbSymbolTable* t) { return t->m_records; }
 
     // setXData without the chain and its copy, for xdata the host encoded itself (the file
     // reader, where result buffers for every xdata group dominated the load). The caller
@@ -42,5 +47,14 @@ inline DatabaseState* stateOf(const ZcDbDatabase* db) { return Access::stateOf(d
 inline DocumentState* stateOf(const ZcApDocument* doc) { return Access::stateOf(doc); }
 // No point has been added yet.
 inline bool isEmpty(const ZcDbExtents& e) { return Access::isEmpty(e); }
+// What a container holds in the order it was added, erased ones included.
+inline const ZcDbObjectIdArray& entityIds(const ZcDbBlockTableRecord* b) { return Access::entityIds(b); }
+inline const ZcDbObjectIdArray& attributeIds(const ZcDbBlockReference* r)
+{
+    r->assertReadEnabled();
+    return Access::attributeIds(r);
+}
+inline const ZcDbObjectIdArray& memberIds(const ZcDbGroup* g) { return Access::memberIds(g); }
+inline const ZcDbObjectIdArray& recordIds(const ZcDbSymbolTable* t) { return Access::recordIds(t); }
 
 }  // namespace zrxhost

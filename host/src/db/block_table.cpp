@@ -2,8 +2,9 @@
 #include <cstring>
 
 #include "database_impl.h"
-#include "record_name.h"
 #include "db_block.h"
+#include "open_record.h"
+#include "record_name.h"
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
 
@@ -11,6 +12,12 @@ ZCRX_DEFINE_MEMBERS(ZcDbBlockTableRecord, ZcDbSymbolTableRecord, "AcDbBlockTable
 ZCRX_DEFINE_MEMBERS(ZcDbBlockTable, ZcDbSymbolTable, "AcDbBlockTable", "TABLE")
 
 ZcRxClass* ZcDbBlockTable::recordClass() const { return ZcDbBlockTableRecord::desc(); }
+
+Zcad::ErrorStatus ZcDbBlockTable::getAt(const char* name, ZcDbBlockTableRecord*& record, ZcDb::OpenMode mode,
+                                        bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
 
 ZcDbBlockTableRecord::~ZcDbBlockTableRecord() = default;
 
@@ -96,13 +103,13 @@ ZcDbBlockTableRecordIterator::ZcDbBlockTableRecordIterator(const ZcDbBlockTableR
 void ZcDbBlockTableRecordIterator::start(bool atBeginning, bool skipDeleted)
 {
     m_skipDeleted = skipDeleted;
-    m_index = atBeginning ? 0 : m_owner->entityIds().length() - 1;
+    m_index = atBeginning ? 0 : zrxhost::entityIds(m_owner).length() - 1;
     skipErased(atBeginning);
 }
 
 bool ZcDbBlockTableRecordIterator::done() const
 {
-    return m_index < 0 || m_index >= m_owner->entityIds().length();
+    return m_index < 0 || m_index >= zrxhost::entityIds(m_owner).length();
 }
 
 void ZcDbBlockTableRecordIterator::step(bool forward, bool skipDeleted)
@@ -115,13 +122,13 @@ void ZcDbBlockTableRecordIterator::step(bool forward, bool skipDeleted)
 void ZcDbBlockTableRecordIterator::skipErased(bool forward)
 {
     if (!m_skipDeleted) return;
-    while (!done() && m_owner->entityIds()[m_index].isErased()) m_index += forward ? 1 : -1;
+    while (!done() && zrxhost::entityIds(m_owner)[m_index].isErased()) m_index += forward ? 1 : -1;
 }
 
 Zcad::ErrorStatus ZcDbBlockTableRecordIterator::getEntityId(ZcDbObjectId& id) const
 {
     if (done()) return Zcad::eInvalidIndex;
-    id = m_owner->entityIds()[m_index];
+    id = zrxhost::entityIds(m_owner)[m_index];
     return Zcad::eOk;
 }
 
@@ -137,7 +144,7 @@ Zcad::ErrorStatus ZcDbBlockTableRecordIterator::getEntity(ZcDbEntity*& entity, Z
 Zcad::ErrorStatus ZcDbBlockTableRecordIterator::seek(ZcDbObjectId id)
 {
     int i = 0;
-    if (!m_owner->entityIds().find(id, i)) return Zcad::eKeyNotFound;
+    if (!zrxhost::entityIds(m_owner).find(id, i)) return Zcad::eKeyNotFound;
     m_index = i;
     return Zcad::eOk;
 }

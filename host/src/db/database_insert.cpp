@@ -12,6 +12,7 @@
 #include "zrx/zrx_all.h"
 #include "zrxhost/contract.h"
 #include "db/record_name.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ public:
         // itself through its references does not loop.
         m_blocks[sourceBlock] = made;
         record->close();
-        for (ZcDbObjectId id : source->entityIds()) {
+        for (ZcDbObjectId id : zrxhost::entityIds(source)) {
             if (id.isErased()) continue;
             auto* entity = zrxhost::peek<ZcDbEntity>(id);
             if (entity == nullptr) continue;
@@ -226,5 +227,5 @@ Zcad::ErrorStatus ZcDbDatabase::insert(ZcDbObjectId& blockId, const char* blockN
     // The source is only read, on the host's behalf: its objects stay closed.
     zrxhost::HostAccess access;
     DrawingCopier copier(source, this);
-    return copier.copyBlock(source->modelSpaceId(), blockName, blockId);
+    return copier.copyBlock(zrxhost::modelSpaceId(source), blockName, blockId);
 }

@@ -45,7 +45,6 @@ ZcDbObject::~ZcDbObject()
 
 ZcDbObjectId ZcDbObject::objectId() const { return zrxhost::idOf(m_stub); }
 ZcDbDatabase* ZcDbObject::database() const { return m_stub == nullptr ? nullptr : m_stub->database; }
-ZcDbHandle ZcDbObject::handle() const { return m_stub == nullptr ? ZcDbHandle() : ZcDbHandle(m_stub->handle); }
 
 Zcad::ErrorStatus ZcDbObject::setOwnerId(ZcDbObjectId owner)
 {

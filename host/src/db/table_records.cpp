@@ -1,5 +1,6 @@
 // Records of the layer, line type, text style, dimension style and application tables.
 #include "db_tables.h"
+#include "open_record.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbLayerTableRecord, ZcDbSymbolTableRecord, "AcDbLayerTableRecord", "LAYER")
 ZCRX_DEFINE_MEMBERS(ZcDbLinetypeTableRecord, ZcDbSymbolTableRecord, "AcDbLinetypeTableRecord", "LTYPE")
@@ -22,6 +23,36 @@ ZcRxClass* ZcDbLinetypeTable::recordClass() const { return ZcDbLinetypeTableReco
 ZcRxClass* ZcDbTextStyleTable::recordClass() const { return ZcDbTextStyleTableRecord::desc(); }
 ZcRxClass* ZcDbDimStyleTable::recordClass() const { return ZcDbDimStyleTableRecord::desc(); }
 ZcRxClass* ZcDbRegAppTable::recordClass() const { return ZcDbRegAppTableRecord::desc(); }
+
+Zcad::ErrorStatus ZcDbLayerTable::getAt(const char* name, ZcDbLayerTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
+
+Zcad::ErrorStatus ZcDbLinetypeTable::getAt(const char* name, ZcDbLinetypeTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
+
+Zcad::ErrorStatus ZcDbTextStyleTable::getAt(const char* name, ZcDbTextStyleTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
+
+Zcad::ErrorStatus ZcDbDimStyleTable::getAt(const char* name, ZcDbDimStyleTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
+
+Zcad::ErrorStatus ZcDbRegAppTable::getAt(const char* name, ZcDbRegAppTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
 
 Zcad::ErrorStatus ZcDbLinetypeTableRecord::setComments(const char* text)
 {

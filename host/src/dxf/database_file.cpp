@@ -203,7 +203,7 @@ Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
     zrxhost::t_lastError.clear();
     zrxhost::t_repairs.clear();
     if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
-    if (numOpenObjects() != 0) {
+    if (m_impl->openCount() != 0) {
         zrxhost::t_lastError = std::string(fileName) + ": the drawing has objects open; close them before reading";
         return Zcad::eInvalidOpenState;
     }

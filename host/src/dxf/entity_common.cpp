@@ -10,6 +10,7 @@
 #include "zrxhost/contract.h"
 #include "zrxhost/resbuf_kind.h"
 #include "db/record_name.h"
+#include "zrxhost/spaces.h"
 
 namespace zrx::dxf {
 
@@ -278,7 +279,7 @@ void writeEntityHead(ObjectOut& o, std::string_view type, const ZcDbEntity* e, W
     o.ownership(e);
     o.subclass("AcDbEntity");
     TagWriter& w = o.w;
-    if (!e->ownerId().isNull() && e->ownerId() == c.db->paperSpaceId() && !o.kept(67)) w.integer(67, 1);
+    if (!e->ownerId().isNull() && e->ownerId() == zrxhost::paperSpaceId(c.db) && !o.kept(67)) w.integer(67, 1);
     w.text(8, WriteContext::nameOf(e->layerId()));
     if (!e->linetypeId().isNull() && e->linetypeId() != c.db->byLayerLinetype()) {
         w.text(6, WriteContext::nameOf(e->linetypeId()));

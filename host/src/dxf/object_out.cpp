@@ -79,7 +79,7 @@ std::string ObjectOut::keptValue(int code) const
 void ObjectOut::begin(std::string_view type, const ZcDbObject* obj, int handleCode)
 {
     w.plain(0, type);
-    if (!obj->handle().isNull()) w.handle(handleCode, static_cast<uint64_t>(obj->handle()));
+    if (!obj->objectId().handle().isNull()) w.handle(handleCode, static_cast<uint64_t>(obj->objectId().handle()));
 }
 
 void ObjectOut::begin(std::string_view type, uint64_t handle, uint64_t /*owner*/, int handleCode)

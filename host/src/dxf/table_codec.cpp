@@ -262,7 +262,9 @@ void writeLinetype(ObjectOut& o, const ZcDbLinetypeTableRecord* rec)
 {
     TagWriter& w = o.w;
     w.integer(70, o.bits(70));
-    w.text(3, rec->comments());
+    const char* comments = "";
+    rec->comments(comments);
+    w.text(3, comments);
     if (o.kept(73)) return;  // a pattern with shapes or texts, kept as it was read
     w.integer(72, 65);
     w.integer(73, rec->numDashes());

@@ -228,7 +228,7 @@ std::vector<ZcDbObjectId> liveEntities(ZcDbObjectId blockId)
     std::vector<ZcDbObjectId> ids;
     auto* block = zrxhost::peek<ZcDbBlockTableRecord>(blockId);
     if (block == nullptr) return ids;
-    for (ZcDbObjectId id : block->entityIds()) {
+    for (ZcDbObjectId id : zrxhost::entityIds(block)) {
         if (!id.isErased()) ids.push_back(id);
     }
     return ids;

@@ -6,6 +6,7 @@
 
 #include "db/database_impl.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/spaces.h"
 
 namespace zrxhost::ed {
 
@@ -25,10 +26,10 @@ bool zoomExtents(ZcDbDatabase* db)
     if (db == nullptr) db = zcdbHostApplicationServices()->workingDatabase();
     if (db == nullptr) return false;
     zrxhost::HostAccess access;
-    auto* ms = zrxhost::peek<ZcDbBlockTableRecord>(db->modelSpaceId());
+    auto* ms = zrxhost::peek<ZcDbBlockTableRecord>(zrxhost::modelSpaceId(db));
     if (ms == nullptr) return false;
     ZcDbExtents all;
-    for (ZcDbObjectId id : ms->entityIds()) {
+    for (ZcDbObjectId id : zrxhost::entityIds(ms)) {
         if (id.isErased()) continue;
         auto* e = zrxhost::peek<ZcDbEntity>(id);
         ZcDbExtents ext;

@@ -238,7 +238,7 @@ Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& extents) const
     const ZcGeMatrix3d xform = blockTransform();
     zrxhost::HostAccess access;
     if (const auto* record = zrxhost::peek<ZcDbBlockTableRecord>(m_block)) {
-        for (const ZcDbObjectId& id : record->entityIds()) {
+        for (const ZcDbObjectId& id : zrxhost::entityIds(record)) {
             const ZcDbEntity* e = id.isErased() ? nullptr : zrxhost::peek<ZcDbEntity>(id);
             if (e == nullptr || !isDrawn(e)) continue;
             if (const auto* def = ZcDbAttributeDefinition::cast(e); def != nullptr && !isShownDefinition(def)) continue;
@@ -290,7 +290,7 @@ Zcad::ErrorStatus ZcDbBlockReference::explode(ZcDbVoidPtrArray& entitySet) const
     const auto* record = zrxhost::peek<ZcDbBlockTableRecord>(m_block);
     if (record == nullptr) return Zcad::eInvalidInput;
     std::vector<std::unique_ptr<ZcDbEntity>> made;
-    for (const ZcDbObjectId& id : record->entityIds()) {
+    for (const ZcDbObjectId& id : zrxhost::entityIds(record)) {
         const ZcDbEntity* e = id.isErased() ? nullptr : zrxhost::peek<ZcDbEntity>(id);
         if (e == nullptr || !isDrawn(e)) continue;
         if (const auto* def = ZcDbAttributeDefinition::cast(e)) {

@@ -13,6 +13,7 @@
 #include "zrx/ed_sysvars.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/render.h"
+#include "zrxhost/spaces.h"
 
 namespace zrxhost {
 namespace {
@@ -44,7 +45,7 @@ std::string escape(const std::string& s)
 std::string handleOf(const ZcDbEntity* e)
 {
     char hex[17];
-    e->handle().getIntoAsciiBuffer(hex, sizeof hex);
+    e->objectId().handle().getIntoAsciiBuffer(hex, sizeof hex);
     return hex;
 }
 
@@ -247,7 +248,7 @@ std::string renderSvg(ZcDbDatabase* db)
     zrxhost::HostAccess access;
     std::vector<const ZcDbEntity*> shown;
     ZcDbExtents all;
-    for (ZcDbObjectId id : ed::liveEntities(db->modelSpaceId())) {
+    for (ZcDbObjectId id : ed::liveEntities(zrxhost::modelSpaceId(db))) {
         auto* e = zrxhost::peek<ZcDbEntity>(id);
         if (e == nullptr || !ed::isShown(e)) continue;
         shown.push_back(e);
