@@ -94,7 +94,8 @@ TEST_F(AppTest, CommandsAreFoundByEitherNameWithoutRegardToCase)
     EXPECT_NE(zcedRegCmds->lookupGlobalCmd("count"), nullptr);
     EXPECT_NE(zcedRegCmds->lookupLocalCmd("kazoeru"), nullptr);
     EXPECT_EQ(zcedRegCmds->lookupLocalCmd("COUNT"), nullptr);
-    EXPECT_EQ(zcedRegCmds->lookupCmd("_KAZOERU"), nullptr);
+    EXPECT_EQ(zcedRegCmds->lookupCmd("KAZOERU", true), nullptr);
+    EXPECT_NE(zcedRegCmds->lookupCmd("Kazoeru", false), nullptr);
     EXPECT_TRUE(play({"count", "kazoeru", "_COUNT", "._count"}));
     EXPECT_EQ(g_runs, 4);
 }

@@ -38,7 +38,7 @@ bool makeDimStyle(ZcDbDatabase* db, ZcDbObjectId& id)
     auto* style = new ZcDbDimStyleTableRecord;
     style->setName("HULL");
     style->setDimscale(50.0);
-    style->varsForWrite().dimdec = 0;
+    style->setDimdec(0);
     if (table->add(id, style) != Zcad::eOk) {
         delete style;
         return false;

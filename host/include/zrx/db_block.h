@@ -15,7 +15,6 @@ struct Access;
 // Walks the entities of a block in append order; erased ones are skipped unless asked.
 class ZRX_API ZcDbBlockTableRecordIterator {
 public:
-    ZcDbBlockTableRecordIterator(const ZcDbBlockTableRecord* owner, bool atBeginning, bool skipDeleted);
 
     void start(bool atBeginning = true, bool skipDeleted = true);
     bool done() const;
@@ -25,6 +24,8 @@ public:
     Zcad::ErrorStatus seek(ZcDbObjectId id);
 
 private:
+    friend class ZcDbBlockTableRecord;
+    ZcDbBlockTableRecordIterator(const ZcDbBlockTableRecord* owner, bool atBeginning, bool skipDeleted);
     void skipErased(bool forward);
     const ZcDbBlockTableRecord* m_owner;
     int m_index = 0;

@@ -14,7 +14,6 @@ class ZcDbDictionary;
 
 class ZRX_API ZcDbDictionaryIterator {
 public:
-    explicit ZcDbDictionaryIterator(const ZcDbDictionary* dict);
     const char* name() const;
     ZcDbObjectId objectId() const;
     Zcad::ErrorStatus getObject(ZcDbObject*& obj, ZcDb::OpenMode mode);
@@ -22,6 +21,8 @@ public:
     bool next();
 
 private:
+    friend class ZcDbDictionary;
+    explicit ZcDbDictionaryIterator(const ZcDbDictionary* dict);
     const ZcDbDictionary* m_dict;
     std::map<std::string, ZcDbObjectId, ZcDbCaseInsensitiveLess>::const_iterator m_it;
 };

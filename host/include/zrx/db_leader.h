@@ -6,6 +6,10 @@
 
 #include "db_curve.h"
 
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
+
 class ZRX_API ZcDbLeader : public ZcDbCurve {
 public:
     ZCRX_DECLARE_MEMBERS(ZcDbLeader);
@@ -34,7 +38,6 @@ public:
     // The arrow size: the leader's own override, else its style's, else the default.
     double dimasz() const;
     void setDimasz(double size) { assertWriteEnabled(); m_dimaszOverride = size; }
-    bool hasDimaszOverride() const { assertReadEnabled(); return m_dimaszOverride >= 0.0; }
 
     Zcad::ErrorStatus explode(ZcDbVoidPtrArray& entitySet) const override;
     Zcad::ErrorStatus getStartParam(double& param) const override;
@@ -55,6 +58,7 @@ public:
     Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override;
 
 private:
+    friend struct zrxhost::Access;
     std::vector<ZcGePoint3d> m_vertices;
     ZcGeVector3d m_normal{0, 0, 1};
     bool m_arrow = true;

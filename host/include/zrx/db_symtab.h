@@ -34,7 +34,6 @@ class ZcDbSymbolTable;
 
 class ZRX_API ZcDbSymbolTableIterator {
 public:
-    ZcDbSymbolTableIterator(const ZcDbSymbolTable* table, bool atBeginning, bool skipDeleted);
     virtual ~ZcDbSymbolTableIterator() = default;
 
     void start(bool atBeginning = true, bool skipDeleted = true);
@@ -46,6 +45,8 @@ public:
     Zcad::ErrorStatus seek(ZcDbObjectId id);
 
 private:
+    friend class ZcDbSymbolTable;
+    ZcDbSymbolTableIterator(const ZcDbSymbolTable* table, bool atBeginning, bool skipDeleted);
     void skipErased(bool forward);
     const ZcDbSymbolTable* m_table;
     int m_index = 0;

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "cm_color.h"
-#include "db_dimvars.h"
 #include "db_symtab.h"
 
 class ZRX_API ZcDbLayerTableRecord : public ZcDbSymbolTableRecord {
@@ -106,36 +105,58 @@ public:
     ZcDbDimStyleTableRecord() = default;
     ZcRxObject* clone() const override;
 
-    const ZcDbDimVars& vars() const { assertReadEnabled(); return m_vars; }
-    ZcDbDimVars& varsForWrite() { assertWriteEnabled(); return m_vars; }
-
-    double dimasz() const { return vars().dimasz; }
+    double dimasz() const { assertReadEnabled(); return m_vars.dimasz; }
     Zcad::ErrorStatus setDimasz(double v);
-    double dimscale() const { return vars().dimscale; }
+    double dimscale() const { assertReadEnabled(); return m_vars.dimscale; }
     Zcad::ErrorStatus setDimscale(double v);
-    double dimtxt() const { return vars().dimtxt; }
+    double dimtxt() const { assertReadEnabled(); return m_vars.dimtxt; }
     Zcad::ErrorStatus setDimtxt(double v);
-    double dimexe() const { return vars().dimexe; }
-    Zcad::ErrorStatus setDimexe(double v) { varsForWrite().dimexe = v; return Zcad::eOk; }
-    double dimexo() const { return vars().dimexo; }
-    Zcad::ErrorStatus setDimexo(double v) { varsForWrite().dimexo = v; return Zcad::eOk; }
-    double dimgap() const { return vars().dimgap; }
-    Zcad::ErrorStatus setDimgap(double v) { varsForWrite().dimgap = v; return Zcad::eOk; }
-    ZcDbObjectId dimblk() const { return vars().dimblk; }
-    Zcad::ErrorStatus setDimblk(ZcDbObjectId id) { varsForWrite().dimblk = id; return Zcad::eOk; }
-    ZcDbObjectId dimblk1() const { return vars().dimblk1; }
-    Zcad::ErrorStatus setDimblk1(ZcDbObjectId id) { varsForWrite().dimblk1 = id; return Zcad::eOk; }
-    ZcDbObjectId dimblk2() const { return vars().dimblk2; }
-    Zcad::ErrorStatus setDimblk2(ZcDbObjectId id) { varsForWrite().dimblk2 = id; return Zcad::eOk; }
-    ZcDbObjectId dimldrblk() const { return vars().dimldrblk; }
-    Zcad::ErrorStatus setDimldrblk(ZcDbObjectId id) { varsForWrite().dimldrblk = id; return Zcad::eOk; }
-    bool dimsah() const { return vars().dimsah; }
-    Zcad::ErrorStatus setDimsah(bool v) { varsForWrite().dimsah = v; return Zcad::eOk; }
-    ZcDbObjectId dimtxsty() const { return vars().dimtxsty; }
-    Zcad::ErrorStatus setDimtxsty(ZcDbObjectId id) { varsForWrite().dimtxsty = id; return Zcad::eOk; }
+    double dimexe() const { assertReadEnabled(); return m_vars.dimexe; }
+    Zcad::ErrorStatus setDimexe(double v) { assertWriteEnabled(); m_vars.dimexe = v; return Zcad::eOk; }
+    double dimexo() const { assertReadEnabled(); return m_vars.dimexo; }
+    Zcad::ErrorStatus setDimexo(double v) { assertWriteEnabled(); m_vars.dimexo = v; return Zcad::eOk; }
+    double dimgap() const { assertReadEnabled(); return m_vars.dimgap; }
+    Zcad::ErrorStatus setDimgap(double v) { assertWriteEnabled(); m_vars.dimgap = v; return Zcad::eOk; }
+    ZcDbObjectId dimblk() const { assertReadEnabled(); return m_vars.dimblk; }
+    Zcad::ErrorStatus setDimblk(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimblk = id; return Zcad::eOk; }
+    ZcDbObjectId dimblk1() const { assertReadEnabled(); return m_vars.dimblk1; }
+    Zcad::ErrorStatus setDimblk1(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimblk1 = id; return Zcad::eOk; }
+    ZcDbObjectId dimblk2() const { assertReadEnabled(); return m_vars.dimblk2; }
+    Zcad::ErrorStatus setDimblk2(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimblk2 = id; return Zcad::eOk; }
+    ZcDbObjectId dimldrblk() const { assertReadEnabled(); return m_vars.dimldrblk; }
+    Zcad::ErrorStatus setDimldrblk(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimldrblk = id; return Zcad::eOk; }
+    int dimdec() const { assertReadEnabled(); return m_vars.dimdec; }
+    Zcad::ErrorStatus setDimdec(int v) { assertWriteEnabled(); m_vars.dimdec = v; return Zcad::eOk; }
+    bool dimsah() const { assertReadEnabled(); return m_vars.dimsah; }
+    Zcad::ErrorStatus setDimsah(bool v) { assertWriteEnabled(); m_vars.dimsah = v; return Zcad::eOk; }
+    ZcDbObjectId dimtxsty() const { assertReadEnabled(); return m_vars.dimtxsty; }
+    Zcad::ErrorStatus setDimtxsty(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimtxsty = id; return Zcad::eOk; }
 
 private:
-    ZcDbDimVars m_vars;
+    friend struct zrxhost::Access;
+    // The variables the host models, defaults as in the platform's metric drawing template;
+    // a dimension reads those it does not override from here.
+    struct Vars {
+        double dimasz = 2.5;     // arrow size
+        double dimscale = 1.0;   // overall scale
+        double dimtxt = 2.5;     // text height
+        double dimexe = 1.25;    // extension beyond the dimension line
+        double dimexo = 0.625;   // extension line offset from the origin
+        double dimgap = 0.625;   // gap around the text
+        double dimlfac = 1.0;    // linear measurement scale
+        int dimdec = 2;          // decimal places
+        int dimtad = 1;          // text above the dimension line
+        int dimclrd = 0;         // dimension line colour (ByBlock)
+        int dimclre = 0;         // extension line colour
+        int dimclrt = 0;         // text colour
+        bool dimsah = false;     // separate arrow blocks
+        ZcDbObjectId dimblk;     // arrow block (null: closed filled)
+        ZcDbObjectId dimblk1;
+        ZcDbObjectId dimblk2;
+        ZcDbObjectId dimldrblk;  // leader arrow block
+        ZcDbObjectId dimtxsty;   // text style
+    };
+    Vars m_vars;
 };
 
 class ZRX_API ZcDbRegAppTableRecord : public ZcDbSymbolTableRecord {

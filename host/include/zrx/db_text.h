@@ -75,11 +75,11 @@ public:
     // A transform that shears the text in its plane gives eNotApplicable.
     Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override;
 
-protected:
+private:
+    friend class ZcDbAttribute;
     // The text's own data (not the entity properties) of another text.
     void copyTextFrom(const ZcDbText& other);
 
-private:
     ZcGePoint3d m_position;
     ZcGePoint3d m_alignment;
     ZcGeVector3d m_normal{0, 0, 1};

@@ -10,6 +10,7 @@
 #include "editor/editor.h"
 #include "lisp/lisp.h"
 #include "util/text_case.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcRxDynamicLinker, ZcRxObject, "AcRxDynamicLinker", "")
 

@@ -1,6 +1,7 @@
 // The system registry and its runtime dictionary.
 #include "app/app.h"
 #include "util/text_case.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcRxDictionary, ZcRxObject, "AcRxDictionary", "")
 

@@ -7,6 +7,8 @@
 
 #include "zrx/db_block_reference.h"
 #include "zrx/db_database.h"
+#include "zrx/db_dimension.h"
+#include "zrx/db_leader.h"
 #include "zrx/ed_docs.h"
 
 namespace zrxhost {
@@ -24,10 +26,25 @@ struct Access {
     static DatabaseState* stateOf(const ZcDbDatabase* db) { return db->m_impl.get(); }
     static DocumentState* stateOf(const ZcApDocument* doc) { return doc->m_impl; }
     static bool isEmpty(const ZcDbExtents& e) { return e.m_empty; }
+    // A runtime class lives as long as the process.
+    static ZcRxClass* newClass(const char* name, const char* dxfName, ZcRxClass* parent)
+    {
+        return new ZcRxClass(name, dxfName, parent);
+    }
     static const ZcDbObjectIdArray& entityIds(const ZcDbBlockTableRecord* b) { return b->m_entities; }
     static const ZcDbObjectIdArray& attributeIds(const ZcDbBlockReference* r) { return r->m_attributes; }
     static const ZcDbObjectIdArray& memberIds(const ZcDbGroup* g) { return g->m_members; }
     static const ZcDbObjectIdArray& recordIds(const ZcDbSymbolTable* t) { return t->m_records; }
+
+    using DimVars = ZcDbDimStyleTableRecord::Vars;
+    static const DimVars& dimVars(const ZcDbDimStyleTableRecord* r) { r->assertReadEnabled(); return r->m_vars; }
+    static DimVars& dimVarsForWrite(ZcDbDimStyleTableRecord* r) { r->assertWriteEnabled(); return r->m_vars; }
+    // Every variable as it applies to the dimension: its style's, then its own overrides.
+    static DimVars effectiveDimVars(const ZcDbDimension* d);
+    static const char* dimensionText(const ZcDbDimension* d) { d->assertReadEnabled(); return d->m_text.c_str(); }
+    static bool hasDimaszOverride(const ZcDbDimension* d) { d->assertReadEnabled(); return d->m_dimasz.has_value(); }
+    static bool hasDimscaleOverride(const ZcDbDimension* d) { d->assertReadEnabled(); return d->m_dimscale.has_value(); }
+    static bool hasDimaszOverride(const ZcDbLeader* l) { l->assertReadEnabled(); return l->m_dimaszOverride >= 0.0; }
 
     // setXData without the chain and its copy, for xdata the host encoded itself (the file
     // reader, where result buffers for every xdata group dominated the load). The caller
@@ -56,5 +73,16 @@ inline const ZcDbObjectIdArray& attributeIds(const ZcDbBlockReference* r)
 }
 inline const ZcDbObjectIdArray& memberIds(const ZcDbGroup* g) { return Access::memberIds(g); }
 inline const ZcDbObjectIdArray& recordIds(const ZcDbSymbolTable* t) { return Access::recordIds(t); }
+
+// Dimension variables: a style's, and those a dimension applies.
+using DimVars = Access::DimVars;
+inline const DimVars& dimVars(const ZcDbDimStyleTableRecord* r) { return Access::dimVars(r); }
+inline DimVars& dimVarsForWrite(ZcDbDimStyleTableRecord* r) { return Access::dimVarsForWrite(r); }
+inline DimVars effectiveDimVars(const ZcDbDimension* d) { return Access::effectiveDimVars(d); }
+// The user's text as the dimension holds it.
+inline const char* dimensionText(const ZcDbDimension* d) { return Access::dimensionText(d); }
+inline bool hasDimaszOverride(const ZcDbDimension* d) { return Access::hasDimaszOverride(d); }
+inline bool hasDimscaleOverride(const ZcDbDimension* d) { return Access::hasDimscaleOverride(d); }
+inline bool hasDimaszOverride(const ZcDbLeader* l) { return Access::hasDimaszOverride(l); }
 
 }  // namespace zrxhost

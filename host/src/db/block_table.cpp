@@ -7,6 +7,7 @@
 #include "record_name.h"
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbBlockTableRecord, ZcDbSymbolTableRecord, "AcDbBlockTableRecord", "BLOCK_RECORD")
 ZCRX_DEFINE_MEMBERS(ZcDbBlockTable, ZcDbSymbolTable, "AcDbBlockTable", "TABLE")

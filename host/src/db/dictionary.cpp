@@ -4,6 +4,7 @@
 #include "database_impl.h"
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbDictionary, ZcDbObject, "AcDbDictionary", "DICTIONARY")
 

@@ -6,6 +6,7 @@
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
 #include "access.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbGroup, ZcDbObject, "AcDbGroup", "GROUP")
 

@@ -12,6 +12,7 @@
 #include "xdata_store.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbObject, ZcRxObject, "AcDbObject", "")
 

@@ -7,6 +7,7 @@
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
 #include "db/record_name.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbSymbolTableRecord, ZcDbObject, "AcDbSymbolTableRecord", "")
 ZCRX_DEFINE_MEMBERS(ZcDbSymbolTable, ZcDbObject, "AcDbSymbolTable", "")

@@ -1,6 +1,7 @@
 // Records of the layer, line type, text style, dimension style and application tables.
 #include "db_tables.h"
 #include "open_record.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbLayerTableRecord, ZcDbSymbolTableRecord, "AcDbLayerTableRecord", "LAYER")
 ZCRX_DEFINE_MEMBERS(ZcDbLinetypeTableRecord, ZcDbSymbolTableRecord, "AcDbLinetypeTableRecord", "LTYPE")
@@ -114,20 +115,23 @@ Zcad::ErrorStatus ZcDbTextStyleTableRecord::setXScale(double scale)
 Zcad::ErrorStatus ZcDbDimStyleTableRecord::setDimasz(double v)
 {
     if (v < 0.0) return Zcad::eNegativeValue;
-    varsForWrite().dimasz = v;
+    assertWriteEnabled();
+    m_vars.dimasz = v;
     return Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcDbDimStyleTableRecord::setDimscale(double v)
 {
     if (v < 0.0) return Zcad::eNegativeValue;
-    varsForWrite().dimscale = v;
+    assertWriteEnabled();
+    m_vars.dimscale = v;
     return Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcDbDimStyleTableRecord::setDimtxt(double v)
 {
     if (v < 0.0) return Zcad::eNegativeValue;
-    varsForWrite().dimtxt = v;
+    assertWriteEnabled();
+    m_vars.dimtxt = v;
     return Zcad::eOk;
 }

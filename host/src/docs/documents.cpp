@@ -13,6 +13,7 @@
 #include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
 #include "db/database_impl.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcApDocument, ZcRxObject, "AcApDocument", "")
 ZCRX_DEFINE_MEMBERS(ZcApDocManager, ZcRxObject, "AcApDocManager", "")

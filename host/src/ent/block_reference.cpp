@@ -8,6 +8,7 @@
 #include "db_text.h"
 #include "ent/plane_angle.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbBlockReference, ZcDbEntity, "AcDbBlockReference", "INSERT")
 ZCRX_DEFINE_CLONE(ZcDbBlockReference)

@@ -7,6 +7,7 @@
 #include "zrxhost/contract.h"
 #include "zrxhost/display_state.h"
 #include "db/record_name.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbEntity, ZcDbObject, "AcDbEntity", "")
 

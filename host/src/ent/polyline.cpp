@@ -5,6 +5,7 @@
 
 #include "ent/kernel_curve.h"
 #include "geom/polyline.h"
+#include "db/rx_define.h"
 
 namespace geom = zrx::geom;
 

@@ -8,6 +8,7 @@
 #include "db_line.h"
 #include "db_polyline.h"
 #include "db/access.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbRegion, ZcDbEntity, "AcDbRegion", "REGION")
 ZCRX_DEFINE_CLONE(ZcDbRegion)

@@ -82,14 +82,14 @@ TEST_F(ModuleFrame, OtherMessagesAnswerOkAndChangeNothingUnloadRemovesEverything
 
     ASSERT_EQ(entry(ZcRx::kUnloadAppMsg, nullptr), ZcRx::kRetOK);
     EXPECT_TRUE(commandsOfGroup("TrevanCom2002").empty());
-    EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test"), nullptr);
+    EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test", false), nullptr);
     EXPECT_EQ(zcedUndef("ZWDLLFUNC2", 1), RTERROR);
 }
 
 TEST_F(ModuleFrame, UnloadingThroughTheHostLeavesNoCommand)
 {
     ASSERT_TRUE(zcrxDynamicLinker->unloadModule(kModule));
-    EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test"), nullptr);
+    EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test", false), nullptr);
     EXPECT_TRUE(commandsOfGroup("TrevanCom2002").empty());
 }
 
