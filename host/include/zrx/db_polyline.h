@@ -7,6 +7,10 @@
 
 #include "db_curve.h"
 
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
+
 class ZRX_API ZcDbPolyline : public ZcDbCurve {
 public:
     ZCRX_DECLARE_MEMBERS(ZcDbPolyline);
@@ -63,15 +67,14 @@ public:
     Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
     Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override;
 
+private:
+    friend struct zrxhost::Access;
     struct Vertex {
         ZcGePoint2d point;
         double bulge = 0.0;
         double startWidth = 0.0;
         double endWidth = 0.0;
     };
-    const std::vector<Vertex>& vertices() const { assertReadEnabled(); return m_vertices; }
-
-private:
     std::vector<Vertex> m_vertices;
     bool m_closed = false;
     double m_elevation = 0.0;

@@ -8,6 +8,9 @@
 namespace zrx::geom {
 struct Nurbs;
 }
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
 
 class ZRX_API ZcDbSpline : public ZcDbCurve {
 public:
@@ -70,9 +73,9 @@ public:
     Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
     Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override;
 
+private:
+    friend struct zrxhost::Access;
     // The host's geometry behind the entity.
     const zrx::geom::Nurbs& nurbs() const;
-
-private:
     std::unique_ptr<zrx::geom::Nurbs> m_nurbs;
 };

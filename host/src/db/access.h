@@ -9,6 +9,8 @@
 #include "zrx/db_database.h"
 #include "zrx/db_dimension.h"
 #include "zrx/db_leader.h"
+#include "zrx/db_polyline.h"
+#include "zrx/db_spline.h"
 #include "zrx/ed_docs.h"
 
 namespace zrxhost {
@@ -35,6 +37,15 @@ struct Access {
     static const ZcDbObjectIdArray& attributeIds(const ZcDbBlockReference* r) { return r->m_attributes; }
     static const ZcDbObjectIdArray& memberIds(const ZcDbGroup* g) { return g->m_members; }
     static const ZcDbObjectIdArray& recordIds(const ZcDbSymbolTable* t) { return t->m_records; }
+    using PolylineVertex = ZcDbPolyline::Vertex;
+    static const std::vector<PolylineVertex>& vertices(const ZcDbPolyline* pl)
+    {
+        pl->assertReadEnabled();
+        return pl->m_vertices;
+    }
+    static const zrx::geom::Nurbs& nurbs(const ZcDbSpline* sp) { return sp->nurbs(); }
+    using DictionaryEntries = ZcDbDictionary::Entries;
+    static const DictionaryEntries& entries(const ZcDbDictionary* d) { return d->m_entries; }
 
     using DimVars = ZcDbDimStyleTableRecord::Vars;
     static const DimVars& dimVars(const ZcDbDimStyleTableRecord* r) { r->assertReadEnabled(); return r->m_vars; }
@@ -73,6 +84,12 @@ inline const ZcDbObjectIdArray& attributeIds(const ZcDbBlockReference* r)
 }
 inline const ZcDbObjectIdArray& memberIds(const ZcDbGroup* g) { return Access::memberIds(g); }
 inline const ZcDbObjectIdArray& recordIds(const ZcDbSymbolTable* t) { return Access::recordIds(t); }
+// A light-weight polyline's vertices in its own plane, and the curve behind a spline.
+using LwVertex = Access::PolylineVertex;
+inline const std::vector<LwVertex>& vertices(const ZcDbPolyline* pl) { return Access::vertices(pl); }
+inline const zrx::geom::Nurbs& nurbs(const ZcDbSpline* sp) { return Access::nurbs(sp); }
+// Key order, erased entries included.
+inline const Access::DictionaryEntries& entries(const ZcDbDictionary* d) { return Access::entries(d); }
 
 // Dimension variables: a style's, and those a dimension applies.
 using DimVars = Access::DimVars;

@@ -429,7 +429,7 @@ void DocumentWriter::object(const ZcDbObject* obj)
         int64_t hardOwner = 0;
         parseInt(o.keptValue(280), hardOwner);
         int code = hardOwner == 1 ? 360 : 350;
-        for (const auto& [key, id] : dict->entries()) {
+        for (const auto& [key, id] : zrxhost::entries(dict)) {
             if (id.isErased()) continue;
             w.text(3, key);
             w.handle(code, static_cast<uint64_t>(id.handle()));

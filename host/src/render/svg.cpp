@@ -137,7 +137,7 @@ private:
 
     static std::string polylinePath(const ZcDbPolyline* pl)
     {
-        const auto& vs = pl->vertices();
+        const auto& vs = zrxhost::vertices(pl);
         if (vs.empty()) return {};
         std::string d;
         size_t segments = pl->isClosed() ? vs.size() : vs.size() - 1;
@@ -183,7 +183,7 @@ private:
         }
         std::vector<ZcGePoint3d> pts;
         if (auto* sp = ZcDbSpline::cast(c)) {
-            pts = zrx::geom::sample(sp->nurbs(), m_stroke / 4);
+            pts = zrx::geom::sample(zrxhost::nurbs(sp), m_stroke / 4);
         } else {
             // Anything else curved: enough chords to look smooth at this scale.
             double t0 = 0, t1 = 0;
