@@ -121,11 +121,17 @@ TEST_F(Tables, DictionaryKeysIgnoreCaseAndRemovalKeepsTheObject)
     for (; !it->done(); it->next()) keys += std::string(it->name()) + ";";
     delete it;
     EXPECT_EQ(keys, "ACAD_GROUP;TREVAN_DATA;");
+    char* key = nullptr;
+    ASSERT_EQ(nod->nameAt(id, key), Zcad::eOk);
+    EXPECT_STREQ(key, "TREVAN_DATA");
+    zcutDelString(key);
     ZcDbObjectId removed;
     ASSERT_EQ(nod->remove("Trevan_Data", removed), Zcad::eOk);
     EXPECT_EQ(removed, id);
     EXPECT_TRUE(removed.isValid());
     EXPECT_EQ(nod->remove("TREVAN_DATA"), Zcad::eKeyNotFound);
+    EXPECT_EQ(nod->nameAt(id, key), Zcad::eKeyNotFound);
+    EXPECT_EQ(key, nullptr);
 }
 
 class Groups : public HostTest {

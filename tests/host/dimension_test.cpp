@@ -154,7 +154,12 @@ TEST_F(Dimensions, UserTextAndLengthFactorShapeTheShownText)
     EXPECT_EQ(zrx::ent::formatDistance(-1.25, 1), "-1.3");
 
     const ZcDbObjectId id = addToModelSpace(horizontalTen());
-    editStyle([](zrxhost::DimVars& v) { v.dimlfac = 2.0; v.dimdec = 1; });
+    editStyle([](zrxhost::DimVars& v) { v.dimlfac = 2.0; });
+    {
+        ZcDbObjectPointer<ZcDbDimStyleTableRecord> style(db->dimstyle(), ZcDb::kForWrite);
+        ASSERT_EQ(style->setDimdec(1), Zcad::eOk);
+        EXPECT_EQ(style->dimdec(), 1);
+    }
     ZcDbObjectPointer<ZcDbRotatedDimension> dim(id, ZcDb::kForRead);
     double value = 0.0;
     dim->measurement(value);
