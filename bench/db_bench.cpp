@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "zrx.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ struct Drawing {
         zcdbRegApp("STIFF");
         resbuf* xdata = zcutBuildList(1001, "STIFF", 1000, "L-100x75x7", 1040, 12.5, 1070, 1, 0);
         ZcDbBlockTableRecord* ms = nullptr;
-        zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForWrite);
+        zcdbOpenObject(ms, zrxhost::modelSpaceId(db.get()), ZcDb::kForWrite);
         handles.reserve(static_cast<size_t>(n));
         for (int64_t i = 0; i < n; ++i) {
             auto* line = new ZcDbLine(ZcGePoint3d(double(i), 0, 0), ZcGePoint3d(double(i), 100, 0));
@@ -69,7 +70,7 @@ void BM_ScanModelSpaceForXdata(benchmark::State& state)
     for (auto _ : state) {
         size_t members = 0;
         ZcDbBlockTableRecord* ms = nullptr;
-        zcdbOpenObject(ms, d.db->modelSpaceId(), ZcDb::kForRead);
+        zcdbOpenObject(ms, zrxhost::modelSpaceId(d.db.get()), ZcDb::kForRead);
         ZcDbBlockTableRecordIterator* it = nullptr;
         ms->newIterator(it);
         for (; !it->done(); it->step()) {

@@ -16,6 +16,7 @@
 #include "support/editor_fixture.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/session.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ protected:
             layers->close();
         }
         {
-            ZcDbObjectPointer<ZcDbBlockTableRecord> ms(drawing->modelSpaceId(), ZcDb::kForWrite);
+            ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(drawing), ZcDb::kForWrite);
             auto* line = new ZcDbLine({0, 0, 0}, {50, 20, 0});
             ms->appendZcDbEntity(line);
             line->close();

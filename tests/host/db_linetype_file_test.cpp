@@ -8,6 +8,7 @@
 #include "support/host_fixture.h"
 #include "zrxhost/linetype_file.h"
 #include "zrxhost/session.h"
+#include "db/record_name.h"
 
 namespace {
 
@@ -54,7 +55,9 @@ protected:
         ZcDbLinetypeTableRecord* rec = nullptr;
         std::vector<std::string> out;
         if (table->getAt(name, rec, ZcDb::kForRead) != Zcad::eOk) return out;
-        out = {rec->name(), rec->comments(), std::to_string(rec->patternLength())};
+        const char* comments = "";
+        rec->comments(comments);
+        out = {zrxhost::recordName(rec), comments, std::to_string(rec->patternLength())};
         for (int i = 0; i < rec->numDashes(); ++i) out.push_back(std::to_string(rec->dashLengthAt(i)));
         rec->close();
         return out;

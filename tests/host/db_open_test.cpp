@@ -1,5 +1,6 @@
 // The open/close protocol and the checks that catch a plug-in breaking it.
 #include "support/host_fixture.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -128,7 +129,7 @@ TEST_F(OpenProtocol, ANewObjectIsTheCallersUntilAppended)
     EXPECT_FALSE(l->isDatabaseResident());
     EXPECT_CONTRACT_BREACH(l->close());
     ZcDbBlockTableRecord* ms = nullptr;
-    ASSERT_EQ(zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForWrite), Zcad::eOk);
+    ASSERT_EQ(zcdbOpenObject(ms, zrxhost::modelSpaceId(db.get()), ZcDb::kForWrite), Zcad::eOk);
     ZcDbObjectId id;
     ASSERT_EQ(ms->appendZcDbEntity(id, l), Zcad::eOk);
     EXPECT_EQ(ms->appendZcDbEntity(l), Zcad::eAlreadyInDb);
@@ -136,13 +137,13 @@ TEST_F(OpenProtocol, ANewObjectIsTheCallersUntilAppended)
     EXPECT_EQ(zrxhost::openObjectCount(), 2);
     l->close();
     ms->close();
-    EXPECT_EQ(l->ownerId(), db->modelSpaceId());
+    EXPECT_EQ(l->ownerId(), zrxhost::modelSpaceId(db.get()));
 }
 
 TEST_F(OpenProtocol, AppendingNeedsTheBlockOpenForWrite)
 {
     ZcDbBlockTableRecord* ms = nullptr;
-    ASSERT_EQ(zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForRead), Zcad::eOk);
+    ASSERT_EQ(zcdbOpenObject(ms, zrxhost::modelSpaceId(db.get()), ZcDb::kForRead), Zcad::eOk);
     auto* l = new ZcDbLine;
     EXPECT_CONTRACT_BREACH(ms->appendZcDbEntity(l));
     ms->close();

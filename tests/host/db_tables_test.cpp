@@ -2,6 +2,7 @@
 #include <string>
 
 #include "support/host_fixture.h"
+#include "db/record_name.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ TEST_F(Tables, ANewDrawingHoldsWhatThePlatformPutsThere)
     EXPECT_EQ(nod->getAt("ACAD_GROUP", groups), Zcad::eOk);
     EXPECT_EQ(groups, db->groupDictionaryId());
     ZcDbObjectPointer<ZcDbLayerTableRecord> layer0(db->clayer(), ZcDb::kForRead);
-    EXPECT_STREQ(layer0->name(), "0");
+    EXPECT_STREQ(zrxhost::recordName(layer0.object()), "0");
     EXPECT_EQ(layer0->linetypeObjectId(), db->continuousLinetype());
 }
 
@@ -100,7 +101,7 @@ TEST_F(Tables, LayerTableIteratorSkipsErasedRecords)
     for (; !it->done(); it->step()) {
         ZcDbSymbolTableRecord* rec = nullptr;
         ASSERT_EQ(it->getRecord(rec, ZcDb::kForRead), Zcad::eOk);
-        names += std::string(rec->name()) + ";";
+        names += std::string(zrxhost::recordName(rec)) + ";";
         rec->close();
     }
     delete it;
@@ -120,11 +121,17 @@ TEST_F(Tables, DictionaryKeysIgnoreCaseAndRemovalKeepsTheObject)
     for (; !it->done(); it->next()) keys += std::string(it->name()) + ";";
     delete it;
     EXPECT_EQ(keys, "ACAD_GROUP;TREVAN_DATA;");
+    char* key = nullptr;
+    ASSERT_EQ(nod->nameAt(id, key), Zcad::eOk);
+    EXPECT_STREQ(key, "TREVAN_DATA");
+    zcutDelString(key);
     ZcDbObjectId removed;
     ASSERT_EQ(nod->remove("Trevan_Data", removed), Zcad::eOk);
     EXPECT_EQ(removed, id);
     EXPECT_TRUE(removed.isValid());
     EXPECT_EQ(nod->remove("TREVAN_DATA"), Zcad::eKeyNotFound);
+    EXPECT_EQ(nod->nameAt(id, key), Zcad::eKeyNotFound);
+    EXPECT_EQ(key, nullptr);
 }
 
 class Groups : public HostTest {

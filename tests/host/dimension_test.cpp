@@ -20,7 +20,7 @@ protected:
     {
         ZcDbObjectPointer<ZcDbDimStyleTableRecord> style(db->dimstyle(), ZcDb::kForWrite);
         ASSERT_EQ(style.openStatus(), Zcad::eOk);
-        change(style->varsForWrite());
+        change(zrxhost::dimVarsForWrite(style.object()));
     }
 };
 
@@ -59,23 +59,23 @@ TEST_F(Dimensions, AlignedMeasuresTheDistanceRotatedItsProjection)
 TEST_F(Dimensions, OverridesWinOverTheStyleAndTheStyleOverDefaults)
 {
     ZcDbRotatedDimension loose(0.0, {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
-    EXPECT_DOUBLE_EQ(loose.dimasz(), ZcDbDimVars().dimasz);  // no drawing, no style
+    EXPECT_DOUBLE_EQ(loose.dimasz(), zrxhost::DimVars().dimasz);  // no drawing, no style
 
     const ZcDbObjectId id = addToModelSpace(horizontalTen());
-    editStyle([](ZcDbDimVars& v) { v.dimasz = 4.0; v.dimscale = 3.0; });
+    editStyle([](zrxhost::DimVars& v) { v.dimasz = 4.0; v.dimscale = 3.0; });
     ZcDbObjectPointer<ZcDbRotatedDimension> dim(id, ZcDb::kForWrite);
     EXPECT_EQ(dim->dimensionStyle(), db->dimstyle());
     EXPECT_DOUBLE_EQ(dim->dimasz(), 4.0);
     EXPECT_DOUBLE_EQ(dim->dimscale(), 3.0);
-    EXPECT_FALSE(dim->hasDimaszOverride());
+    EXPECT_FALSE(zrxhost::hasDimaszOverride(dim.object()));
 
     ASSERT_EQ(dim->setDimasz(1.0), Zcad::eOk);
-    EXPECT_TRUE(dim->hasDimaszOverride());
-    EXPECT_FALSE(dim->hasDimscaleOverride());
+    EXPECT_TRUE(zrxhost::hasDimaszOverride(dim.object()));
+    EXPECT_FALSE(zrxhost::hasDimscaleOverride(dim.object()));
     EXPECT_EQ(dim->setDimscale(-1.0), Zcad::eInvalidInput);
     dim.close();
 
-    editStyle([](ZcDbDimVars& v) { v.dimasz = 9.0; });
+    editStyle([](zrxhost::DimVars& v) { v.dimasz = 9.0; });
     dim.open(id, ZcDb::kForRead);
     EXPECT_DOUBLE_EQ(dim->dimasz(), 1.0);
     EXPECT_DOUBLE_EQ(dim->dimscale(), 3.0);
@@ -154,7 +154,12 @@ TEST_F(Dimensions, UserTextAndLengthFactorShapeTheShownText)
     EXPECT_EQ(zrx::ent::formatDistance(-1.25, 1), "-1.3");
 
     const ZcDbObjectId id = addToModelSpace(horizontalTen());
-    editStyle([](ZcDbDimVars& v) { v.dimlfac = 2.0; v.dimdec = 1; });
+    editStyle([](zrxhost::DimVars& v) { v.dimlfac = 2.0; });
+    {
+        ZcDbObjectPointer<ZcDbDimStyleTableRecord> style(db->dimstyle(), ZcDb::kForWrite);
+        ASSERT_EQ(style->setDimdec(1), Zcad::eOk);
+        EXPECT_EQ(style->dimdec(), 1);
+    }
     ZcDbObjectPointer<ZcDbRotatedDimension> dim(id, ZcDb::kForRead);
     double value = 0.0;
     dim->measurement(value);

@@ -12,6 +12,8 @@
 
 #include "support/editor_fixture.h"
 #include "zrxhost/drive_map.h"
+#include "zrxhost/spaces.h"
+#include "db/access.h"
 
 namespace {
 
@@ -69,7 +71,7 @@ protected:
     {
         ZcDbObjectPointer<ZcDbBlockTableRecord> b(block, ZcDb::kForRead);
         int n = 0;
-        for (ZcDbObjectId id : b->entityIds()) n += id.isErased() ? 0 : 1;
+        for (ZcDbObjectId id : zrxhost::entityIds(b.object())) n += id.isErased() ? 0 : 1;
         return n;
     }
     // A drawing on disk: a line on a red layer of its own and a circle.
@@ -78,13 +80,15 @@ protected:
         ZcDbDatabase source;
         auto* layer = new ZcDbLayerTableRecord;
         layer->setName("SHELL");
-        layer->setColor(ZcCmColor::fromIndex(1));
+        ZcCmColor color;
+        color.setColorIndex(1);
+        layer->setColor(color);
         {
             ZcDbObjectPointer<ZcDbLayerTable> t(source.layerTableId(), ZcDb::kForWrite);
             t->add(layer);
             layer->close();
         }
-        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(source.modelSpaceId(), ZcDb::kForWrite);
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(&source), ZcDb::kForWrite);
         auto* line = new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(100, 0, 0));
         line->setDatabaseDefaults(&source);
         ms->appendZcDbEntity(line);
@@ -107,7 +111,7 @@ protected:
 
 TEST_F(DrawingFiles, ChangingADocumentOutsideACommandNeedsItsLock)
 {
-    ZcDbObjectId ms = working()->modelSpaceId();
+    ZcDbObjectId ms = zrxhost::modelSpaceId(working());
     ZcDbBlockTableRecord* block = nullptr;
     EXPECT_EQ(zcdbOpenObject(block, ms, ZcDb::kForWrite), Zcad::eLockViolation);
     EXPECT_EQ(block, nullptr);
@@ -127,12 +131,12 @@ TEST_F(DrawingFiles, CommandsAndDatabasesOfNoDocumentNeedNoLock)
 {
     // A command runs with its document locked for it.
     EXPECT_TRUE(play({"LINE", "0,0", "5,5", ""}));
-    EXPECT_EQ(count(working()->modelSpaceId()), 1);
+    EXPECT_EQ(count(zrxhost::modelSpaceId(working())), 1);
     EXPECT_TRUE(zrxhost::checkFailures().empty());
     // A database no document holds is the caller's alone.
     ZcDbDatabase loose;
     ZcDbBlockTableRecord* block = nullptr;
-    ASSERT_EQ(zcdbOpenObject(block, loose.modelSpaceId(), ZcDb::kForWrite), Zcad::eOk);
+    ASSERT_EQ(zcdbOpenObject(block, zrxhost::modelSpaceId(&loose), ZcDb::kForWrite), Zcad::eOk);
     block->close();
 }
 
@@ -146,7 +150,7 @@ TEST_F(DrawingFiles, OpenMakesTheFileTheCurrentDocument)
     EXPECT_NE(curDoc(), first);
     EXPECT_EQ(zcDocManager->documentCount(), 2);
     EXPECT_STREQ(curDoc()->docTitle(), "hull.dxf");
-    EXPECT_EQ(count(working()->modelSpaceId()), 2);
+    EXPECT_EQ(count(zrxhost::modelSpaceId(working())), 2);
     resbuf rb{};
     ASSERT_EQ(zcedGetVar("DWGNAME", &rb), RTNORM);
     EXPECT_STREQ(rb.resval.rstring, "hull.dxf");
@@ -184,7 +188,7 @@ TEST_F(DrawingFiles, SaveasNamesTheDocumentAndQsaveKeepsToIt)
     EXPECT_TRUE(play({"LINE", "0,0", "7,7", "", "QSAVE"}));
     ZcDbDatabase back(false, true);
     ASSERT_EQ(back.readDwgFile(file("plan.dwg").c_str()), Zcad::eOk);
-    EXPECT_EQ(count(back.modelSpaceId()), 2);
+    EXPECT_EQ(count(zrxhost::modelSpaceId(&back)), 2);
     EXPECT_EQ(headerValue(file("plan.dwg"), "$ACADVER"), "AC1015");
     // A file that is there is replaced only when the user says so.
     EXPECT_TRUE(play({"SAVEAS", "", file("plan.dwg"), "No"}));
@@ -217,7 +221,7 @@ TEST_F(DrawingFiles, NewStartsFromATemplateFoundInTheSupportFolders)
     std::string tmpl = drawingWithLayer("templates/shipyard.dwt");
     zrxhost::setSupportFolders({(dir / "templates").string()});
     EXPECT_TRUE(play({"NEW", "shipyard"}));
-    EXPECT_EQ(count(working()->modelSpaceId()), 2);
+    EXPECT_EQ(count(zrxhost::modelSpaceId(working())), 2);
     // The new drawing is unnamed: saving it must not overwrite the template.
     const char* name = "x";
     working()->getFilename(name);
@@ -247,15 +251,15 @@ TEST_F(DrawingFiles, InsertingAFileMakesABlockOfItsModelSpace)
     }
     {
         ZcDbObjectPointer<ZcDbBlockTableRecord> b(block, ZcDb::kForRead);
-        ZcDbObjectPointer<ZcDbEntity> first(b->entityIds()[0], ZcDb::kForRead);
+        ZcDbObjectPointer<ZcDbEntity> first(zrxhost::entityIds(b.object())[0], ZcDb::kForRead);
         EXPECT_EQ(first->layerId(), layer);
         EXPECT_EQ(first->database(), working());
     }
     // Model space holds the one reference; its extents are the file's, placed and scaled.
-    ASSERT_EQ(count(working()->modelSpaceId()), 1);
+    ASSERT_EQ(count(zrxhost::modelSpaceId(working())), 1);
     {
-        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(working()->modelSpaceId(), ZcDb::kForRead);
-        ZcDbObjectPointer<ZcDbBlockReference> ref(ms->entityIds()[0], ZcDb::kForRead);
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(working()), ZcDb::kForRead);
+        ZcDbObjectPointer<ZcDbBlockReference> ref(zrxhost::entityIds(ms.object())[0], ZcDb::kForRead);
         EXPECT_EQ(ref->blockTableRecord(), block);
         ZcDbExtents ext;
         ASSERT_EQ(ref->getGeomExtents(ext), Zcad::eOk);
@@ -266,7 +270,7 @@ TEST_F(DrawingFiles, InsertingAFileMakesABlockOfItsModelSpace)
     // By name the block is reused; the file is not read again.
     fs::remove(path);
     EXPECT_TRUE(play({"-INSERT", "frame_detail", "0,0", "", "", ""}));
-    EXPECT_EQ(count(working()->modelSpaceId()), 2);
+    EXPECT_EQ(count(zrxhost::modelSpaceId(working())), 2);
     EXPECT_FALSE(play({"-INSERT", file("nosuch.dxf"), "0,0", "", "", ""}));
 }
 
@@ -279,10 +283,10 @@ TEST_F(DrawingFiles, EscAfterAFileWasReadForInsertLeavesNoBlock)
         ZcDbObjectPointer<ZcDbBlockTable> t(working()->blockTableId(), ZcDb::kForRead);
         EXPECT_NE(t->getAt("frame_detail", block), Zcad::eOk);
     }
-    EXPECT_EQ(count(working()->modelSpaceId()), 0);
+    EXPECT_EQ(count(zrxhost::modelSpaceId(working())), 0);
     // The file is read again the next time.
     EXPECT_TRUE(play({"-INSERT", path, "10,0", "", "", ""}));
-    EXPECT_EQ(count(working()->modelSpaceId()), 1);
+    EXPECT_EQ(count(zrxhost::modelSpaceId(working())), 1);
 }
 
 // ---- finding files by their Windows names ----
@@ -327,7 +331,7 @@ TEST_F(DrawingFiles, RenderDrawsOneElementPerVisibleEntity)
     ZcDbDatabase plan(false, true);
     ASSERT_EQ(plan.readDwgFile(TREVAN_SAMPLE_PLAN), Zcad::eOk);
     {
-        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(plan.modelSpaceId(), ZcDb::kForWrite);
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(&plan), ZcDb::kForWrite);
         auto* hidden = new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 1, 0));
         hidden->setDatabaseDefaults(&plan);
         hidden->setVisibility(ZcDb::kInvisible);
@@ -341,8 +345,8 @@ TEST_F(DrawingFiles, RenderDrawsOneElementPerVisibleEntity)
     }
     std::set<std::string> shown;
     {
-        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(plan.modelSpaceId(), ZcDb::kForRead);
-        for (ZcDbObjectId id : ms->entityIds()) {
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(&plan), ZcDb::kForRead);
+        for (ZcDbObjectId id : zrxhost::entityIds(ms.object())) {
             ZcDbObjectPointer<ZcDbEntity> e(id, ZcDb::kForRead);
             ZcDbObjectPointer<ZcDbLayerTableRecord> layer(e->layerId(), ZcDb::kForRead);
             if (e->visibility() != ZcDb::kVisible || layer->isOff()) continue;

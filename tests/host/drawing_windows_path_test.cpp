@@ -7,6 +7,8 @@
 #include "support/host_fixture.h"
 #include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
+#include "zrxhost/spaces.h"
+#include "db/access.h"
 
 namespace {
 
@@ -37,9 +39,9 @@ TEST_F(DrawingWindowsPath, ADrivePathIsReadThroughTheDriveMapWithoutRegardToCase
 {
     ZcDbDatabase side(false, true);
     ASSERT_EQ(side.readDwgFile("C:\\ENDTYPE\\cross.DWG"), Zcad::eOk);
-    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(side.modelSpaceId(), ZcDb::kForRead);
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(&side), ZcDb::kForRead);
     ASSERT_EQ(ms.openStatus(), Zcad::eOk);
-    EXPECT_EQ(ms->entityIds().length(), 1);
+    EXPECT_EQ(zrxhost::entityIds(ms.object()).length(), 1);
     const char* name = "";
     side.getFilename(name);
     EXPECT_EQ(fs::path(name), dir / "Endtype" / "Cross.dwg");

@@ -5,6 +5,7 @@
 #include "dxf_test_files.h"
 #include "support/host_fixture.h"
 #include "zrxhost/drawing_file.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -107,9 +108,9 @@ TEST_F(DxfErrors, AMissingFileIsNotFound)
 TEST_F(DxfErrors, AFailedReadLeavesTheDrawingAsItWas)
 {
     ZcDbObjectId mine = addToModelSpace(new ZcDbLine({0, 0, 0}, {3, 4, 0}));
-    ZcDbObjectId ms = db->modelSpaceId();
+    ZcDbObjectId ms = zrxhost::modelSpaceId(db.get());
     EXPECT_NE(read(dxftest::r12Drawing(kLine + kLine)), Zcad::eOk);
-    EXPECT_EQ(db->modelSpaceId(), ms);
+    EXPECT_EQ(zrxhost::modelSpaceId(db.get()), ms);
     ZcDbObjectPointer<ZcDbLine> line(mine, ZcDb::kForRead);
     ASSERT_EQ(line.openStatus(), Zcad::eOk);
     EXPECT_EQ(line->endPoint(), ZcGePoint3d(3, 4, 0));

@@ -3,6 +3,9 @@
 #include "dxf_test_files.h"
 #include "support/host_fixture.h"
 #include "zrxhost/drawing_file.h"
+#include "db/record_name.h"
+#include "zrxhost/spaces.h"
+#include "db/access.h"
 
 namespace {
 
@@ -64,8 +67,8 @@ TEST_F(DxfRepairs, ASecondRecordOfANameInAnyTableIsKeptUnderANameOfItsOwn)
         {
             ZcDbObjectPointer<ZcDbSymbolTableRecord> a(first, ZcDb::kForRead), b(second, ZcDb::kForRead);
             ASSERT_EQ(b.openStatus(), Zcad::eOk) << t.table;
-            EXPECT_STREQ(a->name(), "HULL");
-            EXPECT_STREQ(b->name(), "hull$2");
+            EXPECT_STREQ(zrxhost::recordName(a.object()), "HULL");
+            EXPECT_STREQ(zrxhost::recordName(b.object()), "hull$2");
         }
         EXPECT_TRUE(reported(path + ":")) << repairs;
         EXPECT_TRUE(reported("a second " + std::string(t.table) + " record named \"hull\" is renamed \"hull$2\""))
@@ -151,20 +154,20 @@ TEST_F(DxfRepairs, ObjectsAtTheEndOfTheHandlesGetFreshOnesAndEveryReferenceFollo
         ZcDbObjectPointer<ZcDbDictionary> groups(d->groupDictionaryId(), ZcDb::kForRead);
         ASSERT_EQ(groups->getAt("FRAMES", groupId), Zcad::eOk);
         ZcDbObjectPointer<ZcDbGroup> group(groupId, ZcDb::kForRead);
-        ASSERT_EQ(group->memberIds().length(), 2);
-        EXPECT_EQ(group->memberIds()[0], renumbered);
+        ASSERT_EQ(zrxhost::memberIds(group.object()).length(), 2);
+        EXPECT_EQ(zrxhost::memberIds(group.object())[0], renumbered);
     }
     // The drawing grows as any other, and what it saves names the same objects.
     uint64_t last = 0x2C;
     {
-        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(d->modelSpaceId(), ZcDb::kForWrite);
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(d.get()), ZcDb::kForWrite);
         for (int i = 0; i < 3; ++i) {
             ZcDbObjectId added;
             auto* l = new ZcDbLine({0, 0, 0}, {1, double(i), 0});
             ASSERT_EQ(ms->appendZcDbEntity(added, l), Zcad::eOk);
             l->close();
-            EXPECT_GT(added.handle().value(), last);
-            last = added.handle().value();
+            EXPECT_GT(static_cast<uint64_t>(added.handle()), last);
+            last = static_cast<uint64_t>(added.handle());
         }
     }
     std::string text;
@@ -229,7 +232,7 @@ TEST_F(DxfRepairs, OddButReadableFormsAreWrittenBackInTheFormEveryReaderTakes)
     EXPECT_TRUE(reported("dictionary entry \"FRAME\" names entity 2A; the entry is dropped")) << repairs;
     {
         ZcDbObjectPointer<ZcDbLine> l(openByHandle<ZcDbLine>(d.get(), ZcDbHandle(0x2A)));
-        EXPECT_EQ(l->ownerId(), d->modelSpaceId());
+        EXPECT_EQ(l->ownerId(), zrxhost::modelSpaceId(d.get()));
         resbuf* x = l->xData("STIFF");
         ASSERT_NE(x, nullptr);
         EXPECT_STREQ(x->rbnext->resval.rstring, "L-100x75x7");

@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "support/editor_fixture.h"
+#include "zrxhost/spaces.h"
+#include "db/access.h"
 
 namespace {
 
@@ -75,10 +77,10 @@ protected:
     }
     int modelSpaceCount()
     {
-        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zcdbHostApplicationServices()->workingDatabase()->modelSpaceId(),
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(zcdbHostApplicationServices()->workingDatabase()),
                                                    ZcDb::kForRead);
         int n = 0;
-        for (ZcDbObjectId id : ms->entityIds()) n += id.isErased() ? 0 : 1;
+        for (ZcDbObjectId id : zrxhost::entityIds(ms.object())) n += id.isErased() ? 0 : 1;
         return n;
     }
     std::unique_ptr<zrxhost::LineSource> m_script;
@@ -92,7 +94,8 @@ TEST_F(AppTest, CommandsAreFoundByEitherNameWithoutRegardToCase)
     EXPECT_NE(zcedRegCmds->lookupGlobalCmd("count"), nullptr);
     EXPECT_NE(zcedRegCmds->lookupLocalCmd("kazoeru"), nullptr);
     EXPECT_EQ(zcedRegCmds->lookupLocalCmd("COUNT"), nullptr);
-    EXPECT_EQ(zcedRegCmds->lookupCmd("_KAZOERU"), nullptr);
+    EXPECT_EQ(zcedRegCmds->lookupCmd("KAZOERU", true), nullptr);
+    EXPECT_NE(zcedRegCmds->lookupCmd("Kazoeru", false), nullptr);
     EXPECT_TRUE(play({"count", "kazoeru", "_COUNT", "._count"}));
     EXPECT_EQ(g_runs, 4);
 }

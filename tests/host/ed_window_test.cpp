@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "support/editor_fixture.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ TEST_F(EdWindow, PicksByPointClickButHandlesAndTextsDoNot)
     ads_name e;
     ads_point at;
     char text[133];
-    answer({"#" + hex(db->modelSpaceId()), "50,0", "word"});
+    answer({"#" + hex(zrxhost::modelSpaceId(db.get())), "50,0", "word"});
     zcedEntSel("\nSelect: ", e, at);
     EXPECT_TRUE(g_seen.empty());
     zcedEntSel("\nSelect: ", e, at);

@@ -20,7 +20,9 @@ protected:
         db->getLayerTable(t, ZcDb::kForWrite);
         auto* r = new ZcDbLayerTableRecord;
         r->setName(name);
-        r->setColor(ZcCmColor::fromIndex(static_cast<uint16_t>(color)));
+        ZcCmColor aci;
+        aci.setColorIndex(static_cast<uint16_t>(color));
+        r->setColor(aci);
         r->setIsOff(off);
         if (!linetype.isNull()) r->setLinetypeObjectId(linetype);
         ZcDbObjectId id;

@@ -103,16 +103,6 @@ TEST(ResultBuffers, StringsStayBlocksOfTheCHeap)
     zcutRelRb(again);
 }
 
-TEST(ResultBuffers, ACopyOwnsItsStrings)
-{
-    resbuf* rb = zcutBuildList(1001, "STIFF", 1000, "L-100", 0);
-    resbuf* copy = zcutDuplicateRb(rb);
-    rb->rbnext->resval.rstring[0] = 'X';
-    EXPECT_STREQ(copy->rbnext->resval.rstring, "L-100");
-    zcutRelRb(rb);
-    zcutRelRb(copy);
-}
-
 TEST(ResultBuffers, BuildListEndsAtRtnoneAsAtZero)
 {
     resbuf* rb = zcutBuildList(RTDXF0, "LINE", 8, "STIFF", RTNONE, RTSTR, "beyond", 0);

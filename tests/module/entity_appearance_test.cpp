@@ -19,7 +19,9 @@ protected:
         auto* layer = new ZcDbLayerTableRecord;
         // Blue, and drawn with the back line type.
         layer->setName("LONG_BACK");
-        layer->setColor(ZcCmColor::fromIndex(5));
+        ZcCmColor color;
+        color.setColorIndex(5);
+        layer->setColor(color);
         ZcDbObjectId ura;
         ASSERT_EQ(linetypes->getAt("STIFF_URA", ura), Zcad::eOk);
         layer->setLinetypeObjectId(ura);

@@ -80,7 +80,9 @@ TEST_F(LayerDefinitions, TheLispFormPrefersTheDrawingsOwnLayer)
         for (const char* name : {"S-TEXT", "BKT"}) {
             auto* layer = new ZcDbLayerTableRecord;
             layer->setName(name);
-            layer->setColor(ZcCmColor::fromIndex(6));
+            ZcCmColor color;
+            color.setColorIndex(6);
+            layer->setColor(color);
             layer->setLinetypeObjectId(db->continuousLinetype());
             layer->setLineWeight(ZcDb::kLnWt035);
             ASSERT_EQ(layers->add(layer), Zcad::eOk);

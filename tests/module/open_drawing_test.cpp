@@ -4,6 +4,7 @@
 #include "install_fixture.h"
 #include "support/editor_fixture.h"
 #include "zrxhost/session.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ protected:
         // A detail drawing with one line 42 long in it.
         ZcDbDatabase source;
         ZcDbBlockTableRecord* ms = nullptr;
-        ASSERT_EQ(zcdbOpenObject(ms, source.modelSpaceId(), ZcDb::kForWrite), Zcad::eOk);
+        ASSERT_EQ(zcdbOpenObject(ms, zrxhost::modelSpaceId(&source), ZcDb::kForWrite), Zcad::eOk);
         auto* line = new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(42, 0, 0));
         ms->appendZcDbEntity(line);
         line->close();

@@ -9,13 +9,14 @@
 
 #include "zrx.h"
 #include "zrxhost/drawing_file.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
 ZcDb::ZcDbDwgVersion versionOf(const std::string& name)
 {
     if (name == "R12") return ZcDb::kDHL_1009;
-    if (name == "2000") return ZcDb::kDHL_1500;
+    if (name == "2000") return ZcDb::kDHL_1015;
     if (name == "2004") return ZcDb::kDHL_1800;
     if (name == "2007") return ZcDb::kDHL_2100;
     return ZcDb::kDHL_2700;
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
     ZcDbDatabase db;
     {
         ZcDbBlockTableRecord* space = nullptr;
-        zcdbOpenObject(space, db.modelSpaceId(), ZcDb::kForWrite);
+        zcdbOpenObject(space, zrxhost::modelSpaceId(&db), ZcDb::kForWrite);
         auto* rotated = new ZcDbRotatedDimension(0.0, {0, 0, 0}, {800, 0, 0}, {0, 100, 0});
         rotated->setDimasz(25.0);
         rotated->setDimscale(2.0);

@@ -154,8 +154,11 @@ void leak()
 
 ZcDbObjectId append(ZcDbEntity* e)
 {
+    ZcDbBlockTable* blocks = nullptr;
+    zcdbHostApplicationServices()->workingDatabase()->getBlockTable(blocks, ZcDb::kForRead);
     ZcDbBlockTableRecord* ms = nullptr;
-    zcdbOpenObject(ms, zcdbHostApplicationServices()->workingDatabase()->modelSpaceId(), ZcDb::kForWrite);
+    blocks->getAt(ZCDB_MODEL_SPACE, ms, ZcDb::kForWrite);
+    blocks->close();
     ZcDbObjectId id;
     ms->appendZcDbEntity(id, e);
     e->close();

@@ -8,7 +8,12 @@ protected:
     int layerCount()
     {
         ZcDbObjectPointer<ZcDbLayerTable> t(db->layerTableId(), ZcDb::kForRead);
-        return static_cast<int>(t->recordIds().length());
+        ZcDbSymbolTableIterator* it = nullptr;
+        t->newIterator(it);
+        int count = 0;
+        for (; !it->done(); it->step()) ++count;
+        delete it;
+        return count;
     }
     // Colour, line type and weight of the layer; "" when there is none.
     std::string layer(const char* name)
@@ -17,7 +22,9 @@ protected:
         ZcDbLayerTableRecord* rec = nullptr;
         if (t->getAt(name, rec, ZcDb::kForRead) != Zcad::eOk) return "";
         ZcDbObjectPointer<ZcDbLinetypeTableRecord> lt(rec->linetypeObjectId(), ZcDb::kForRead);
-        std::string out = std::to_string(rec->color().colorIndex()) + " " + lt->name() + " " + std::to_string(rec->lineWeight());
+        const char* linetype = "";
+        lt->getName(linetype);
+        std::string out = std::to_string(rec->color().colorIndex()) + " " + linetype + " " + std::to_string(rec->lineWeight());
         rec->close();
         return out;
     }

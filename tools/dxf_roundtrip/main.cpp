@@ -21,7 +21,7 @@ namespace {
 bool versionOf(const std::string& name, ZcDb::ZcDbDwgVersion& v)
 {
     struct Name { const char* text; ZcDb::ZcDbDwgVersion version; };
-    static const Name names[] = {{"R12", ZcDb::kDHL_1009},   {"R2000", ZcDb::kDHL_1500}, {"R2004", ZcDb::kDHL_1800},
+    static const Name names[] = {{"R12", ZcDb::kDHL_1009},   {"R2000", ZcDb::kDHL_1015}, {"R2004", ZcDb::kDHL_1800},
                                  {"R2007", ZcDb::kDHL_2100}, {"R2010", ZcDb::kDHL_2400}, {"R2013", ZcDb::kDHL_2700},
                                  {"R2018", ZcDb::kDHL_3200}};
     std::string dxfName = name.size() == 4 && name[0] == '2' ? "R" + name : name;

@@ -6,6 +6,7 @@
 #include "TrevanCom2002.h"
 #include "hull_sections.h"
 #include "plan_layers.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ bool makeDimStyle(ZcDbDatabase* db, ZcDbObjectId& id)
     auto* style = new ZcDbDimStyleTableRecord;
     style->setName("HULL");
     style->setDimscale(50.0);
-    style->varsForWrite().dimdec = 0;
+    style->setDimdec(0);
     if (table->add(id, style) != Zcad::eOk) {
         delete style;
         return false;
@@ -63,7 +64,7 @@ class PlanWriter {
 public:
     PlanWriter(ZcDbDatabase* db, const PlanLayers& layers, ZcDbObjectId dimStyle, HullPlanSummary& summary)
         : m_db(db), m_layers(layers), m_dimStyle(dimStyle), m_summary(summary),
-          m_modelSpace(db->modelSpaceId(), ZcDb::kForWrite)
+          m_modelSpace(zrxhost::modelSpaceId(db), ZcDb::kForWrite)
     {
     }
 

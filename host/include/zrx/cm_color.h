@@ -8,7 +8,6 @@
 class ZRX_API ZcCmColor {
 public:
     ZcCmColor() = default;
-    static ZcCmColor fromIndex(uint16_t index) { ZcCmColor c; c.setColorIndex(index); return c; }
 
     uint16_t colorIndex() const { return m_index; }
     bool setColorIndex(uint16_t index);

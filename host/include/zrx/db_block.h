@@ -8,11 +8,13 @@
 #define ZCDB_PAPER_SPACE "*Paper_Space"
 
 class ZcDbBlockTableRecord;
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
 
 // Walks the entities of a block in append order; erased ones are skipped unless asked.
 class ZRX_API ZcDbBlockTableRecordIterator {
 public:
-    ZcDbBlockTableRecordIterator(const ZcDbBlockTableRecord* owner, bool atBeginning, bool skipDeleted);
 
     void start(bool atBeginning = true, bool skipDeleted = true);
     bool done() const;
@@ -22,6 +24,8 @@ public:
     Zcad::ErrorStatus seek(ZcDbObjectId id);
 
 private:
+    friend class ZcDbBlockTableRecord;
+    ZcDbBlockTableRecordIterator(const ZcDbBlockTableRecord* owner, bool atBeginning, bool skipDeleted);
     void skipErased(bool forward);
     const ZcDbBlockTableRecord* m_owner;
     int m_index = 0;
@@ -45,19 +49,17 @@ public:
 
     ZcGePoint3d origin() const { assertReadEnabled(); return m_origin; }
     void setOrigin(const ZcGePoint3d& p) { assertWriteEnabled(); m_origin = p; }
-    const char* comments() const { assertReadEnabled(); return m_comments.c_str(); }
+    Zcad::ErrorStatus comments(const char*& text) const { assertReadEnabled(); text = m_comments.c_str(); return Zcad::eOk; }
     Zcad::ErrorStatus setComments(const char* text);
     bool isLayout() const;
     bool isAnonymous() const;
     bool hasAttributeDefinitions() const;
-    const char* pathName() const { assertReadEnabled(); return m_pathName.c_str(); }
+    Zcad::ErrorStatus pathName(const char*& path) const { assertReadEnabled(); path = m_pathName.c_str(); return Zcad::eOk; }
     Zcad::ErrorStatus setPathName(const char* path);
     bool isFromExternalReference() const { return !m_pathName.empty(); }
 
-    // Entities in append order, erased ones included; for the host's iterators.
-    const ZcDbObjectIdArray& entityIds() const { return m_entities; }
-
 private:
+    friend struct zrxhost::Access;
     ZcDbObjectIdArray m_entities;
     ZcGePoint3d m_origin;
     std::string m_comments;
@@ -68,11 +70,11 @@ class ZRX_API ZcDbBlockTable : public ZcDbSymbolTable {
 public:
     ZCRX_DECLARE_MEMBERS(ZcDbBlockTable);
     ZcDbBlockTable() = default;
+
     using ZcDbSymbolTable::getAt;
     Zcad::ErrorStatus getAt(const char* name, ZcDbBlockTableRecord*& record, ZcDb::OpenMode mode,
-                            bool openErased = false) const
-    {
-        return ::openRecordAs(this, name, record, mode, openErased);
-    }
+                            bool openErased = false) const;
+
+private:
     ZcRxClass* recordClass() const override;
 };

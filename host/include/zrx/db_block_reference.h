@@ -5,6 +5,9 @@
 #include "ge_scale3d.h"
 
 class ZcDbAttribute;
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
 class ZcDbBlockReference;
 
 // Walks the objects a complex entity owns (a block reference's attributes), in the order
@@ -79,14 +82,13 @@ public:
     // ZcDbText. Other attribute definitions are left out: the attributes stand for them.
     Zcad::ErrorStatus explode(ZcDbVoidPtrArray& entitySet) const override;
 
-    // Attributes in append order, erased ones included; for the host's file and drawing code.
-    const ZcDbObjectIdArray& attributeIds() const { assertReadEnabled(); return m_attributes; }
 
 protected:
     // Erasing the reference erases its attributes; un-erasing brings them all back.
     Zcad::ErrorStatus subErase(bool erasing) override;
 
 private:
+    friend struct zrxhost::Access;
     ZcDbObjectId m_block;
     ZcGePoint3d m_position;
     ZcGeScale3d m_scale;

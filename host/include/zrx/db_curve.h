@@ -37,22 +37,3 @@ protected:
     ZcDbCurve(const ZcDbCurve&) = default;
     ZcDbCurve& operator=(const ZcDbCurve&) = default;
 };
-
-// The members every concrete curve defines.
-#define ZCDB_CURVE_OVERRIDES                                                                              \
-    Zcad::ErrorStatus getStartParam(double& param) const override;                                       \
-    Zcad::ErrorStatus getEndParam(double& param) const override;                                         \
-    Zcad::ErrorStatus getStartPoint(ZcGePoint3d& point) const override;                                  \
-    Zcad::ErrorStatus getEndPoint(ZcGePoint3d& point) const override;                                    \
-    Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& point) const override;                  \
-    Zcad::ErrorStatus getParamAtPoint(const ZcGePoint3d& point, double& param) const override;           \
-    Zcad::ErrorStatus getDistAtParam(double param, double& dist) const override;                         \
-    Zcad::ErrorStatus getParamAtDist(double dist, double& param) const override;                         \
-    Zcad::ErrorStatus getFirstDeriv(double param, ZcGeVector3d& deriv) const override;                   \
-    using ZcDbCurve::getFirstDeriv;                                                                      \
-    Zcad::ErrorStatus getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& onCurve,                  \
-                                        bool extend = false) const override;                             \
-    Zcad::ErrorStatus getSplitCurves(const ZcGeDoubleArray& params, ZcDbVoidPtrArray& pieces) const override; \
-    using ZcDbCurve::getSplitCurves;                                                                     \
-    Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;                               \
-    Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override

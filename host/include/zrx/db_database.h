@@ -34,7 +34,6 @@ public:
     ZcDbObjectId namedObjectsDictionaryId() const;
     ZcDbObjectId groupDictionaryId() const;
     ZcDbObjectId modelSpaceId() const;
-    ZcDbObjectId paperSpaceId() const;
 
     Zcad::ErrorStatus getBlockTable(ZcDbBlockTable*& table, ZcDb::OpenMode mode) const;
     Zcad::ErrorStatus getLayerTable(ZcDbLayerTable*& table, ZcDb::OpenMode mode) const;
@@ -73,11 +72,10 @@ public:
     ZcDbObjectId continuousLinetype() const;
 
     Zcad::ErrorStatus getFilename(const char*& name) const;
-    void setFilename(const char* name);
 
     // Drawing files (ASCII DXF; a .dwg path holds the same text). Reading replaces the
     // database's content only when the whole file was read; on failure the content is
-    // unchanged and zrxhost::lastDrawingFileError() tells the file, line and reason.
+    // unchanged.
     // Saving writes a temporary file and renames it over the target. readDwgFile takes a
     // Windows path (drive letter or backslashes) through the drive map.
     Zcad::ErrorStatus readDwgFile(const char* fileName, int shareMode = 0, bool allowCPConversion = false,
@@ -94,7 +92,7 @@ public:
     // dashes, gaps and dots go into the record, and are written with the drawing.
     // eFileNotFound: no file; eKeyNotFound: no such definition; eDuplicateRecordName: the
     // drawing has it already; eNotImplementedYet: it holds shape or text elements;
-    // eInvalidInput: its pattern is malformed. zrxhost::lastLinetypeFileError() says why.
+    // eInvalidInput: its pattern is malformed.
     Zcad::ErrorStatus loadLineTypeFile(const char* lineTypeName, const char* fileName);
 
     // Another drawing's model space as a new block of this one, named blockName: its
@@ -103,9 +101,6 @@ public:
     // eDuplicateRecordName when the block exists. The source is left as it was.
     Zcad::ErrorStatus insert(ZcDbObjectId& blockId, const char* blockName, ZcDbDatabase* source,
                              bool preserveSourceDatabase = true);
-
-    // Objects of this database open right now.
-    int numOpenObjects() const;
 
 private:
     friend struct zrxhost::Access;

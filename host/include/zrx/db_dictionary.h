@@ -6,25 +6,11 @@
 
 #include "db_object.h"
 
-struct ZcDbCaseInsensitiveLess {
-    bool operator()(const std::string& a, const std::string& b) const;
-};
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
 
-class ZcDbDictionary;
-
-class ZRX_API ZcDbDictionaryIterator {
-public:
-    explicit ZcDbDictionaryIterator(const ZcDbDictionary* dict);
-    const char* name() const;
-    ZcDbObjectId objectId() const;
-    Zcad::ErrorStatus getObject(ZcDbObject*& obj, ZcDb::OpenMode mode);
-    bool done() const;
-    bool next();
-
-private:
-    const ZcDbDictionary* m_dict;
-    std::map<std::string, ZcDbObjectId, ZcDbCaseInsensitiveLess>::const_iterator m_it;
-};
+class ZcDbDictionaryIterator;
 
 class ZRX_API ZcDbDictionary : public ZcDbObject {
 public:
@@ -36,7 +22,8 @@ public:
     Zcad::ErrorStatus getAt(const char* key, ZcDbObject*& obj, ZcDb::OpenMode mode) const;
     bool has(const char* key) const;
     bool has(ZcDbObjectId id) const;
-    Zcad::ErrorStatus nameAt(ZcDbObjectId id, std::string& key) const;
+    // The key of an entry as a new string the caller frees with zcutDelString.
+    Zcad::ErrorStatus nameAt(ZcDbObjectId id, char*& key) const;
     // Adds or replaces an entry. A new object joins the dictionary's database and stays
     // open for write; the caller closes it.
     Zcad::ErrorStatus setAt(const char* key, ZcDbObject* value, ZcDbObjectId& id);
@@ -49,8 +36,28 @@ public:
     // Entries in key order; the caller deletes the iterator.
     ZcDbDictionaryIterator* newIterator() const;
 
-    const std::map<std::string, ZcDbObjectId, ZcDbCaseInsensitiveLess>& entries() const { return m_entries; }
+private:
+    friend struct zrxhost::Access;
+    friend class ZcDbDictionaryIterator;
+    struct KeyLess {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+    using Entries = std::map<std::string, ZcDbObjectId, KeyLess>;
+    Zcad::ErrorStatus findKey(ZcDbObjectId id, std::string& key) const;
+    Entries m_entries;
+};
+
+class ZRX_API ZcDbDictionaryIterator {
+public:
+    const char* name() const;
+    ZcDbObjectId objectId() const;
+    Zcad::ErrorStatus getObject(ZcDbObject*& obj, ZcDb::OpenMode mode);
+    bool done() const;
+    bool next();
 
 private:
-    std::map<std::string, ZcDbObjectId, ZcDbCaseInsensitiveLess> m_entries;
+    friend class ZcDbDictionary;
+    explicit ZcDbDictionaryIterator(const ZcDbDictionary* dict);
+    const ZcDbDictionary* m_dict;
+    ZcDbDictionary::Entries::const_iterator m_it;
 };

@@ -4,12 +4,15 @@
 #include <optional>
 #include <string>
 
-#include "db_dimvars.h"
 #include "db_entity.h"
 
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
+
 // Dimension variables are read from the dimension's style, or, for the ones the entity
-// overrides, from the entity; a dimension without a usable style reads the defaults of
-// ZcDbDimVars. A dimension that never had a style set uses its drawing's current dimension
+// overrides, from the entity; a dimension without a usable style reads the defaults of a
+// new dimension style. A dimension that never had a style set uses its drawing's current dimension
 // style, as the platform gives it one when it is appended.
 class ZRX_API ZcDbDimension : public ZcDbEntity {
 public:
@@ -22,7 +25,6 @@ public:
     // a single space shows nothing. dimensionText() is a new copy the caller frees with
     // zcutDelString.
     char* dimensionText() const;
-    const char* dimensionTextConst() const { assertReadEnabled(); return m_text.c_str(); }
     Zcad::ErrorStatus setDimensionText(const char* text);
 
     // The middle of the text. Setting it moves the text there; useDefaultTextPosition()
@@ -49,26 +51,25 @@ public:
     // Arrow size and overall scale: the entity's override when it has one.
     double dimasz() const;
     Zcad::ErrorStatus setDimasz(double v);
-    bool hasDimaszOverride() const { assertReadEnabled(); return m_dimasz.has_value(); }
     double dimscale() const;
     Zcad::ErrorStatus setDimscale(double v);
-    bool hasDimscaleOverride() const { assertReadEnabled(); return m_dimscale.has_value(); }
-    // Every variable as it applies to this dimension.
-    ZcDbDimVars effectiveDimVars() const;
 
 protected:
     ZcDbDimension() = default;
-    ZcDbDimension(const char* dimText, ZcDbObjectId dimStyle);
     ZcDbDimension(const ZcDbDimension&) = default;
     ZcDbDimension& operator=(const ZcDbDimension&) = default;
 
+private:
+    friend struct zrxhost::Access;
+    friend class ZcDbAlignedDimension;
+    friend class ZcDbRotatedDimension;
+    ZcDbDimension(const char* dimText, ZcDbObjectId dimStyle);
     // The kind's own measurement and its default text middle.
     virtual double measure() const = 0;
     virtual ZcGePoint3d defaultTextPosition() const = 0;
     // What the common part holds, carried across a transform into the plane of newNormal.
     void transformCommon(const ZcGeMatrix3d& xform, const ZcGeVector3d& newNormal);
 
-private:
     ZcDbObjectId m_style;
     std::string m_text;
     ZcGePoint3d m_textPosition;
@@ -109,11 +110,9 @@ public:
     // owning them.
     Zcad::ErrorStatus explode(ZcDbVoidPtrArray& entitySet) const override;
 
-protected:
+private:
     double measure() const override;
     ZcGePoint3d defaultTextPosition() const override;
-
-private:
     ZcGePoint3d m_xLine1;
     ZcGePoint3d m_xLine2;
     ZcGePoint3d m_dimLine;
@@ -146,11 +145,9 @@ public:
     Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override;
     Zcad::ErrorStatus explode(ZcDbVoidPtrArray& entitySet) const override;
 
-protected:
+private:
     double measure() const override;
     ZcGePoint3d defaultTextPosition() const override;
-
-private:
     ZcGePoint3d m_xLine1;
     ZcGePoint3d m_xLine2;
     ZcGePoint3d m_dimLine;

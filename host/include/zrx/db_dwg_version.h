@@ -4,7 +4,7 @@
 namespace ZcDb {
 enum ZcDbDwgVersion {
     kDHL_1009 = 16,  // R12
-    kDHL_1500 = 23,  // 2000
+    kDHL_1015 = 23,  // 2000
     kDHL_1800 = 25,  // 2004
     kDHL_2100 = 27,  // 2007
     kDHL_2400 = 29,  // 2010

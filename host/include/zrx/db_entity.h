@@ -73,7 +73,3 @@ private:
     ZcDb::LineWeight m_lineWeight = ZcDb::kLnWtByLayer;
     ZcDb::Visibility m_visibility = ZcDb::kVisible;
 };
-
-// Zero-length arrays of entity pointers come back from explode and split; the caller owns
-// the entities.
-typedef ZcArray<ZcDbEntity*> ZcDbEntityPtrArray;

@@ -3,6 +3,10 @@
 
 #include "ge_point3d.h"
 
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
+
 class ZRX_API ZcDbExtents {
 public:
     ZcDbExtents() = default;
@@ -10,13 +14,13 @@ public:
 
     const ZcGePoint3d& minPoint() const { return m_min; }
     const ZcGePoint3d& maxPoint() const { return m_max; }
-    bool isEmpty() const { return m_empty; }
     void set(const ZcGePoint3d& a, const ZcGePoint3d& b);
     void addPoint(const ZcGePoint3d& p);
     void addExt(const ZcDbExtents& other);
     void transformBy(const ZcGeMatrix3d& m);
 
 private:
+    friend struct zrxhost::Access;
     ZcGePoint3d m_min;
     ZcGePoint3d m_max;
     bool m_empty = true;

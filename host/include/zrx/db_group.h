@@ -3,6 +3,10 @@
 
 #include "db_entity.h"
 
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
+
 class ZRX_API ZcDbGroup : public ZcDbObject {
 public:
     ZCRX_DECLARE_MEMBERS(ZcDbGroup);
@@ -31,10 +35,9 @@ public:
     // Members that are not erased.
     int numEntities() const;
     int allEntityIds(ZcDbObjectIdArray& ids) const;
-    // Members as stored, erased ones included.
-    const ZcDbObjectIdArray& memberIds() const { return m_members; }
 
 private:
+    friend struct zrxhost::Access;
     Zcad::ErrorStatus addMember(int index, ZcDbObjectId id);
     std::string m_description;
     bool m_selectable = true;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "db_status.h"
 #include "zc_array.h"
 #include "zrx_export.h"
 
@@ -21,13 +22,13 @@ struct Access;
 class ZRX_API ZcDbHandle {
 public:
     ZcDbHandle() = default;
-    ZcDbHandle(uint64_t value) : m_value(value) {}  // NOLINT: the platform converts implicitly
+    ZcDbHandle(Zdesk::UInt64 value) : m_value(value) {}  // NOLINT: the platform converts implicitly
     // Parses hexadecimal text; anything that is not hexadecimal gives the null handle.
     explicit ZcDbHandle(const char* hex);
 
     bool isNull() const { return m_value == 0; }
     void setNull() { m_value = 0; }
-    uint64_t value() const { return m_value; }
+    operator Zdesk::UInt64() const { return m_value; }  // NOLINT: as the platform's
     // Writes the hexadecimal text; the buffer should hold 17 characters.
     bool getIntoAsciiBuffer(char* buffer, size_t size = 17) const;
 

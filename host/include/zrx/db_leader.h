@@ -6,6 +6,10 @@
 
 #include "db_curve.h"
 
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
+
 class ZRX_API ZcDbLeader : public ZcDbCurve {
 public:
     ZCRX_DECLARE_MEMBERS(ZcDbLeader);
@@ -34,12 +38,27 @@ public:
     // The arrow size: the leader's own override, else its style's, else the default.
     double dimasz() const;
     void setDimasz(double size) { assertWriteEnabled(); m_dimaszOverride = size; }
-    bool hasDimaszOverride() const { assertReadEnabled(); return m_dimaszOverride >= 0.0; }
 
     Zcad::ErrorStatus explode(ZcDbVoidPtrArray& entitySet) const override;
-    ZCDB_CURVE_OVERRIDES;
+    Zcad::ErrorStatus getStartParam(double& param) const override;
+    Zcad::ErrorStatus getEndParam(double& param) const override;
+    Zcad::ErrorStatus getStartPoint(ZcGePoint3d& point) const override;
+    Zcad::ErrorStatus getEndPoint(ZcGePoint3d& point) const override;
+    Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& point) const override;
+    Zcad::ErrorStatus getParamAtPoint(const ZcGePoint3d& point, double& param) const override;
+    Zcad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+    Zcad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+    Zcad::ErrorStatus getFirstDeriv(double param, ZcGeVector3d& deriv) const override;
+    using ZcDbCurve::getFirstDeriv;
+    Zcad::ErrorStatus getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& onCurve,
+                                        bool extend = false) const override;
+    Zcad::ErrorStatus getSplitCurves(const ZcGeDoubleArray& params, ZcDbVoidPtrArray& pieces) const override;
+    using ZcDbCurve::getSplitCurves;
+    Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
+    Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override;
 
 private:
+    friend struct zrxhost::Access;
     std::vector<ZcGePoint3d> m_vertices;
     ZcGeVector3d m_normal{0, 0, 1};
     bool m_arrow = true;

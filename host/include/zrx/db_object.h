@@ -21,8 +21,7 @@ public:
     ZcDbObjectId ownerId() const { return m_ownerId; }
     Zcad::ErrorStatus setOwnerId(ZcDbObjectId owner);
     ZcDbDatabase* database() const;
-    ZcDbHandle handle() const;
-    void getZcDbHandle(ZcDbHandle& h) const { h = handle(); }
+    void getZcDbHandle(ZcDbHandle& h) const { h = objectId().handle(); }
 
     bool isDatabaseResident() const { return m_stub != nullptr; }
     bool isErased() const;

@@ -59,4 +59,3 @@ private:
     Zcad::ErrorStatus m_status = Zcad::eNullObjectPointer;
 };
 
-typedef ZcDbObjectPointer<ZcDbObject> ZcDbObjectPointerBase;

@@ -7,6 +7,10 @@
 
 #include "db_curve.h"
 
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
+
 class ZRX_API ZcDbPolyline : public ZcDbCurve {
 public:
     ZCRX_DECLARE_MEMBERS(ZcDbPolyline);
@@ -46,17 +50,31 @@ public:
     Zcad::ErrorStatus getArea(double& area) const override;
     // Lines and arcs, one per non-degenerate segment, with this polyline's properties.
     Zcad::ErrorStatus explode(ZcDbVoidPtrArray& entitySet) const override;
-    ZCDB_CURVE_OVERRIDES;
+    Zcad::ErrorStatus getStartParam(double& param) const override;
+    Zcad::ErrorStatus getEndParam(double& param) const override;
+    Zcad::ErrorStatus getStartPoint(ZcGePoint3d& point) const override;
+    Zcad::ErrorStatus getEndPoint(ZcGePoint3d& point) const override;
+    Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& point) const override;
+    Zcad::ErrorStatus getParamAtPoint(const ZcGePoint3d& point, double& param) const override;
+    Zcad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+    Zcad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+    Zcad::ErrorStatus getFirstDeriv(double param, ZcGeVector3d& deriv) const override;
+    using ZcDbCurve::getFirstDeriv;
+    Zcad::ErrorStatus getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& onCurve,
+                                        bool extend = false) const override;
+    Zcad::ErrorStatus getSplitCurves(const ZcGeDoubleArray& params, ZcDbVoidPtrArray& pieces) const override;
+    using ZcDbCurve::getSplitCurves;
+    Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
+    Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override;
 
+private:
+    friend struct zrxhost::Access;
     struct Vertex {
         ZcGePoint2d point;
         double bulge = 0.0;
         double startWidth = 0.0;
         double endWidth = 0.0;
     };
-    const std::vector<Vertex>& vertices() const { assertReadEnabled(); return m_vertices; }
-
-private:
     std::vector<Vertex> m_vertices;
     bool m_closed = false;
     double m_elevation = 0.0;

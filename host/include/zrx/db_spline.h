@@ -8,6 +8,9 @@
 namespace zrx::geom {
 struct Nurbs;
 }
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
 
 class ZRX_API ZcDbSpline : public ZcDbCurve {
 public:
@@ -53,11 +56,26 @@ public:
 
     bool isClosed() const override;
     bool isPeriodic() const override;
-    ZCDB_CURVE_OVERRIDES;
-
-    // The host's geometry behind the entity.
-    const zrx::geom::Nurbs& nurbs() const;
+    Zcad::ErrorStatus getStartParam(double& param) const override;
+    Zcad::ErrorStatus getEndParam(double& param) const override;
+    Zcad::ErrorStatus getStartPoint(ZcGePoint3d& point) const override;
+    Zcad::ErrorStatus getEndPoint(ZcGePoint3d& point) const override;
+    Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& point) const override;
+    Zcad::ErrorStatus getParamAtPoint(const ZcGePoint3d& point, double& param) const override;
+    Zcad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+    Zcad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+    Zcad::ErrorStatus getFirstDeriv(double param, ZcGeVector3d& deriv) const override;
+    using ZcDbCurve::getFirstDeriv;
+    Zcad::ErrorStatus getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& onCurve,
+                                        bool extend = false) const override;
+    Zcad::ErrorStatus getSplitCurves(const ZcGeDoubleArray& params, ZcDbVoidPtrArray& pieces) const override;
+    using ZcDbCurve::getSplitCurves;
+    Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
+    Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override;
 
 private:
+    friend struct zrxhost::Access;
+    // The host's geometry behind the entity.
+    const zrx::geom::Nurbs& nurbs() const;
     std::unique_ptr<zrx::geom::Nurbs> m_nurbs;
 };

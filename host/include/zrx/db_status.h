@@ -82,7 +82,6 @@ enum LineWeight {
 };
 enum TextHorzMode { kTextLeft = 0, kTextCenter = 1, kTextRight = 2, kTextAlign = 3, kTextMid = 4, kTextFit = 5 };
 enum TextVertMode { kTextBase = 0, kTextBottom = 1, kTextVertMid = 2, kTextTop = 3 };
-enum SaveType { kDwg = 0, kDxf = 1 };
 }
 
 namespace Zdesk {

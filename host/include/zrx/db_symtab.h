@@ -6,6 +6,10 @@
 
 #include "db_object.h"
 
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
+
 class ZRX_API ZcDbSymbolTableRecord : public ZcDbObject {
 public:
     ZCRX_DECLARE_MEMBERS(ZcDbSymbolTableRecord);
@@ -14,7 +18,6 @@ public:
     Zcad::ErrorStatus getName(char*& name) const;
     // The name as the record holds it; valid while the record is open.
     Zcad::ErrorStatus getName(const char*& name) const;
-    const char* name() const;
     Zcad::ErrorStatus setName(const char* name);
     // Names of records that come from an external reference hold a '|'.
     bool isDependent() const;
@@ -31,7 +34,6 @@ class ZcDbSymbolTable;
 
 class ZRX_API ZcDbSymbolTableIterator {
 public:
-    ZcDbSymbolTableIterator(const ZcDbSymbolTable* table, bool atBeginning, bool skipDeleted);
     virtual ~ZcDbSymbolTableIterator() = default;
 
     void start(bool atBeginning = true, bool skipDeleted = true);
@@ -43,6 +45,8 @@ public:
     Zcad::ErrorStatus seek(ZcDbObjectId id);
 
 private:
+    friend class ZcDbSymbolTable;
+    ZcDbSymbolTableIterator(const ZcDbSymbolTable* table, bool atBeginning, bool skipDeleted);
     void skipErased(bool forward);
     const ZcDbSymbolTable* m_table;
     int m_index = 0;
@@ -64,44 +68,17 @@ public:
     Zcad::ErrorStatus newIterator(ZcDbSymbolTableIterator*& it, bool atBeginning = true,
                                   bool skipDeleted = true) const;
 
-    // Records in the order they were added, erased ones included.
-    const ZcDbObjectIdArray& recordIds() const { return m_records; }
-    // The host keeps the name index true when a record is renamed.
-    void recordRenamed(ZcDbObjectId id, const std::string& oldName, const std::string& newName);
-    // The kind of record this table holds.
-    virtual ZcRxClass* recordClass() const = 0;
-
 protected:
     ZcDbSymbolTable() = default;
     ZcDbSymbolTable(const ZcDbSymbolTable&) = default;
 
 private:
+    friend struct zrxhost::Access;
+    friend class ZcDbSymbolTableRecord;
+    // The kind of record this table holds.
+    virtual ZcRxClass* recordClass() const = 0;
+    // Keeps the name index true when a record is renamed.
+    void recordRenamed(ZcDbObjectId id, const std::string& oldName, const std::string& newName);
     ZcDbObjectIdArray m_records;
     std::unordered_map<std::string, ZcDbObjectId> m_byName;  // key: upper-cased name
 };
-
-// Tables whose getAt opens a record of their own kind.
-#define ZCDB_DECLARE_TABLE(TABLE, RECORD)                                                   \
-    class ZRX_API TABLE : public ZcDbSymbolTable {                                          \
-    public:                                                                                 \
-        ZCRX_DECLARE_MEMBERS(TABLE);                                                        \
-        TABLE() = default;                                                                  \
-        using ZcDbSymbolTable::getAt;                                                       \
-        Zcad::ErrorStatus getAt(const char* name, RECORD*& record, ZcDb::OpenMode mode,     \
-                                bool openErased = false) const                              \
-        {                                                                                   \
-            return ::openRecordAs(this, name, record, mode, openErased);                            \
-        }                                                                                   \
-        ZcRxClass* recordClass() const override;                                            \
-    }
-
-template <class R>
-Zcad::ErrorStatus openRecordAs(const ZcDbSymbolTable* table, const char* name, R*& record, ZcDb::OpenMode mode,
-                               bool openErased)
-{
-    record = nullptr;
-    ZcDbObjectId id;
-    Zcad::ErrorStatus es = table->getAt(name, id, openErased);
-    if (es != Zcad::eOk) return es;
-    return zcdbOpenObject(record, id, mode, openErased);
-}

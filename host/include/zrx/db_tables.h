@@ -5,13 +5,12 @@
 #include <vector>
 
 #include "cm_color.h"
-#include "db_dimvars.h"
 #include "db_symtab.h"
 
 class ZRX_API ZcDbLayerTableRecord : public ZcDbSymbolTableRecord {
 public:
     ZCRX_DECLARE_MEMBERS(ZcDbLayerTableRecord);
-    ZcDbLayerTableRecord() = default;
+    ZcDbLayerTableRecord() { m_color.setColorIndex(7); }
     ZcRxObject* clone() const override;
 
     bool isFrozen() const { assertReadEnabled(); return m_frozen; }
@@ -34,7 +33,7 @@ private:
     bool m_off = false;
     bool m_locked = false;
     bool m_plottable = true;
-    ZcCmColor m_color = ZcCmColor::fromIndex(7);
+    ZcCmColor m_color;
     ZcDbObjectId m_linetype;
     ZcDb::LineWeight m_lineWeight = ZcDb::kLnWtByLwDefault;
 };
@@ -45,7 +44,7 @@ public:
     ZcDbLinetypeTableRecord() = default;
     ZcRxObject* clone() const override;
 
-    const char* comments() const { assertReadEnabled(); return m_comments.c_str(); }
+    Zcad::ErrorStatus comments(const char*& text) const { assertReadEnabled(); text = m_comments.c_str(); return Zcad::eOk; }
     Zcad::ErrorStatus setComments(const char* text);
     double patternLength() const { assertReadEnabled(); return m_patternLength; }
     void setPatternLength(double length) { assertWriteEnabled(); m_patternLength = length; }
@@ -106,36 +105,58 @@ public:
     ZcDbDimStyleTableRecord() = default;
     ZcRxObject* clone() const override;
 
-    const ZcDbDimVars& vars() const { assertReadEnabled(); return m_vars; }
-    ZcDbDimVars& varsForWrite() { assertWriteEnabled(); return m_vars; }
-
-    double dimasz() const { return vars().dimasz; }
+    double dimasz() const { assertReadEnabled(); return m_vars.dimasz; }
     Zcad::ErrorStatus setDimasz(double v);
-    double dimscale() const { return vars().dimscale; }
+    double dimscale() const { assertReadEnabled(); return m_vars.dimscale; }
     Zcad::ErrorStatus setDimscale(double v);
-    double dimtxt() const { return vars().dimtxt; }
+    double dimtxt() const { assertReadEnabled(); return m_vars.dimtxt; }
     Zcad::ErrorStatus setDimtxt(double v);
-    double dimexe() const { return vars().dimexe; }
-    Zcad::ErrorStatus setDimexe(double v) { varsForWrite().dimexe = v; return Zcad::eOk; }
-    double dimexo() const { return vars().dimexo; }
-    Zcad::ErrorStatus setDimexo(double v) { varsForWrite().dimexo = v; return Zcad::eOk; }
-    double dimgap() const { return vars().dimgap; }
-    Zcad::ErrorStatus setDimgap(double v) { varsForWrite().dimgap = v; return Zcad::eOk; }
-    ZcDbObjectId dimblk() const { return vars().dimblk; }
-    Zcad::ErrorStatus setDimblk(ZcDbObjectId id) { varsForWrite().dimblk = id; return Zcad::eOk; }
-    ZcDbObjectId dimblk1() const { return vars().dimblk1; }
-    Zcad::ErrorStatus setDimblk1(ZcDbObjectId id) { varsForWrite().dimblk1 = id; return Zcad::eOk; }
-    ZcDbObjectId dimblk2() const { return vars().dimblk2; }
-    Zcad::ErrorStatus setDimblk2(ZcDbObjectId id) { varsForWrite().dimblk2 = id; return Zcad::eOk; }
-    ZcDbObjectId dimldrblk() const { return vars().dimldrblk; }
-    Zcad::ErrorStatus setDimldrblk(ZcDbObjectId id) { varsForWrite().dimldrblk = id; return Zcad::eOk; }
-    bool dimsah() const { return vars().dimsah; }
-    Zcad::ErrorStatus setDimsah(bool v) { varsForWrite().dimsah = v; return Zcad::eOk; }
-    ZcDbObjectId dimtxsty() const { return vars().dimtxsty; }
-    Zcad::ErrorStatus setDimtxsty(ZcDbObjectId id) { varsForWrite().dimtxsty = id; return Zcad::eOk; }
+    double dimexe() const { assertReadEnabled(); return m_vars.dimexe; }
+    Zcad::ErrorStatus setDimexe(double v) { assertWriteEnabled(); m_vars.dimexe = v; return Zcad::eOk; }
+    double dimexo() const { assertReadEnabled(); return m_vars.dimexo; }
+    Zcad::ErrorStatus setDimexo(double v) { assertWriteEnabled(); m_vars.dimexo = v; return Zcad::eOk; }
+    double dimgap() const { assertReadEnabled(); return m_vars.dimgap; }
+    Zcad::ErrorStatus setDimgap(double v) { assertWriteEnabled(); m_vars.dimgap = v; return Zcad::eOk; }
+    ZcDbObjectId dimblk() const { assertReadEnabled(); return m_vars.dimblk; }
+    Zcad::ErrorStatus setDimblk(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimblk = id; return Zcad::eOk; }
+    ZcDbObjectId dimblk1() const { assertReadEnabled(); return m_vars.dimblk1; }
+    Zcad::ErrorStatus setDimblk1(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimblk1 = id; return Zcad::eOk; }
+    ZcDbObjectId dimblk2() const { assertReadEnabled(); return m_vars.dimblk2; }
+    Zcad::ErrorStatus setDimblk2(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimblk2 = id; return Zcad::eOk; }
+    ZcDbObjectId dimldrblk() const { assertReadEnabled(); return m_vars.dimldrblk; }
+    Zcad::ErrorStatus setDimldrblk(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimldrblk = id; return Zcad::eOk; }
+    int dimdec() const { assertReadEnabled(); return m_vars.dimdec; }
+    Zcad::ErrorStatus setDimdec(int v) { assertWriteEnabled(); m_vars.dimdec = v; return Zcad::eOk; }
+    bool dimsah() const { assertReadEnabled(); return m_vars.dimsah; }
+    Zcad::ErrorStatus setDimsah(bool v) { assertWriteEnabled(); m_vars.dimsah = v; return Zcad::eOk; }
+    ZcDbObjectId dimtxsty() const { assertReadEnabled(); return m_vars.dimtxsty; }
+    Zcad::ErrorStatus setDimtxsty(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimtxsty = id; return Zcad::eOk; }
 
 private:
-    ZcDbDimVars m_vars;
+    friend struct zrxhost::Access;
+    // The variables the host models, defaults as in the platform's metric drawing template;
+    // a dimension reads those it does not override from here.
+    struct Vars {
+        double dimasz = 2.5;     // arrow size
+        double dimscale = 1.0;   // overall scale
+        double dimtxt = 2.5;     // text height
+        double dimexe = 1.25;    // extension beyond the dimension line
+        double dimexo = 0.625;   // extension line offset from the origin
+        double dimgap = 0.625;   // gap around the text
+        double dimlfac = 1.0;    // linear measurement scale
+        int dimdec = 2;          // decimal places
+        int dimtad = 1;          // text above the dimension line
+        int dimclrd = 0;         // dimension line colour (ByBlock)
+        int dimclre = 0;         // extension line colour
+        int dimclrt = 0;         // text colour
+        bool dimsah = false;     // separate arrow blocks
+        ZcDbObjectId dimblk;     // arrow block (null: closed filled)
+        ZcDbObjectId dimblk1;
+        ZcDbObjectId dimblk2;
+        ZcDbObjectId dimldrblk;  // leader arrow block
+        ZcDbObjectId dimtxsty;   // text style
+    };
+    Vars m_vars;
 };
 
 class ZRX_API ZcDbRegAppTableRecord : public ZcDbSymbolTableRecord {
@@ -145,8 +166,67 @@ public:
     ZcRxObject* clone() const override;
 };
 
-ZCDB_DECLARE_TABLE(ZcDbLayerTable, ZcDbLayerTableRecord);
-ZCDB_DECLARE_TABLE(ZcDbLinetypeTable, ZcDbLinetypeTableRecord);
-ZCDB_DECLARE_TABLE(ZcDbTextStyleTable, ZcDbTextStyleTableRecord);
-ZCDB_DECLARE_TABLE(ZcDbDimStyleTable, ZcDbDimStyleTableRecord);
-ZCDB_DECLARE_TABLE(ZcDbRegAppTable, ZcDbRegAppTableRecord);
+class ZRX_API ZcDbLayerTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbLayerTable);
+    ZcDbLayerTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbLayerTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};
+
+class ZRX_API ZcDbLinetypeTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbLinetypeTable);
+    ZcDbLinetypeTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbLinetypeTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};
+
+class ZRX_API ZcDbTextStyleTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbTextStyleTable);
+    ZcDbTextStyleTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbTextStyleTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};
+
+class ZRX_API ZcDbDimStyleTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbDimStyleTable);
+    ZcDbDimStyleTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbDimStyleTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};
+
+class ZRX_API ZcDbRegAppTable : public ZcDbSymbolTable {
+public:
+    ZCRX_DECLARE_MEMBERS(ZcDbRegAppTable);
+    ZcDbRegAppTable() = default;
+
+    using ZcDbSymbolTable::getAt;
+    Zcad::ErrorStatus getAt(const char* name, ZcDbRegAppTableRecord*& record, ZcDb::OpenMode mode,
+                            bool openErased = false) const;
+
+private:
+    ZcRxClass* recordClass() const override;
+};

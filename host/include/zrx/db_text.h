@@ -75,11 +75,11 @@ public:
     // A transform that shears the text in its plane gives eNotApplicable.
     Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& xform) override;
 
-protected:
+private:
+    friend class ZcDbAttribute;
     // The text's own data (not the entity properties) of another text.
     void copyTextFrom(const ZcDbText& other);
 
-private:
     ZcGePoint3d m_position;
     ZcGePoint3d m_alignment;
     ZcGeVector3d m_normal{0, 0, 1};
@@ -93,15 +93,6 @@ private:
     ZcDb::TextVertMode m_vertical = ZcDb::kTextBase;
     std::string m_text;
     ZcDbObjectId m_style;
-};
-
-// The invisible, constant, verify and preset flags an attribute definition hands on to the
-// attributes made from it.
-struct ZcDbAttributeFlags {
-    bool invisible = false;
-    bool constant = false;
-    bool verifiable = false;
-    bool preset = false;
 };
 
 // An attribute definition in a block: its text is the default value.
@@ -131,9 +122,16 @@ public:
     Zcad::ErrorStatus setPreset(bool v) { assertWriteEnabled(); m_flags.preset = v; return Zcad::eOk; }
 
 private:
+    // The flags a definition hands on to the attributes made from it.
+    struct Flags {
+        bool invisible = false;
+        bool constant = false;
+        bool verifiable = false;
+        bool preset = false;
+    };
     std::string m_tag;
     std::string m_prompt;
-    ZcDbAttributeFlags m_flags;
+    Flags m_flags;
 };
 
 // An attribute owned by a block reference: a tagged value.
@@ -160,6 +158,13 @@ public:
     Zcad::ErrorStatus setAttributeFromBlock(const ZcDbAttributeDefinition* attdef, const ZcGeMatrix3d& blockTransform);
 
 private:
+    // The flags a definition hands on to the attributes made from it.
+    struct Flags {
+        bool invisible = false;
+        bool constant = false;
+        bool verifiable = false;
+        bool preset = false;
+    };
     std::string m_tag;
-    ZcDbAttributeFlags m_flags;
+    Flags m_flags;
 };

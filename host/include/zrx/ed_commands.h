@@ -27,22 +27,16 @@ typedef void (*ZcRxFunctionPtr)();
 class ZRX_API ZcEdCommand : public ZcRxObject {
 public:
     ZCRX_DECLARE_MEMBERS(ZcEdCommand);
-    ZcEdCommand(const char* group, const char* globalName, const char* localName, int32_t flags,
-                ZcRxFunctionPtr function, void* appId);
 
-    const char* groupName() const { return m_group.c_str(); }
-    const char* globalName() const { return m_global.c_str(); }
-    const char* localName() const { return m_local.c_str(); }
-    int32_t commandFlags() const { return m_flags; }
-    ZcRxFunctionPtr functionAddr() const { return m_function; }
+    virtual const char* globalName() const = 0;
+    virtual const char* localName() const = 0;
+    virtual int32_t commandFlags() const = 0;
+    virtual ZcRxFunctionPtr functionAddr() const = 0;
     // The module that registered the command (its appId), null for the host's own.
-    void* commandApp() const { return m_app; }
+    virtual void* commandApp() const = 0;
 
-private:
-    std::string m_group, m_global, m_local;
-    int32_t m_flags;
-    ZcRxFunctionPtr m_function;
-    void* m_app;
+protected:
+    ZcEdCommand() = default;
 };
 
 // Walks every registered command, group by group in registration order.
@@ -68,8 +62,9 @@ public:
                                          ZcRxFunctionPtr functionAddr) = 0;
     virtual ZcEdCommand* lookupGlobalCmd(const char* cmdName) const = 0;
     virtual ZcEdCommand* lookupLocalCmd(const char* cmdName) const = 0;
-    // Either name; a leading "_" asks for the global name, as the command line does.
-    virtual ZcEdCommand* lookupCmd(const char* cmdName) const = 0;
+    // By the global name (globalFlag) or the local one.
+    virtual ZcEdCommand* lookupCmd(const char* cmdName, bool globalFlag, bool allGroupsFlag = false,
+                                   bool skipUndefed = false) const = 0;
     virtual Zcad::ErrorStatus removeCmd(const char* cmdGroupName, const char* cmdGlobalName) = 0;
     virtual Zcad::ErrorStatus removeGroup(const char* groupName) = 0;
     // The caller deletes the iterator.

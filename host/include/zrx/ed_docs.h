@@ -2,7 +2,7 @@
 #pragma once
 
 #include "db_database.h"
-#include "rx_object.h"
+#include "rx_app.h"
 
 namespace ZcAp {
 enum DocLockMode {
@@ -18,15 +18,12 @@ enum DocLockMode {
 
 // Graphics flushing of the document's transactions: with no screen, a flush has nothing
 // to show, but a plug-in may ask for it at any time.
-class ZRX_API ZcTransactionManager {
+class ZRX_API ZcTransactionManager : public ZcRxObject {
 public:
+    ZCRX_DECLARE_MEMBERS(ZcTransactionManager);
     Zcad::ErrorStatus queueForGraphicsFlush();
     Zcad::ErrorStatus flushGraphics();
     Zcad::ErrorStatus enableGraphicsFlush(bool enable);
-    bool graphicsFlushEnabled() const { return m_flushEnabled; }
-
-private:
-    bool m_flushEnabled = true;
 };
 
 namespace zrxhost {
@@ -103,7 +100,7 @@ public:
     // host's default drawing. The new drawing has no file name until it is saved.
     virtual Zcad::ErrorStatus appContextNewDocument(const char* templateName) = 0;
     // Opens a drawing file as a new document, current from then on. On failure no
-    // document is made, the current one stays, and zrxhost::lastDrawingFileError() says why.
+    // document is made and the current one stays.
     virtual Zcad::ErrorStatus appContextOpenDocument(const char* fileName) = 0;
     // Closes the document: its modules are told (kUnloadDwgMsg), its database goes.
     virtual Zcad::ErrorStatus closeDocument(ZcApDocument* doc) = 0;
@@ -116,6 +113,5 @@ protected:
 ZRX_API ZcApDocManager* zcDocManagerPtr();
 #define zcDocManager zcDocManagerPtr()
 #define curDoc() zcDocManager->curDocument()
-// The current document's transaction manager (null without a document).
-ZRX_API ZcTransactionManager* zctrTransactionManagerPtr();
-#define zctrTransactionManager zctrTransactionManagerPtr()
+#define ZC_TRANSACTION_MANAGER_OBJ "ZcTransactionManager"
+#define zctrTransactionManager ZcTransactionManager::cast(zcrxSysRegistry()->at(ZC_TRANSACTION_MANAGER_OBJ))

@@ -30,9 +30,6 @@ enum AppMsgCode {
 enum AppRetCode { kRetOK = 0, kRetError = 3 };
 }  // namespace ZcRx
 
-// The entry point every plug-in exports, as extern "C".
-typedef ZcRx::AppRetCode (*ZcRxEntryPointFn)(ZcRx::AppMsgCode msg, void* appId);
-
 // A dictionary of named runtime objects. Entries put into the system registry belong to it.
 class ZRX_API ZcRxDictionary : public ZcRxObject {
 public:
@@ -78,8 +75,6 @@ public:
     // A module that handles several documents says so during kInitAppMsg.
     virtual bool registerAppMDIAware(void* appId) const = 0;
     virtual bool registerAppNotMDIAware(void* appId) const = 0;
-    // The file name a module was loaded from; the appId is the one its entry point receives.
-    virtual const char* moduleFileName(void* appId) const = 0;
 
 protected:
     ZcRxDynamicLinker() = default;

@@ -5,10 +5,12 @@
 #include "zrx_export.h"
 
 class ZcRxObject;
+namespace zrxhost {
+struct Access;
+}  // namespace zrxhost
 
 class ZRX_API ZcRxClass {
 public:
-    ZcRxClass(const char* name, const char* dxfName, ZcRxClass* parent);
     ZcRxClass(const ZcRxClass&) = delete;
     ZcRxClass& operator=(const ZcRxClass&) = delete;
 
@@ -18,6 +20,9 @@ public:
     bool isDerivedFrom(const ZcRxClass* other) const;
 
 private:
+    friend struct zrxhost::Access;
+    friend class ZcRxObject;
+    ZcRxClass(const char* name, const char* dxfName, ZcRxClass* parent);
     const char* m_name;
     const char* m_dxfName;
     ZcRxClass* m_parent;
@@ -48,15 +53,3 @@ protected:
                    const_cast<ZcRxObject*>(p)) : nullptr;                             \
     }                                                                                 \
     ZcRxClass* isA() const override
-
-// Defines them: platform class name and DXF name. Concrete classes also clone by copy.
-#define ZCRX_DEFINE_MEMBERS(CLASS, PARENT, NAME, DXFNAME)                             \
-    ZcRxClass* CLASS::desc()                                                          \
-    {                                                                                 \
-        static ZcRxClass cls(NAME, DXFNAME, PARENT::desc());                          \
-        return &cls;                                                                  \
-    }                                                                                 \
-    ZcRxClass* CLASS::isA() const { return CLASS::desc(); }
-
-#define ZCRX_DEFINE_CLONE(CLASS) \
-    ZcRxObject* CLASS::clone() const { return new CLASS(*this); }

@@ -11,7 +11,6 @@ typedef int64_t ads_name[2];
 typedef ads_real ads_matrix[4][4];
 typedef ads_real* ads_pointp;
 typedef int64_t* ads_namep;
-typedef char ZTCHAR;
 
 enum { X = 0, Y = 1, Z = 2, T = 3 };
 

@@ -11,8 +11,6 @@ ZRX_API int zcutRelRb(resbuf* rb);
 // as ads_point (double*); entity names as ads_name; RTLB, RTLE, RTDOTE, RTNIL, RTT and -3
 // take no value. Null on a type it does not know.
 ZRX_API resbuf* zcutBuildList(int rtype, ...);
-// A deep copy of a chain.
-ZRX_API resbuf* zcutDuplicateRb(const resbuf* rb);
 // Strings allocated by the host for the caller are freed with this.
 ZRX_API void zcutDelString(char*& s);
 // Copies a string into a host allocation (the platform's zcutNewString).

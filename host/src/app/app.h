@@ -10,6 +10,9 @@
 
 namespace zrxhost::app {
 
+// The entry point every plug-in exports, as extern "C".
+typedef ZcRx::AppRetCode (*ZcRxEntryPointFn)(ZcRx::AppMsgCode msg, void* appId);
+
 struct Module {
     std::string path;
     void* handle = nullptr;

@@ -54,7 +54,8 @@ Resolved resolve(std::string word)
         r.registered = zcedRegCmds->lookupGlobalCmd(word.c_str());
         if (r.registered == nullptr) r.registered = zcedRegCmds->lookupGlobalCmd(("_" + word).c_str());
     } else if (r.builtin == nullptr) {
-        r.registered = zcedRegCmds->lookupCmd(word.c_str());
+        r.registered = zcedRegCmds->lookupLocalCmd(word.c_str());
+        if (r.registered == nullptr) r.registered = zcedRegCmds->lookupGlobalCmd(word.c_str());
     }
     if (r.builtin == nullptr && r.registered == nullptr && lisp::isDefined("C:" + word)) r.lispCommand = "C:" + r.name;
     if (!r.found()) r.builtin = app::findBuiltin(word);

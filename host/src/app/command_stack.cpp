@@ -3,22 +3,39 @@
 
 #include "app/app.h"
 #include "util/text_case.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcEdCommand, ZcRxObject, "AcEdCommand", "")
 ZCRX_DEFINE_MEMBERS(ZcEdCommandStack, ZcRxObject, "AcEdCommandStack", "")
 
-ZcEdCommand::ZcEdCommand(const char* group, const char* globalName, const char* localName, int32_t flags,
-                         ZcRxFunctionPtr function, void* appId)
-    : m_group(group), m_global(globalName), m_local(localName), m_flags(flags), m_function(function), m_app(appId)
-{
-}
-
 namespace zrxhost::app {
 namespace {
 
+class RegisteredCommand : public ZcEdCommand {
+public:
+    RegisteredCommand(const char* group, const char* globalName, const char* localName, int32_t flags,
+                      ZcRxFunctionPtr function, void* appId)
+        : m_group(group), m_global(globalName), m_local(localName), m_flags(flags), m_function(function), m_app(appId)
+    {
+    }
+
+    const char* groupName() const { return m_group.c_str(); }
+    const char* globalName() const override { return m_global.c_str(); }
+    const char* localName() const override { return m_local.c_str(); }
+    int32_t commandFlags() const override { return m_flags; }
+    ZcRxFunctionPtr functionAddr() const override { return m_function; }
+    void* commandApp() const override { return m_app; }
+
+private:
+    std::string m_group, m_global, m_local;
+    int32_t m_flags;
+    ZcRxFunctionPtr m_function;
+    void* m_app;
+};
+
 struct Group {
     std::string name;
-    std::vector<std::unique_ptr<ZcEdCommand>> commands;
+    std::vector<std::unique_ptr<RegisteredCommand>> commands;
 };
 
 class CommandStack : public ZcEdCommandStack {
@@ -37,20 +54,14 @@ public:
         for (const auto& c : g->commands) {
             if (equalsNoCase(c->globalName(), global) || equalsNoCase(c->localName(), local)) return Zcad::eDuplicateKey;
         }
-        g->commands.push_back(std::make_unique<ZcEdCommand>(group, global, local, flags, function, currentApp()));
+        g->commands.push_back(std::make_unique<RegisteredCommand>(group, global, local, flags, function, currentApp()));
         return Zcad::eOk;
     }
 
     ZcEdCommand* lookupGlobalCmd(const char* name) const override { return find(name, true); }
     ZcEdCommand* lookupLocalCmd(const char* name) const override { return find(name, false); }
 
-    ZcEdCommand* lookupCmd(const char* name) const override
-    {
-        if (name == nullptr) return nullptr;
-        if (name[0] == '_') return find(name + 1, true);
-        ZcEdCommand* c = find(name, false);
-        return c != nullptr ? c : find(name, true);
-    }
+    ZcEdCommand* lookupCmd(const char* name, bool global, bool, bool) const override { return find(name, global); }
 
     Zcad::ErrorStatus removeCmd(const char* group, const char* global) override
     {
@@ -99,7 +110,7 @@ private:
         const char* commandGroup() const override { return done() ? nullptr : m_commands[m_index]->groupName(); }
 
     private:
-        std::vector<const ZcEdCommand*> m_commands;
+        std::vector<const RegisteredCommand*> m_commands;
         size_t m_index = 0;
     };
 

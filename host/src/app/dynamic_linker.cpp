@@ -10,6 +10,7 @@
 #include "editor/editor.h"
 #include "lisp/lisp.h"
 #include "util/text_case.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcRxDynamicLinker, ZcRxObject, "AcRxDynamicLinker", "")
 
@@ -121,12 +122,6 @@ public:
 
     bool registerAppMDIAware(void* appId) const override { return setMdi(appId, true); }
     bool registerAppNotMDIAware(void* appId) const override { return setMdi(appId, false); }
-
-    const char* moduleFileName(void* appId) const override
-    {
-        Module* m = moduleOf(appId);
-        return m != nullptr ? m->path.c_str() : nullptr;
-    }
 
     static void forget(Module* m)
     {

@@ -1,6 +1,7 @@
 // The system registry and its runtime dictionary.
 #include "app/app.h"
 #include "util/text_case.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcRxDictionary, ZcRxObject, "AcRxDictionary", "")
 
@@ -48,6 +49,7 @@ ZcRxDictionary* zcrxSysRegistry()
         auto* d = new ZcRxDictionary;
         d->atPut(ZCRX_DYNAMIC_LINKER, zrxhost::app::makeDynamicLinker());
         d->atPut(ZCRX_COMMAND_DOCK, zrxhost::app::makeCommandStack());
+        d->atPut(ZC_TRANSACTION_MANAGER_OBJ, new ZcTransactionManager);
         return d;
     }();
     return registry;

@@ -3,13 +3,22 @@
 
 #include "database_impl.h"
 #include "db_block.h"
+#include "open_record.h"
+#include "record_name.h"
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbBlockTableRecord, ZcDbSymbolTableRecord, "AcDbBlockTableRecord", "BLOCK_RECORD")
 ZCRX_DEFINE_MEMBERS(ZcDbBlockTable, ZcDbSymbolTable, "AcDbBlockTable", "TABLE")
 
 ZcRxClass* ZcDbBlockTable::recordClass() const { return ZcDbBlockTableRecord::desc(); }
+
+Zcad::ErrorStatus ZcDbBlockTable::getAt(const char* name, ZcDbBlockTableRecord*& record, ZcDb::OpenMode mode,
+                                        bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
 
 ZcDbBlockTableRecord::~ZcDbBlockTableRecord() = default;
 
@@ -66,11 +75,11 @@ Zcad::ErrorStatus ZcDbBlockTableRecord::setPathName(const char* path)
 
 bool ZcDbBlockTableRecord::isLayout() const
 {
-    std::string upper = zrxhost::upperAscii(name());
+    std::string upper = zrxhost::upperAscii(zrxhost::recordName(this));
     return upper == "*MODEL_SPACE" || upper.rfind("*PAPER_SPACE", 0) == 0;
 }
 
-bool ZcDbBlockTableRecord::isAnonymous() const { return name()[0] == '*' && !isLayout(); }
+bool ZcDbBlockTableRecord::isAnonymous() const { return zrxhost::recordName(this)[0] == '*' && !isLayout(); }
 
 bool ZcDbBlockTableRecord::hasAttributeDefinitions() const
 {
@@ -95,13 +104,13 @@ ZcDbBlockTableRecordIterator::ZcDbBlockTableRecordIterator(const ZcDbBlockTableR
 void ZcDbBlockTableRecordIterator::start(bool atBeginning, bool skipDeleted)
 {
     m_skipDeleted = skipDeleted;
-    m_index = atBeginning ? 0 : m_owner->entityIds().length() - 1;
+    m_index = atBeginning ? 0 : zrxhost::entityIds(m_owner).length() - 1;
     skipErased(atBeginning);
 }
 
 bool ZcDbBlockTableRecordIterator::done() const
 {
-    return m_index < 0 || m_index >= m_owner->entityIds().length();
+    return m_index < 0 || m_index >= zrxhost::entityIds(m_owner).length();
 }
 
 void ZcDbBlockTableRecordIterator::step(bool forward, bool skipDeleted)
@@ -114,13 +123,13 @@ void ZcDbBlockTableRecordIterator::step(bool forward, bool skipDeleted)
 void ZcDbBlockTableRecordIterator::skipErased(bool forward)
 {
     if (!m_skipDeleted) return;
-    while (!done() && m_owner->entityIds()[m_index].isErased()) m_index += forward ? 1 : -1;
+    while (!done() && zrxhost::entityIds(m_owner)[m_index].isErased()) m_index += forward ? 1 : -1;
 }
 
 Zcad::ErrorStatus ZcDbBlockTableRecordIterator::getEntityId(ZcDbObjectId& id) const
 {
     if (done()) return Zcad::eInvalidIndex;
-    id = m_owner->entityIds()[m_index];
+    id = zrxhost::entityIds(m_owner)[m_index];
     return Zcad::eOk;
 }
 
@@ -136,7 +145,7 @@ Zcad::ErrorStatus ZcDbBlockTableRecordIterator::getEntity(ZcDbEntity*& entity, Z
 Zcad::ErrorStatus ZcDbBlockTableRecordIterator::seek(ZcDbObjectId id)
 {
     int i = 0;
-    if (!m_owner->entityIds().find(id, i)) return Zcad::eKeyNotFound;
+    if (!zrxhost::entityIds(m_owner).find(id, i)) return Zcad::eKeyNotFound;
     m_index = i;
     return Zcad::eOk;
 }

@@ -33,7 +33,7 @@ void contractViolation(const std::string& what)
 int openObjectCount()
 {
     int n = 0;
-    for (ZcDbDatabase* db : liveDatabases()) n += db->numOpenObjects();
+    for (ZcDbDatabase* db : liveDatabases()) n += stateOf(db)->openCount();
     return n;
 }
 
@@ -41,7 +41,7 @@ std::string openObjectsReport()
 {
     std::ostringstream out;
     for (ZcDbDatabase* db : liveDatabases()) {
-        if (db->numOpenObjects() == 0) continue;
+        if (stateOf(db)->openCount() == 0) continue;
         for (const zrxhost::ObjectStub& s : zrxhost::stateOf(db)->stubs()) {
             if (!s.isOpen()) continue;
             char hex[17];

@@ -3,6 +3,7 @@
 
 #include "database_impl.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -110,7 +111,9 @@ ZcDbObjectId ZcDbDatabase::regAppTableId() const { return m_impl->regAppTable; }
 ZcDbObjectId ZcDbDatabase::namedObjectsDictionaryId() const { return m_impl->namedObjects; }
 ZcDbObjectId ZcDbDatabase::groupDictionaryId() const { return m_impl->groupDictionary; }
 ZcDbObjectId ZcDbDatabase::modelSpaceId() const { return m_impl->modelSpace; }
-ZcDbObjectId ZcDbDatabase::paperSpaceId() const { return m_impl->paperSpace; }
+
+ZcDbObjectId zrxhost::modelSpaceId(const ZcDbDatabase* db) { return stateOf(db)->modelSpace; }
+ZcDbObjectId zrxhost::paperSpaceId(const ZcDbDatabase* db) { return stateOf(db)->paperSpace; }
 
 Zcad::ErrorStatus ZcDbDatabase::getBlockTable(ZcDbBlockTable*& t, ZcDb::OpenMode m) const
 {
@@ -148,7 +151,7 @@ Zcad::ErrorStatus ZcDbDatabase::getGroupDictionary(ZcDbDictionary*& d, ZcDb::Ope
 Zcad::ErrorStatus ZcDbDatabase::getZcDbObjectId(ZcDbObjectId& id, bool /*createIfNotFound*/,
                                                 const ZcDbHandle& handle, uint32_t /*xRefId*/) const
 {
-    zrxhost::ObjectStub* s = m_impl->findHandle(handle.value());
+    zrxhost::ObjectStub* s = m_impl->findHandle(handle);
     id = zrxhost::idOf(s);
     if (s == nullptr) return handle.isNull() ? Zcad::eNullHandle : Zcad::eUnknownHandle;
     return Zcad::eOk;
@@ -213,9 +216,7 @@ Zcad::ErrorStatus ZcDbDatabase::getFilename(const char*& name) const
     name = m_impl->filename.c_str();
     return Zcad::eOk;
 }
-void ZcDbDatabase::setFilename(const char* name) { m_impl->filename = name == nullptr ? "" : name; }
 
-int ZcDbDatabase::numOpenObjects() const { return m_impl->openCount(); }
 
 ZcDbHostApplicationServices* zcdbHostApplicationServices()
 {

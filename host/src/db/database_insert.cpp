@@ -11,6 +11,8 @@
 #include "util/text_case.h"
 #include "zrx/zrx_all.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -47,7 +49,7 @@ public:
         // itself through its references does not loop.
         m_blocks[sourceBlock] = made;
         record->close();
-        for (ZcDbObjectId id : source->entityIds()) {
+        for (ZcDbObjectId id : zrxhost::entityIds(source)) {
             if (id.isErased()) continue;
             auto* entity = zrxhost::peek<ZcDbEntity>(id);
             if (entity == nullptr) continue;
@@ -132,7 +134,7 @@ private:
         {
             ZcDbObjectPointer<Table> t(table, ZcDb::kForRead);
             if (t.openStatus() != Zcad::eOk) return {};
-            t->getAt(from->name(), id);
+            t->getAt(zrxhost::recordName(from), id);
         }
         if (id.isNull()) id = addCopy<Table>(from, table);
         m_records[source] = id;
@@ -166,7 +168,7 @@ private:
         if (auto it = m_blocks.find(sourceBlock); it != m_blocks.end()) return it->second;
         auto* source = zrxhost::peek<ZcDbBlockTableRecord>(sourceBlock);
         if (source == nullptr) return {};
-        std::string name = source->name();
+        std::string name = zrxhost::recordName(source);
         ZcDbObjectId id;
         if (source->isAnonymous()) {
             // Anonymous names are per drawing: the copy gets one not yet taken here.
@@ -225,5 +227,5 @@ Zcad::ErrorStatus ZcDbDatabase::insert(ZcDbObjectId& blockId, const char* blockN
     // The source is only read, on the host's behalf: its objects stay closed.
     zrxhost::HostAccess access;
     DrawingCopier copier(source, this);
-    return copier.copyBlock(source->modelSpaceId(), blockName, blockId);
+    return copier.copyBlock(zrxhost::modelSpaceId(source), blockName, blockId);
 }

@@ -3,11 +3,13 @@
 
 #include "database_impl.h"
 #include "util/text_case.h"
+#include "zc_resbuf.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbDictionary, ZcDbObject, "AcDbDictionary", "DICTIONARY")
 
-bool ZcDbCaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const
+bool ZcDbDictionary::KeyLess::operator()(const std::string& a, const std::string& b) const
 {
     return zrxhost::compareNoCase(a, b) < 0;
 }
@@ -48,10 +50,18 @@ bool ZcDbDictionary::has(const char* key) const
 bool ZcDbDictionary::has(ZcDbObjectId id) const
 {
     std::string key;
-    return nameAt(id, key) == Zcad::eOk;
+    return findKey(id, key) == Zcad::eOk;
 }
 
-Zcad::ErrorStatus ZcDbDictionary::nameAt(ZcDbObjectId id, std::string& key) const
+Zcad::ErrorStatus ZcDbDictionary::nameAt(ZcDbObjectId id, char*& key) const
+{
+    key = nullptr;
+    std::string found;
+    if (Zcad::ErrorStatus es = findKey(id, found); es != Zcad::eOk) return es;
+    return zcutNewString(found.c_str(), key) == RTNORM ? Zcad::eOk : Zcad::eOutOfMemory;
+}
+
+Zcad::ErrorStatus ZcDbDictionary::findKey(ZcDbObjectId id, std::string& key) const
 {
     assertReadEnabled();
     for (const auto& [k, v] : m_entries) {
@@ -108,7 +118,7 @@ Zcad::ErrorStatus ZcDbDictionary::remove(const char* key, ZcDbObjectId& removedI
 Zcad::ErrorStatus ZcDbDictionary::remove(ZcDbObjectId id)
 {
     std::string key;
-    if (Zcad::ErrorStatus es = nameAt(id, key); es != Zcad::eOk) return es;
+    if (Zcad::ErrorStatus es = findKey(id, key); es != Zcad::eOk) return es;
     return remove(key.c_str());
 }
 
@@ -141,7 +151,7 @@ ZcDbDictionaryIterator* ZcDbDictionary::newIterator() const
 }
 
 ZcDbDictionaryIterator::ZcDbDictionaryIterator(const ZcDbDictionary* dict)
-    : m_dict(dict), m_it(dict->entries().begin())
+    : m_dict(dict), m_it(dict->m_entries.begin())
 {
     while (!done() && m_it->second.isErased()) ++m_it;
 }
@@ -156,7 +166,7 @@ Zcad::ErrorStatus ZcDbDictionaryIterator::getObject(ZcDbObject*& obj, ZcDb::Open
     return zcdbOpenZcDbObject(obj, m_it->second, mode);
 }
 
-bool ZcDbDictionaryIterator::done() const { return m_it == m_dict->entries().end(); }
+bool ZcDbDictionaryIterator::done() const { return m_it == m_dict->m_entries.end(); }
 
 bool ZcDbDictionaryIterator::next()
 {

@@ -6,6 +6,7 @@
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
 #include "access.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbGroup, ZcDbObject, "AcDbGroup", "GROUP")
 
@@ -36,10 +37,8 @@ Zcad::ErrorStatus ZcDbGroup::getName(char*& name) const
     if (owner == nullptr || owner->object == nullptr) return Zcad::eNotInDatabase;
     zrxhost::HostAccess access;
     auto* dict = ZcDbDictionary::cast(owner->object);
-    std::string key;
-    if (dict == nullptr || dict->nameAt(objectId(), key) != Zcad::eOk) return Zcad::eKeyNotFound;
-    zcutNewString(key.c_str(), name);
-    return Zcad::eOk;
+    if (dict == nullptr) return Zcad::eKeyNotFound;
+    return dict->nameAt(objectId(), name);
 }
 
 bool ZcDbGroup::isAnonymous() const

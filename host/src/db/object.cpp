@@ -12,6 +12,7 @@
 #include "xdata_store.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbObject, ZcRxObject, "AcDbObject", "")
 
@@ -45,7 +46,6 @@ ZcDbObject::~ZcDbObject()
 
 ZcDbObjectId ZcDbObject::objectId() const { return zrxhost::idOf(m_stub); }
 ZcDbDatabase* ZcDbObject::database() const { return m_stub == nullptr ? nullptr : m_stub->database; }
-ZcDbHandle ZcDbObject::handle() const { return m_stub == nullptr ? ZcDbHandle() : ZcDbHandle(m_stub->handle); }
 
 Zcad::ErrorStatus ZcDbObject::setOwnerId(ZcDbObjectId owner)
 {

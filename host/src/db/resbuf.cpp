@@ -173,26 +173,6 @@ resbuf* zcutBuildList(int rtype, ...)
     return head;
 }
 
-resbuf* zcutDuplicateRb(const resbuf* rb)
-{
-    resbuf* head = nullptr;
-    resbuf** tail = &head;
-    for (; rb != nullptr; rb = rb->rbnext) {
-        resbuf* copy = zcutNewRb(rb->restype);
-        copy->resval = rb->resval;
-        if (kindOf(rb->restype) == zrxhost::RbValueKind::kString) {
-            copy->resval.rstring = copyString(rb->resval.rstring);
-        } else if (kindOf(rb->restype) == zrxhost::RbValueKind::kBinary) {
-            short n = rb->resval.rbinary.clen;
-            copy->resval.rbinary.buf = static_cast<char*>(std::malloc(static_cast<size_t>(n > 0 ? n : 1)));
-            if (n > 0) std::memcpy(copy->resval.rbinary.buf, rb->resval.rbinary.buf, static_cast<size_t>(n));
-        }
-        *tail = copy;
-        tail = &copy->rbnext;
-    }
-    return head;
-}
-
 void zcutDelString(char*& s)
 {
     std::free(s);

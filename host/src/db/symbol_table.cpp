@@ -2,9 +2,12 @@
 #include "db_symtab.h"
 
 #include "database_impl.h"
+#include "open_record.h"
 #include "util/text_case.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbSymbolTableRecord, ZcDbObject, "AcDbSymbolTableRecord", "")
 ZCRX_DEFINE_MEMBERS(ZcDbSymbolTable, ZcDbObject, "AcDbSymbolTable", "")
@@ -46,12 +49,6 @@ Zcad::ErrorStatus ZcDbSymbolTableRecord::getName(const char*& name) const
     assertReadEnabled();
     name = m_name.c_str();
     return Zcad::eOk;
-}
-
-const char* ZcDbSymbolTableRecord::name() const
-{
-    assertReadEnabled();
-    return m_name.c_str();
 }
 
 Zcad::ErrorStatus ZcDbSymbolTableRecord::setName(const char* name)
@@ -100,7 +97,7 @@ Zcad::ErrorStatus ZcDbSymbolTable::getAt(const char* name, ZcDbObjectId& id, boo
 Zcad::ErrorStatus ZcDbSymbolTable::getAt(const char* name, ZcDbSymbolTableRecord*& record, ZcDb::OpenMode mode,
                                          bool openErased) const
 {
-    return ::openRecordAs(this, name, record, mode, openErased);
+    return zrxhost::openRecord(this, name, record, mode, openErased);
 }
 
 bool ZcDbSymbolTable::has(const char* name) const
@@ -129,7 +126,7 @@ Zcad::ErrorStatus ZcDbSymbolTable::add(ZcDbObjectId& id, ZcDbSymbolTableRecord* 
     if (!record->isKindOf(recordClass())) return Zcad::eWrongObjectType;
     if (record->isDatabaseResident()) return Zcad::eAlreadyInDb;
     if (database() == nullptr) return Zcad::eNoDatabase;
-    std::string key = zrxhost::upperAscii(record->name());
+    std::string key = zrxhost::upperAscii(zrxhost::recordName(record));
     if (key.empty()) return Zcad::eInvalidSymbolTableName;
     auto it = m_byName.find(key);
     if (it != m_byName.end() && !it->second.isErased()) return Zcad::eDuplicateRecordName;
@@ -169,11 +166,11 @@ ZcDbSymbolTableIterator::ZcDbSymbolTableIterator(const ZcDbSymbolTable* table, b
 void ZcDbSymbolTableIterator::start(bool atBeginning, bool skipDeleted)
 {
     m_skipDeleted = skipDeleted;
-    m_index = atBeginning ? 0 : m_table->recordIds().length() - 1;
+    m_index = atBeginning ? 0 : zrxhost::recordIds(m_table).length() - 1;
     skipErased(atBeginning);
 }
 
-bool ZcDbSymbolTableIterator::done() const { return m_index < 0 || m_index >= m_table->recordIds().length(); }
+bool ZcDbSymbolTableIterator::done() const { return m_index < 0 || m_index >= zrxhost::recordIds(m_table).length(); }
 
 void ZcDbSymbolTableIterator::step(bool forward, bool skipDeleted)
 {
@@ -185,13 +182,13 @@ void ZcDbSymbolTableIterator::step(bool forward, bool skipDeleted)
 void ZcDbSymbolTableIterator::skipErased(bool forward)
 {
     if (!m_skipDeleted) return;
-    while (!done() && m_table->recordIds()[m_index].isErased()) m_index += forward ? 1 : -1;
+    while (!done() && zrxhost::recordIds(m_table)[m_index].isErased()) m_index += forward ? 1 : -1;
 }
 
 Zcad::ErrorStatus ZcDbSymbolTableIterator::getRecordId(ZcDbObjectId& id) const
 {
     if (done()) return Zcad::eInvalidIndex;
-    id = m_table->recordIds()[m_index];
+    id = zrxhost::recordIds(m_table)[m_index];
     return Zcad::eOk;
 }
 
@@ -207,7 +204,7 @@ Zcad::ErrorStatus ZcDbSymbolTableIterator::getRecord(ZcDbSymbolTableRecord*& rec
 Zcad::ErrorStatus ZcDbSymbolTableIterator::seek(ZcDbObjectId id)
 {
     int i = 0;
-    if (!m_table->recordIds().find(id, i)) return Zcad::eKeyNotFound;
+    if (!zrxhost::recordIds(m_table).find(id, i)) return Zcad::eKeyNotFound;
     m_index = i;
     return Zcad::eOk;
 }

@@ -1,5 +1,7 @@
 // Records of the layer, line type, text style, dimension style and application tables.
 #include "db_tables.h"
+#include "open_record.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbLayerTableRecord, ZcDbSymbolTableRecord, "AcDbLayerTableRecord", "LAYER")
 ZCRX_DEFINE_MEMBERS(ZcDbLinetypeTableRecord, ZcDbSymbolTableRecord, "AcDbLinetypeTableRecord", "LTYPE")
@@ -22,6 +24,36 @@ ZcRxClass* ZcDbLinetypeTable::recordClass() const { return ZcDbLinetypeTableReco
 ZcRxClass* ZcDbTextStyleTable::recordClass() const { return ZcDbTextStyleTableRecord::desc(); }
 ZcRxClass* ZcDbDimStyleTable::recordClass() const { return ZcDbDimStyleTableRecord::desc(); }
 ZcRxClass* ZcDbRegAppTable::recordClass() const { return ZcDbRegAppTableRecord::desc(); }
+
+Zcad::ErrorStatus ZcDbLayerTable::getAt(const char* name, ZcDbLayerTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
+
+Zcad::ErrorStatus ZcDbLinetypeTable::getAt(const char* name, ZcDbLinetypeTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
+
+Zcad::ErrorStatus ZcDbTextStyleTable::getAt(const char* name, ZcDbTextStyleTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
+
+Zcad::ErrorStatus ZcDbDimStyleTable::getAt(const char* name, ZcDbDimStyleTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
+
+Zcad::ErrorStatus ZcDbRegAppTable::getAt(const char* name, ZcDbRegAppTableRecord*& record, ZcDb::OpenMode mode,
+                                   bool openErased) const
+{
+    return zrxhost::openRecord(this, name, record, mode, openErased);
+}
 
 Zcad::ErrorStatus ZcDbLinetypeTableRecord::setComments(const char* text)
 {
@@ -83,20 +115,23 @@ Zcad::ErrorStatus ZcDbTextStyleTableRecord::setXScale(double scale)
 Zcad::ErrorStatus ZcDbDimStyleTableRecord::setDimasz(double v)
 {
     if (v < 0.0) return Zcad::eNegativeValue;
-    varsForWrite().dimasz = v;
+    assertWriteEnabled();
+    m_vars.dimasz = v;
     return Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcDbDimStyleTableRecord::setDimscale(double v)
 {
     if (v < 0.0) return Zcad::eNegativeValue;
-    varsForWrite().dimscale = v;
+    assertWriteEnabled();
+    m_vars.dimscale = v;
     return Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcDbDimStyleTableRecord::setDimtxt(double v)
 {
     if (v < 0.0) return Zcad::eNegativeValue;
-    varsForWrite().dimtxt = v;
+    assertWriteEnabled();
+    m_vars.dimtxt = v;
     return Zcad::eOk;
 }

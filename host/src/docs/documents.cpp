@@ -12,18 +12,16 @@
 #include "zrxhost/drawing_file.h"
 #include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
-#include "db/access.h"
+#include "db/database_impl.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcApDocument, ZcRxObject, "AcApDocument", "")
 ZCRX_DEFINE_MEMBERS(ZcApDocManager, ZcRxObject, "AcApDocManager", "")
+ZCRX_DEFINE_MEMBERS(ZcTransactionManager, ZcRxObject, "AcTransactionManager", "")
 
 Zcad::ErrorStatus ZcTransactionManager::queueForGraphicsFlush() { return Zcad::eOk; }
 Zcad::ErrorStatus ZcTransactionManager::flushGraphics() { return Zcad::eOk; }
-Zcad::ErrorStatus ZcTransactionManager::enableGraphicsFlush(bool enable)
-{
-    m_flushEnabled = enable;
-    return Zcad::eOk;
-}
+Zcad::ErrorStatus ZcTransactionManager::enableGraphicsFlush(bool) { return Zcad::eOk; }
 
 zrxhost::DocumentState::DocumentState(std::unique_ptr<ZcDbDatabase> db, std::string t)
     : database(std::move(db)), title(std::move(t)), m_facade(new ZcApDocument(this))
@@ -173,7 +171,7 @@ public:
         auto db = std::make_unique<ZcDbDatabase>(false, true);
         if (Zcad::ErrorStatus es = db->readDwgFile(found->c_str()); es != Zcad::eOk) return es;
         // A drawing started from a template is a new, unnamed drawing.
-        db->setFilename("");
+        zrxhost::stateOf(db.get())->filename.clear();
         newDocument(std::move(db), "");
         return Zcad::eOk;
     }
@@ -192,7 +190,7 @@ public:
     Zcad::ErrorStatus closeDocument(ZcApDocument* doc) override
     {
         if (!isOpen(doc)) return Zcad::eNoDocument;
-        if (doc->database()->numOpenObjects() > 0) return Zcad::eInvalidOpenState;
+        if (zrxhost::stateOf(doc->database())->openCount() > 0) return Zcad::eInvalidOpenState;
         {
             // The modules hear of it while the document is still current.
             ZcApDocument* saved = m_current;
@@ -350,7 +348,7 @@ void closeAllDocuments()
     while (manager().documentCount() > 0) {
         ZcApDocument* doc = manager().docs().back()->facade();
         // Whatever a failed run left open must not keep the drawing alive.
-        if (doc->database()->numOpenObjects() > 0) break;
+        if (zrxhost::stateOf(doc->database())->openCount() > 0) break;
         manager().closeDocument(doc);
     }
     manager().resetNumbering();
@@ -359,9 +357,3 @@ void closeAllDocuments()
 }  // namespace zrxhost::docs
 
 ZcApDocManager* zcDocManagerPtr() { return &zrxhost::docs::manager(); }
-
-ZcTransactionManager* zctrTransactionManagerPtr()
-{
-    ZcApDocument* doc = zrxhost::docs::current();
-    return doc != nullptr ? doc->transactionManager() : nullptr;
-}

@@ -4,6 +4,7 @@
 // dimensions stay as read.
 #include <memory>
 
+#include "db/access.h"
 #include "db_dimension.h"
 #include "dxf/dimension_overrides.h"
 #include "dxf/entity_codec.h"
@@ -130,7 +131,7 @@ void writeDimension(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
     int64_t flags = (aligned != nullptr ? kAligned : kRotated) | o.bits(70) | (userPlaced ? kUserPlaced : 0);
     if (!o.r12()) flags |= kOwnBlock;
     w.integer(70, flags);
-    if (*d->dimensionTextConst() != '\0') w.text(1, d->dimensionTextConst());
+    if (*zrxhost::dimensionText(d) != '\0') w.text(1, zrxhost::dimensionText(d));
     // The measurement is optional and only informs readers: written, up to date, where
     // the file had it.
     if (o.kept(42)) {
@@ -152,8 +153,8 @@ void writeDimension(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
     if (rotated != nullptr) o.subclass("AcDbRotatedDimension");
 
     DimOverrides overrides;
-    if (d->hasDimaszOverride()) overrides.dimasz = d->dimasz();
-    if (d->hasDimscaleOverride()) overrides.dimscale = d->dimscale();
+    if (zrxhost::hasDimaszOverride(d)) overrides.dimasz = d->dimasz();
+    if (zrxhost::hasDimscaleOverride(d)) overrides.dimscale = d->dimscale();
     o.replaceXdata(withDimOverrides(d->xData(), overrides));
 }
 

@@ -46,7 +46,7 @@ ZcDbEntity* readInsert(Record& r, ReadContext& c)
 
 bool hasLiveAttributes(const ZcDbBlockReference* e)
 {
-    for (const ZcDbObjectId& id : e->attributeIds()) {
+    for (const ZcDbObjectId& id : zrxhost::attributeIds(e)) {
         if (!id.isErased()) return true;
     }
     return false;
@@ -71,12 +71,12 @@ void writeInsert(ObjectOut& o, const ZcDbEntity* ent, WriteContext& c)
     if (!isWorldZ(n)) w.point(210, n.x, n.y, n.z);
     if (!attributes) return;
     o.end(e);
-    for (const ZcDbObjectId& id : e->attributeIds()) {
+    for (const ZcDbObjectId& id : zrxhost::attributeIds(e)) {
         if (id.isErased()) continue;
         if (auto* a = zrxhost::peek<ZcDbEntity>(id)) c.writeEntity(a);
     }
     if (c.state != nullptr) {
-        auto found = c.state->seqends.find(e->handle().value());
+        auto found = c.state->seqends.find(static_cast<uint64_t>(e->objectId().handle()));
         if (found != c.state->seqends.end()) {
             writeRawRecord(w, c.version, found->second);
             return;
@@ -85,7 +85,7 @@ void writeInsert(ObjectOut& o, const ZcDbEntity* ent, WriteContext& c)
     w.plain(0, "SEQEND");
     w.handle(5, c.newHandle());
     if (!o.r12()) {
-        w.handle(330, e->handle().value());
+        w.handle(330, static_cast<uint64_t>(e->objectId().handle()));
         w.plain(100, "AcDbEntity");
     }
     w.text(8, WriteContext::nameOf(e->layerId()));

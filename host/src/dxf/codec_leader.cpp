@@ -63,7 +63,7 @@ void writeLeader(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
         w.point(10, p.x, p.y, p.z);
     }
     ZcDbObjectId annotation = e->annotationObjId();
-    if (!annotation.isNull() && !annotation.isErased()) w.handle(340, annotation.handle().value());
+    if (!annotation.isNull() && !annotation.isErased()) w.handle(340, static_cast<uint64_t>(annotation.handle()));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // polylines with one VERTEX per vertex and an end of sequence.
 #include <memory>
 
+#include "db/access.h"
 #include "db_polyline.h"
 #include "dxf/entity_codec.h"
 #include "dxf/file_state.h"
@@ -13,7 +14,7 @@ namespace {
 ZcDbEntity* readPolyline(Record& r, ReadContext& c)
 {
     auto e = std::make_unique<ZcDbPolyline>();
-    std::vector<ZcDbPolyline::Vertex> vertices;
+    std::vector<zrxhost::LwVertex> vertices;
     double constantWidth = -1.0;
     for (size_t i = 0; i < r.size(); ++i) {
         if (r.used(i)) continue;
@@ -35,7 +36,7 @@ ZcDbEntity* readPolyline(Record& r, ReadContext& c)
             break;
         case 10: {
             ZcGePoint3d p = r.point(i, c.file);
-            ZcDbPolyline::Vertex v;
+            zrxhost::LwVertex v;
             v.point = ZcGePoint2d(p.x, p.y);
             v.startWidth = v.endWidth = constantWidth > 0.0 ? constantWidth : 0.0;
             vertices.push_back(v);
@@ -70,7 +71,7 @@ void writeR12Polyline(ObjectOut& o, const ZcDbPolyline* e, WriteContext& c, int6
     if (e->thickness() != 0.0) w.real(39, e->thickness());
     if (!isWorldZ(e->normal())) w.point(210, e->normal().x, e->normal().y, e->normal().z);
     o.end(e);
-    for (const ZcDbPolyline::Vertex& v : e->vertices()) {
+    for (const zrxhost::LwVertex& v : zrxhost::vertices(e)) {
         w.plain(0, "VERTEX");
         w.handle(5, c.newHandle());
         w.text(8, layer);
@@ -102,7 +103,7 @@ void writePolyline(ObjectOut& o, const ZcDbEntity* ent, WriteContext& c)
     if (constant) w.real(43, width);
     if (e->elevation() != 0.0) w.real(38, e->elevation());
     if (e->thickness() != 0.0) w.real(39, e->thickness());
-    for (const ZcDbPolyline::Vertex& v : e->vertices()) {
+    for (const zrxhost::LwVertex& v : zrxhost::vertices(e)) {
         w.point2d(10, v.point.x, v.point.y);
         if (!constant) {
             w.real(40, v.startWidth);

@@ -5,6 +5,7 @@
 #include "db_spline.h"
 #include "dxf/entity_codec.h"
 #include "geom/spline_nurbs.h"
+#include "db/access.h"
 
 namespace zrx::dxf {
 
@@ -46,7 +47,7 @@ ZcDbEntity* readSpline(Record& r, ReadContext& c)
 
 void writeSpline(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
 {
-    const geom::Nurbs& s = ZcDbSpline::cast(ent)->nurbs();
+    const geom::Nurbs& s = zrxhost::nurbs(ZcDbSpline::cast(ent));
     TagWriter& w = o.w;
     o.subclass("AcDbSpline");
     w.integer(70, (s.closed ? 1 : 0) | (s.periodic ? 2 : 0) | (s.rational ? 4 : 0) | o.bits(70));

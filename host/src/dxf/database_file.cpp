@@ -110,7 +110,7 @@ zrx::dxf::Version versionOf(ZcDb::ZcDbDwgVersion v)
     using zrx::dxf::Version;
     switch (v) {
     case ZcDb::kDHL_1009: return Version::R12;
-    case ZcDb::kDHL_1500: return Version::R2000;
+    case ZcDb::kDHL_1015: return Version::R2000;
     case ZcDb::kDHL_1800: return Version::R2004;
     case ZcDb::kDHL_2100: return Version::R2007;
     case ZcDb::kDHL_2400: return Version::R2010;
@@ -203,7 +203,7 @@ Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
     zrxhost::t_lastError.clear();
     zrxhost::t_repairs.clear();
     if (fileName == nullptr || *fileName == '\0') return Zcad::eInvalidInput;
-    if (numOpenObjects() != 0) {
+    if (m_impl->openCount() != 0) {
         zrxhost::t_lastError = std::string(fileName) + ": the drawing has objects open; close them before reading";
         return Zcad::eInvalidOpenState;
     }

@@ -89,9 +89,9 @@ void giveDimensionsBlocks(ZcDbDatabase* db)
 {
     auto* table = zrxhost::peek<ZcDbBlockTable>(db->blockTableId());
     std::vector<ZcDbDimension*> bare;
-    for (const ZcDbObjectId& id : table->recordIds()) {
+    for (const ZcDbObjectId& id : zrxhost::recordIds(table)) {
         if (id.isErased()) continue;
-        for (const ZcDbObjectId& eid : zrxhost::peek<ZcDbBlockTableRecord>(id)->entityIds()) {
+        for (const ZcDbObjectId& eid : zrxhost::entityIds(zrxhost::peek<ZcDbBlockTableRecord>(id))) {
             if (eid.isErased()) continue;
             auto* dim = ZcDbDimension::cast(zrxhost::stubOf(eid)->object);
             if (dim != nullptr && (dim->dimBlockId().isNull() || dim->dimBlockId().isErased())) bare.push_back(dim);

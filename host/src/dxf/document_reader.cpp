@@ -13,6 +13,7 @@
 #include "dxf/table_codec.h"
 #include "dxf/tag_writer.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
 
 namespace zrx::dxf {
 
@@ -276,7 +277,7 @@ void DocumentReader::tables()
 void DocumentReader::renameDuplicate(const std::string& table, uint32_t line, ZcDbSymbolTableRecord* rec,
                                      const ZcDbSymbolTable* records)
 {
-    const std::string name = rec->name();
+    const std::string name = zrxhost::recordName(rec);
     std::string unique;
     for (int n = 2;; ++n) {
         unique = name + "$" + std::to_string(n);
@@ -317,7 +318,7 @@ ZcDbObject* DocumentReader::newTableObject(const std::string& name, Record& head
     readXdataInto(head, c, tableObj);
     queueReactors(c, tableObj, h);
     Extras headKept = head.leftovers(c.codePage, c.file);
-    if (!headKept.empty()) c.state.extras[tableObj->handle().value()] = std::move(headKept);
+    if (!headKept.empty()) c.state.extras[static_cast<uint64_t>(tableObj->objectId().handle())] = std::move(headKept);
     if (name == "LAYER") impl->layerTable = tableId;
     else if (name == "LTYPE") impl->linetypeTable = tableId;
     else if (name == "STYLE") impl->textStyleTable = tableId;
@@ -383,7 +384,7 @@ void DocumentReader::table(Record& head)
             queueReactors(c, rec, rh);
             Extras left = r.leftovers(c.codePage, c.file);
             kept.sections = std::move(left.sections);
-            if (!kept.empty()) c.state.extras[rec->handle().value()] = std::move(kept);
+            if (!kept.empty()) c.state.extras[static_cast<uint64_t>(rec->objectId().handle())] = std::move(kept);
         } else {
             auto fresh = std::make_unique<ZcDbRawTableRecord>(
                 rawClass(ZcDbRawTableRecord::desc(), className(r), std::string(r.type)), Extras());

@@ -17,6 +17,8 @@
 #include "dxf/raw_objects.h"
 #include "dxf/table_codec.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
+#include "zrxhost/spaces.h"
 
 namespace zrx::dxf {
 
@@ -76,13 +78,13 @@ uint64_t DocumentWriter::allocate()
 void DocumentWriter::refuseUnwritable() const
 {
     auto* blocks = zrxhost::peek<ZcDbBlockTable>(m_db->blockTableId());
-    for (const ZcDbObjectId& id : blocks->recordIds()) {
+    for (const ZcDbObjectId& id : zrxhost::recordIds(blocks)) {
         if (id.isErased()) continue;
-        for (const ZcDbObjectId& eid : zrxhost::peek<ZcDbBlockTableRecord>(id)->entityIds()) {
+        for (const ZcDbObjectId& eid : zrxhost::entityIds(zrxhost::peek<ZcDbBlockTableRecord>(id))) {
             const ZcDbObject* o = zrxhost::stubOf(eid)->object;
             if (eid.isErased() || ZcDbRawEntity::cast(o) != nullptr || codecForClass(o->isA()) != nullptr) continue;
             throw DxfError(Zcad::eNotApplicable, w.file(), 0,
-                           "cannot save entity " + formatHandle(eid.handle().value()) + " (" + o->isA()->name() +
+                           "cannot save entity " + formatHandle(static_cast<uint64_t>(eid.handle())) + " (" + o->isA()->name() +
                                "): the drawing file writer has no way to write this kind of entity");
         }
     }
@@ -113,25 +115,25 @@ void DocumentWriter::prepare()
     }
     auto* blocks = zrxhost::peek<ZcDbBlockTable>(m_db->blockTableId());
     size_t fileOnly = 0;
-    for (const ZcDbObjectId& id : blocks->recordIds()) {
+    for (const ZcDbObjectId& id : zrxhost::recordIds(blocks)) {
         if (id.isErased()) continue;
-        BlockEnds& ends = m_state.blockEnds[id.handle().value()];
+        BlockEnds& ends = m_state.blockEnds[static_cast<uint64_t>(id.handle())];
         if (ends.beginHandle == 0) ends.beginHandle = permanent();
         if (ends.endHandle == 0) ends.endHandle = permanent();
         auto* btr = zrxhost::peek<ZcDbBlockTableRecord>(id);
-        for (const ZcDbObjectId& eid : btr->entityIds()) {
+        for (const ZcDbObjectId& eid : zrxhost::entityIds(btr)) {
             if (eid.isErased()) continue;
             ZcDbObject* o = zrxhost::stubOf(eid)->object;
             if (auto* ref = ZcDbBlockReference::cast(o)) {
-                bool attributes = std::any_of(ref->attributeIds().begin(), ref->attributeIds().end(),
+                bool attributes = std::any_of(zrxhost::attributeIds(ref).begin(), zrxhost::attributeIds(ref).end(),
                                               [](const ZcDbObjectId& a) { return !a.isErased(); });
-                if (attributes && m_state.seqends.count(ref->handle().value()) == 0) {
+                if (attributes && m_state.seqends.count(static_cast<uint64_t>(ref->objectId().handle())) == 0) {
                     RawRecord end{"SEQEND", {}};
                     end.tags.push_back(KeptTag{5, formatHandle(permanent())});
-                    end.tags.push_back(KeptTag{330, formatHandle(ref->handle().value())});
+                    end.tags.push_back(KeptTag{330, formatHandle(static_cast<uint64_t>(ref->objectId().handle()))});
                     end.tags.push_back(KeptTag{100, "AcDbEntity"});
                     end.tags.push_back(KeptTag{8, WriteContext::nameOf(ref->layerId())});
-                    m_state.seqends[ref->handle().value()] = std::move(end);
+                    m_state.seqends[static_cast<uint64_t>(ref->objectId().handle())] = std::move(end);
                 }
             } else if (auto* pl = ZcDbPolyline::cast(o); pl != nullptr && m_version == Version::R12) {
                 fileOnly += pl->numVerts() + 1;
@@ -238,10 +240,10 @@ void DocumentWriter::tables()
 
 void DocumentWriter::tableHead(const std::string& name, const ZcDbObject* tableObj, int count)
 {
-    ObjectOut o(w, m_version, m_state.extrasOf(tableObj->handle().value()));
+    ObjectOut o(w, m_version, m_state.extrasOf(static_cast<uint64_t>(tableObj->objectId().handle())));
     w.plain(0, "TABLE");
     w.text(2, name);
-    if (m_version != Version::R12) w.handle(5, tableObj->handle().value());
+    if (m_version != Version::R12) w.handle(5, static_cast<uint64_t>(tableObj->objectId().handle()));
     o.ownership(uint64_t(0));
     o.subclass("AcDbSymbolTable");
     w.integer(70, count);
@@ -257,12 +259,12 @@ void DocumentWriter::table(const std::string& name)
     if (!tableId.isNull()) {
         auto* t = zrxhost::peek<ZcDbSymbolTable>(tableId);
         int count = 0;
-        for (const ZcDbObjectId& id : t->recordIds()) count += id.isErased() ? 0 : 1;
+        for (const ZcDbObjectId& id : zrxhost::recordIds(t)) count += id.isErased() ? 0 : 1;
         tableHead(name, t, count + extra);
-        for (const ZcDbObjectId& id : t->recordIds()) {
+        for (const ZcDbObjectId& id : zrxhost::recordIds(t)) {
             if (id.isErased()) continue;
             auto* rec = zrxhost::peek<ZcDbSymbolTableRecord>(id);
-            ObjectOut o(w, m_version, m_state.extrasOf(rec->handle().value()));
+            ObjectOut o(w, m_version, m_state.extrasOf(static_cast<uint64_t>(rec->objectId().handle())));
             o.begin(name, rec, name == "DIMSTYLE" ? 105 : 5);
             o.ownership(rec);
             writeTableRecord(o, name, rec, m_ctx);
@@ -295,7 +297,7 @@ void DocumentWriter::blocks()
     w.plain(0, "SECTION");
     w.plain(2, "BLOCKS");
     auto* t = zrxhost::peek<ZcDbBlockTable>(m_db->blockTableId());
-    for (const ZcDbObjectId& id : t->recordIds()) {
+    for (const ZcDbObjectId& id : zrxhost::recordIds(t)) {
         if (!id.isErased()) block(zrxhost::peek<ZcDbBlockTableRecord>(id));
     }
     w.plain(0, "ENDSEC");
@@ -303,8 +305,8 @@ void DocumentWriter::blocks()
 
 void DocumentWriter::block(const ZcDbBlockTableRecord* btr)
 {
-    const BlockEnds& ends = m_state.blockEnds[btr->handle().value()];
-    uint64_t owner = btr->handle().value();
+    const BlockEnds& ends = m_state.blockEnds[static_cast<uint64_t>(btr->objectId().handle())];
+    uint64_t owner = static_cast<uint64_t>(btr->objectId().handle());
     {
         ObjectOut o(w, m_version, &ends.begin);
         o.begin("BLOCK", ends.beginHandle, owner);
@@ -312,20 +314,24 @@ void DocumentWriter::block(const ZcDbBlockTableRecord* btr)
         o.subclass("AcDbEntity");
         if (!o.kept(8)) w.plain(8, "0");
         o.subclass("AcDbBlockBegin");
-        w.text(2, btr->name());
+        w.text(2, zrxhost::recordName(btr));
         int64_t flags = (btr->isAnonymous() ? 1 : 0) | (btr->hasAttributeDefinitions() ? 2 : 0) |
                         (btr->isFromExternalReference() ? 4 : 0) | ends.begin.bitsOf(70);
         w.integer(70, flags);
         ZcGePoint3d p = btr->origin();
         w.point(10, p.x, p.y, p.z);
-        w.text(3, btr->name());
-        w.text(1, btr->pathName());
-        if (btr->comments()[0] != '\0' && m_version != Version::R12) w.text(4, btr->comments());
+        w.text(3, zrxhost::recordName(btr));
+        const char* path = "";
+        btr->pathName(path);
+        w.text(1, path);
+        const char* comments = "";
+        btr->comments(comments);
+        if (comments[0] != '\0' && m_version != Version::R12) w.text(4, comments);
         o.end();
     }
-    bool layout = btr->objectId() == m_db->modelSpaceId() || btr->objectId() == m_db->paperSpaceId();
+    bool layout = btr->objectId() == zrxhost::modelSpaceId(m_db) || btr->objectId() == zrxhost::paperSpaceId(m_db);
     if (!layout) {
-        for (const ZcDbObjectId& id : btr->entityIds()) {
+        for (const ZcDbObjectId& id : zrxhost::entityIds(btr)) {
             if (!id.isErased()) entity(zrxhost::peek<ZcDbEntity>(id));
         }
     }
@@ -342,10 +348,10 @@ void DocumentWriter::entities()
 {
     w.plain(0, "SECTION");
     w.plain(2, "ENTITIES");
-    for (ZcDbObjectId space : {m_db->modelSpaceId(), m_db->paperSpaceId()}) {
+    for (ZcDbObjectId space : {zrxhost::modelSpaceId(m_db), zrxhost::paperSpaceId(m_db)}) {
         auto* btr = zrxhost::peek<ZcDbBlockTableRecord>(space);
         if (btr == nullptr) continue;
-        for (const ZcDbObjectId& id : btr->entityIds()) {
+        for (const ZcDbObjectId& id : zrxhost::entityIds(btr)) {
             if (!id.isErased()) entity(zrxhost::peek<ZcDbEntity>(id));
         }
     }
@@ -373,7 +379,7 @@ void DocumentWriter::entity(const ZcDbEntity* e)
         drop(codec != nullptr ? codec->type : e->isA()->dxfName());
         return;
     }
-    const Extras* extras = m_state.extrasOf(e->handle().value());
+    const Extras* extras = m_state.extrasOf(static_cast<uint64_t>(e->objectId().handle()));
     ObjectOut o(w, m_version, extras);
     writeEntityHead(o, type, e, m_ctx, extras != nullptr ? extras->readColor : -1);
     codec->write(o, e, m_ctx);
@@ -414,7 +420,7 @@ void DocumentWriter::object(const ZcDbObject* obj)
         o.end(obj);
         return;
     }
-    const Extras* extras = m_state.extrasOf(obj->handle().value());
+    const Extras* extras = m_state.extrasOf(static_cast<uint64_t>(obj->objectId().handle()));
     ObjectOut o(w, m_version, extras);
     if (auto* dict = ZcDbDictionary::cast(obj)) {
         o.begin("DICTIONARY", obj);
@@ -423,10 +429,10 @@ void DocumentWriter::object(const ZcDbObject* obj)
         int64_t hardOwner = 0;
         parseInt(o.keptValue(280), hardOwner);
         int code = hardOwner == 1 ? 360 : 350;
-        for (const auto& [key, id] : dict->entries()) {
+        for (const auto& [key, id] : zrxhost::entries(dict)) {
             if (id.isErased()) continue;
             w.text(3, key);
-            w.handle(code, id.handle().value());
+            w.handle(code, static_cast<uint64_t>(id.handle()));
         }
         o.end(obj);
     } else if (auto* group = ZcDbGroup::cast(obj)) {
@@ -436,8 +442,8 @@ void DocumentWriter::object(const ZcDbObject* obj)
         w.text(300, group->description());
         w.integer(70, group->isAnonymous() ? 1 : 0);
         w.integer(71, group->isSelectable() ? 1 : 0);
-        for (const ZcDbObjectId& id : group->memberIds()) {
-            if (!id.isErased()) w.handle(340, id.handle().value());
+        for (const ZcDbObjectId& id : zrxhost::memberIds(group)) {
+            if (!id.isErased()) w.handle(340, static_cast<uint64_t>(id.handle()));
         }
         o.end(obj);
     }

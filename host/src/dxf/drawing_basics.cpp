@@ -64,12 +64,12 @@ void DocumentReader::ensureBasics()
     ZcDbObjectId standard = ensureRecord<ZcDbTextStyleTable, ZcDbTextStyleTableRecord>(d->textStyleTable, "Standard");
     ZcDbObjectId dimStandard;
     auto* dimStyles = zrxhost::peek<ZcDbDimStyleTable>(d->dimStyleTable);
-    if (dimStyles->recordIds().isEmpty()) {
+    if (zrxhost::recordIds(dimStyles).isEmpty()) {
         auto* rec = new ZcDbDimStyleTableRecord;
         rec->setDimtxsty(standard);
         dimStandard = ensureRecord<ZcDbDimStyleTable, ZcDbDimStyleTableRecord>(d->dimStyleTable, "Standard", rec);
     } else if (dimStyles->getAt("Standard", dimStandard) != Zcad::eOk) {
-        dimStandard = dimStyles->recordIds()[0];
+        dimStandard = zrxhost::recordIds(dimStyles)[0];
     }
     ensureRecord<ZcDbRegAppTable, ZcDbRegAppTableRecord>(d->regAppTable, "ACAD");
     if (d->clayer.isNull()) d->clayer = zero;

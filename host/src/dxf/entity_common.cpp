@@ -9,13 +9,15 @@
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/resbuf_kind.h"
+#include "db/record_name.h"
+#include "zrxhost/spaces.h"
 
 namespace zrx::dxf {
 
 std::string WriteContext::nameOf(ZcDbObjectId id)
 {
     auto* record = zrxhost::peek<ZcDbSymbolTableRecord>(id);
-    return record != nullptr ? record->name() : "";
+    return record != nullptr ? zrxhost::recordName(record) : "";
 }
 
 bool isWorldZ(const ZcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
@@ -277,7 +279,7 @@ void writeEntityHead(ObjectOut& o, std::string_view type, const ZcDbEntity* e, W
     o.ownership(e);
     o.subclass("AcDbEntity");
     TagWriter& w = o.w;
-    if (!e->ownerId().isNull() && e->ownerId() == c.db->paperSpaceId() && !o.kept(67)) w.integer(67, 1);
+    if (!e->ownerId().isNull() && e->ownerId() == zrxhost::paperSpaceId(c.db) && !o.kept(67)) w.integer(67, 1);
     w.text(8, WriteContext::nameOf(e->layerId()));
     if (!e->linetypeId().isNull() && e->linetypeId() != c.db->byLayerLinetype()) {
         w.text(6, WriteContext::nameOf(e->linetypeId()));

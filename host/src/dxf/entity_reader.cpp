@@ -11,6 +11,7 @@
 #include "dxf/raw_objects.h"
 #include "dxf/tag_writer.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/spaces.h"
 
 namespace zrx::dxf {
 
@@ -96,7 +97,7 @@ void DocumentReader::blocks()
             entity(e, blockId);
         }
         if (!ended) truncated("the end of block \"" + name + "\" (ENDBLK)");
-        c.state.blockEnds[btr->handle().value()] = std::move(ends);
+        c.state.blockEnds[static_cast<uint64_t>(btr->objectId().handle())] = std::move(ends);
     }
     truncated("the end of the BLOCKS section");
 }
@@ -139,7 +140,7 @@ ZcDbObjectId DocumentReader::ownerBlock(const Record& r, uint64_t owner, bool pa
         if (ZcDbBlockTableRecord::cast(zrxhost::stubOf(id)->object) != nullptr) return id;
     }
     if (!structural.isNull()) return structural;
-    return paperSpace ? c.db->paperSpaceId() : c.db->modelSpaceId();
+    return paperSpace ? zrxhost::paperSpaceId(c.db) : zrxhost::modelSpaceId(c.db);
 }
 
 void DocumentReader::entity(Record& r, ZcDbObjectId block)
@@ -215,7 +216,7 @@ void DocumentReader::entity(Record& r, ZcDbObjectId block)
         ZcDbEntity* e;
         ~Close() { e->close(); }
     } closer{resident};
-    if (raw == nullptr && !kept.empty()) c.state.extras[resident->handle().value()] = std::move(kept);
+    if (raw == nullptr && !kept.empty()) c.state.extras[static_cast<uint64_t>(resident->objectId().handle())] = std::move(kept);
     queueReactors(c, resident, head);
 
     auto* reference = ZcDbBlockReference::cast(resident);
@@ -225,13 +226,13 @@ void DocumentReader::entity(Record& r, ZcDbObjectId block)
         es = c.withHandle(a.head.handle, a.line, [&] { return reference->appendAttribute(aid, attribute); });
         if (es != Zcad::eOk) c.fail(es, a.line, std::string("attribute not accepted: ") + zcadErrorStatusText(es));
         a.entity.release();
-        if (!a.kept.empty()) c.state.extras[attribute->handle().value()] = std::move(a.kept);
+        if (!a.kept.empty()) c.state.extras[static_cast<uint64_t>(attribute->objectId().handle())] = std::move(a.kept);
         queueReactors(c, attribute, a.head);
         attribute->close();
     }
     if (seqend != nullptr && reference != nullptr) {
         c.claimHandle(handleOf(*seqend, c.file), seqend->line);
-        c.state.seqends[resident->handle().value()] = seqend->kept(c.codePage, c.file);
+        c.state.seqends[static_cast<uint64_t>(resident->objectId().handle())] = seqend->kept(c.codePage, c.file);
     }
 }
 

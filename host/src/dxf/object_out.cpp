@@ -79,7 +79,7 @@ std::string ObjectOut::keptValue(int code) const
 void ObjectOut::begin(std::string_view type, const ZcDbObject* obj, int handleCode)
 {
     w.plain(0, type);
-    if (!obj->handle().isNull()) w.handle(handleCode, obj->handle().value());
+    if (!obj->objectId().handle().isNull()) w.handle(handleCode, static_cast<uint64_t>(obj->objectId().handle()));
 }
 
 void ObjectOut::begin(std::string_view type, uint64_t handle, uint64_t /*owner*/, int handleCode)
@@ -97,12 +97,12 @@ void ObjectOut::ownership(const ZcDbObject* obj)
         if (any) {
             w.plain(102, "{ACAD_REACTORS");
             for (const ZcDbObjectId& id : reactors) {
-                if (!id.isNull() && !id.isErased()) w.handle(330, id.handle().value());
+                if (!id.isNull() && !id.isErased()) w.handle(330, static_cast<uint64_t>(id.handle()));
             }
             w.plain(102, "}");
         }
     }
-    ownership(obj->ownerId().isNull() ? 0 : obj->ownerId().handle().value());
+    ownership(obj->ownerId().isNull() ? 0 : static_cast<uint64_t>(obj->ownerId().handle()));
 }
 
 void ObjectOut::ownership(uint64_t owner)

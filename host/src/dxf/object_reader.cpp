@@ -143,7 +143,7 @@ void DocumentReader::objects()
             continue;
         }
         for (ExtraSection& s : left.sections) p.kept.sections.push_back(std::move(s));
-        if (!p.kept.empty()) c.state.extras[p.object->handle().value()] = std::move(p.kept);
+        if (!p.kept.empty()) c.state.extras[static_cast<uint64_t>(p.object->objectId().handle())] = std::move(p.kept);
     }
     if (auto* root = zrxhost::peek<ZcDbDictionary>(zrxhost::stateOf(c.db)->namedObjects)) {
         ZcDbObjectId groups;

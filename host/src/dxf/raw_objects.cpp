@@ -14,8 +14,9 @@
 #define ZRX_DEFINE_RAW(CLASS, PARENT, NAME)                      \
     ZcRxClass* CLASS::desc()                                     \
     {                                                            \
-        static ZcRxClass cls(NAME, "", PARENT::desc());          \
-        return &cls;                                             \
+        static ZcRxClass* cls =                                  \
+            zrxhost::Access::newClass(NAME, "", PARENT::desc()); \
+        return cls;                                              \
     }                                                            \
     ZcRxClass* CLASS::isA() const { return m_class; }
 
@@ -39,7 +40,7 @@ ZcRxClass* rawClass(ZcRxClass* parent, const std::string& className, const std::
         slot = std::make_unique<Named>();
         slot->name = className;
         slot->dxf = dxfName;
-        slot->cls = std::make_unique<ZcRxClass>(slot->name.c_str(), slot->dxf.c_str(), parent);
+        slot->cls.reset(zrxhost::Access::newClass(slot->name.c_str(), slot->dxf.c_str(), parent));
     }
     return slot->cls.get();
 }

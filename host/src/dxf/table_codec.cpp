@@ -7,6 +7,7 @@
 #include "db_block.h"
 #include "db_tables.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
 
 namespace zrx::dxf {
 
@@ -36,12 +37,12 @@ namespace {
 
 // Later references between records: a dimension style names blocks that the block record
 // table, after it in the file, defines. Queued only for a resident record, by its id.
-void setLater(ReadContext& c, ZcDbObjectId rec, ZcDbObjectId ZcDbDimVars::*field, uint64_t handle)
+void setLater(ReadContext& c, ZcDbObjectId rec, ZcDbObjectId zrxhost::DimVars::*field, uint64_t handle)
 {
     c.later([&c, rec, field, handle] {
         ZcDbObjectId id = c.idOf(handle);
         auto* style = ZcDbDimStyleTableRecord::cast(zrxhost::stubOf(rec)->object);
-        if (!id.isNull() && style != nullptr) style->varsForWrite().*field = id;
+        if (!id.isNull() && style != nullptr) zrxhost::dimVarsForWrite(style).*field = id;
     });
 }
 
@@ -150,7 +151,7 @@ bool readStyle(Record& r, ReadContext& c, ZcDbTextStyleTableRecord* rec)
 
 bool readDimStyle(Record& r, ReadContext& c, ZcDbDimStyleTableRecord* rec)
 {
-    ZcDbDimVars& v = rec->varsForWrite();
+    zrxhost::DimVars& v = zrxhost::dimVarsForWrite(rec);
     for (size_t i = 0; i < r.size(); ++i) {
         if (r.used(i)) continue;
         switch (r[i].code) {
@@ -233,9 +234,9 @@ ZcDbSymbolTableRecord* readTableRecord(std::string_view t, Record& r, ReadContex
 void readRecordLinks(Record& r, ReadContext& c, const ZcDbSymbolTableRecord* rec)
 {
     if (ZcDbDimStyleTableRecord::cast(rec) == nullptr) return;
-    static constexpr ZcDbObjectId ZcDbDimVars::*kFields[] = {&ZcDbDimVars::dimtxsty, &ZcDbDimVars::dimldrblk,
-                                                            &ZcDbDimVars::dimblk, &ZcDbDimVars::dimblk1,
-                                                            &ZcDbDimVars::dimblk2};
+    static constexpr ZcDbObjectId zrxhost::DimVars::*kFields[] = {&zrxhost::DimVars::dimtxsty, &zrxhost::DimVars::dimldrblk,
+                                                            &zrxhost::DimVars::dimblk, &zrxhost::DimVars::dimblk1,
+                                                            &zrxhost::DimVars::dimblk2};
     for (size_t i = 0; i < r.size(); ++i) {
         if (r.used(i) || r[i].code < 340 || r[i].code > 344) continue;
         setLater(c, rec->objectId(), kFields[r[i].code - 340], r.handle(i, c.file));
@@ -261,7 +262,9 @@ void writeLinetype(ObjectOut& o, const ZcDbLinetypeTableRecord* rec)
 {
     TagWriter& w = o.w;
     w.integer(70, o.bits(70));
-    w.text(3, rec->comments());
+    const char* comments = "";
+    rec->comments(comments);
+    w.text(3, comments);
     if (o.kept(73)) return;  // a pattern with shapes or texts, kept as it was read
     w.integer(72, 65);
     w.integer(73, rec->numDashes());
@@ -292,7 +295,7 @@ void writeStyle(ObjectOut& o, const ZcDbTextStyleTableRecord* rec)
 void writeDimStyle(ObjectOut& o, const ZcDbDimStyleTableRecord* rec)
 {
     TagWriter& w = o.w;
-    const ZcDbDimVars& v = rec->vars();
+    const zrxhost::DimVars& v = zrxhost::dimVars(rec);
     w.integer(70, o.bits(70));
     w.real(40, v.dimscale);
     w.real(41, v.dimasz);
@@ -309,7 +312,7 @@ void writeDimStyle(ObjectOut& o, const ZcDbDimStyleTableRecord* rec)
     if (o.r12()) return;
     w.integer(271, v.dimdec);
     auto ref = [&w](int code, ZcDbObjectId id) {
-        if (!id.isNull() && !id.isErased()) w.handle(code, id.handle().value());
+        if (!id.isNull() && !id.isErased()) w.handle(code, static_cast<uint64_t>(id.handle()));
     };
     ref(340, v.dimtxsty);
     ref(341, v.dimldrblk);
@@ -324,7 +327,7 @@ void writeTableRecord(ObjectOut& o, std::string_view t, const ZcDbSymbolTableRec
 {
     o.subclass("AcDbSymbolTableRecord");
     o.subclass(recordMarker(t));
-    o.w.text(2, rec->name());
+    o.w.text(2, zrxhost::recordName(rec));
     if (auto* layer = ZcDbLayerTableRecord::cast(rec)) writeLayer(o, layer);
     else if (auto* lt = ZcDbLinetypeTableRecord::cast(rec)) writeLinetype(o, lt);
     else if (auto* st = ZcDbTextStyleTableRecord::cast(rec)) writeStyle(o, st);

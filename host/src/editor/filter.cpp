@@ -5,6 +5,7 @@
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
 #include "db/database_impl.h"
+#include "db/record_name.h"
 
 namespace zrxhost::ed {
 namespace {
@@ -70,7 +71,7 @@ bool readItems(const resbuf*& rb, std::vector<FilterNode>& out, const std::strin
 std::string recordName(ZcDbObjectId id)
 {
     auto* r = zrxhost::peek<ZcDbSymbolTableRecord>(id);
-    return r != nullptr ? std::string(r->name()) : std::string();
+    return r != nullptr ? std::string(zrxhost::recordName(r)) : std::string();
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ bool entityWithin(const ZcDbEntity* e, const Polygon& polygon)
     auto parts = pieces(e);
     if (parts.empty()) {
         ZcDbExtents ext;
-        if (e->getGeomExtents(ext) != Zcad::eOk || ext.isEmpty()) return false;
+        if (e->getGeomExtents(ext) != Zcad::eOk || zrxhost::isEmpty(ext)) return false;
         for (const ZcGePoint2d& p : boxPolygon(ext)) {
             if (!pointInPolygon(p, polygon)) return false;
         }
@@ -161,7 +161,7 @@ bool entityCrossing(const ZcDbEntity* e, const Polygon& polygon)
     auto parts = pieces(e);
     if (parts.empty()) {
         ZcDbExtents ext;
-        if (e->getGeomExtents(ext) != Zcad::eOk || ext.isEmpty()) return false;
+        if (e->getGeomExtents(ext) != Zcad::eOk || zrxhost::isEmpty(ext)) return false;
         Polygon box = boxPolygon(ext);
         return pointInPolygon(box[0], polygon) || pointInPolygon(polygon[0], box) || polygonsCross(box, polygon);
     }
@@ -211,7 +211,7 @@ ZcGePoint3d pointOnEntity(const ZcDbEntity* e)
     }
     if (auto* pt = ZcDbPoint::cast(e)) return pt->position();
     ZcDbExtents ext;
-    if (e->getGeomExtents(ext) == Zcad::eOk && !ext.isEmpty())
+    if (e->getGeomExtents(ext) == Zcad::eOk && !zrxhost::isEmpty(ext))
         return ext.minPoint() + (ext.maxPoint() - ext.minPoint()) / 2.0;
     return ZcGePoint3d::kOrigin;
 }
@@ -228,7 +228,7 @@ std::vector<ZcDbObjectId> liveEntities(ZcDbObjectId blockId)
     std::vector<ZcDbObjectId> ids;
     auto* block = zrxhost::peek<ZcDbBlockTableRecord>(blockId);
     if (block == nullptr) return ids;
-    for (ZcDbObjectId id : block->entityIds()) {
+    for (ZcDbObjectId id : zrxhost::entityIds(block)) {
         if (!id.isErased()) ids.push_back(id);
     }
     return ids;

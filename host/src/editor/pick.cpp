@@ -10,6 +10,7 @@
 #include "zrx/ed_sysvars.h"
 #include "zrxhost/contract.h"
 #include "db/database_impl.h"
+#include "zrxhost/spaces.h"
 
 namespace zrxhost::ed {
 
@@ -22,7 +23,7 @@ ZcDbObjectId pickAt(ZcDbDatabase* db, const ZcGePoint3d& p)
     zrxhost::HostAccess access;
     ZcDbObjectId best;
     double bestDistance = aperture;
-    for (ZcDbObjectId id : liveEntities(db->modelSpaceId())) {
+    for (ZcDbObjectId id : liveEntities(zrxhost::modelSpaceId(db))) {
         auto* e = zrxhost::peek<ZcDbEntity>(id);
         if (e == nullptr || !isShown(e)) continue;
         double d = entityDistance(e, p);

@@ -12,6 +12,7 @@
 #include "zrx/ed_selection.h"
 #include "zrxhost/contract.h"
 #include "db/database_impl.h"
+#include "zrxhost/spaces.h"
 
 namespace zrxhost::ed {
 namespace {
@@ -30,7 +31,7 @@ std::vector<ZcDbObjectId> inRegion(const Polygon& region, bool crossing)
     ZcDbDatabase* db = working();
     if (db == nullptr) return found;
     zrxhost::HostAccess access;
-    for (ZcDbObjectId id : liveEntities(db->modelSpaceId())) {
+    for (ZcDbObjectId id : liveEntities(zrxhost::modelSpaceId(db))) {
         auto* e = zrxhost::peek<ZcDbEntity>(id);
         if (e == nullptr || !isShown(e)) continue;
         if (crossing ? entityCrossing(e, region) : entityWithin(e, region)) found.push_back(id);
@@ -44,7 +45,7 @@ std::vector<ZcDbObjectId> everything()
     ZcDbDatabase* db = working();
     if (db == nullptr) return found;
     zrxhost::HostAccess access;
-    for (ZcDbObjectId block : {db->modelSpaceId(), db->paperSpaceId()}) {
+    for (ZcDbObjectId block : {zrxhost::modelSpaceId(db), zrxhost::paperSpaceId(db)}) {
         for (ZcDbObjectId id : liveEntities(block)) found.push_back(id);
     }
     return found;
@@ -57,7 +58,7 @@ std::vector<ZcDbObjectId> allThawed()
     ZcDbDatabase* db = working();
     if (db == nullptr) return found;
     zrxhost::HostAccess access;
-    for (ZcDbObjectId id : liveEntities(db->modelSpaceId())) {
+    for (ZcDbObjectId id : liveEntities(zrxhost::modelSpaceId(db))) {
         auto* e = zrxhost::peek<ZcDbEntity>(id);
         auto* layer = e != nullptr ? zrxhost::peek<ZcDbLayerTableRecord>(e->layerId()) : nullptr;
         if (e != nullptr && (layer == nullptr || !layer->isFrozen())) found.push_back(id);
@@ -70,7 +71,7 @@ std::vector<ZcDbObjectId> lastShown()
     ZcDbDatabase* db = working();
     if (db == nullptr) return {};
     zrxhost::HostAccess access;
-    auto ids = liveEntities(db->modelSpaceId());
+    auto ids = liveEntities(zrxhost::modelSpaceId(db));
     for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
         auto* e = zrxhost::peek<ZcDbEntity>(*it);
         if (e != nullptr && isShown(e)) return {*it};

@@ -16,6 +16,7 @@
 #include "zrxhost/contract.h"
 #include "zrxhost/drive_map.h"
 #include "db/database_impl.h"
+#include "db/record_name.h"
 
 namespace zrxhost::ed {
 namespace {
@@ -74,7 +75,7 @@ std::string currentName(ZcDbObjectId recordId)
 {
     zrxhost::HostAccess access;
     auto* r = zrxhost::peek<ZcDbSymbolTableRecord>(recordId);
-    return r != nullptr ? std::string(r->name()) : std::string();
+    return r != nullptr ? std::string(zrxhost::recordName(r)) : std::string();
 }
 
 std::map<std::string, Var>& table()

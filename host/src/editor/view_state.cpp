@@ -6,6 +6,7 @@
 
 #include "db/database_impl.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/spaces.h"
 
 namespace zrxhost::ed {
 
@@ -25,16 +26,16 @@ bool zoomExtents(ZcDbDatabase* db)
     if (db == nullptr) db = zcdbHostApplicationServices()->workingDatabase();
     if (db == nullptr) return false;
     zrxhost::HostAccess access;
-    auto* ms = zrxhost::peek<ZcDbBlockTableRecord>(db->modelSpaceId());
+    auto* ms = zrxhost::peek<ZcDbBlockTableRecord>(zrxhost::modelSpaceId(db));
     if (ms == nullptr) return false;
     ZcDbExtents all;
-    for (ZcDbObjectId id : ms->entityIds()) {
+    for (ZcDbObjectId id : zrxhost::entityIds(ms)) {
         if (id.isErased()) continue;
         auto* e = zrxhost::peek<ZcDbEntity>(id);
         ZcDbExtents ext;
-        if (e != nullptr && e->getGeomExtents(ext) == Zcad::eOk && !ext.isEmpty()) all.addExt(ext);
+        if (e != nullptr && e->getGeomExtents(ext) == Zcad::eOk && !zrxhost::isEmpty(ext)) all.addExt(ext);
     }
-    if (all.isEmpty()) return false;
+    if (zrxhost::isEmpty(all)) return false;
     ViewState& v = viewOf(db);
     ZcGePoint3d lo = all.minPoint(), hi = all.maxPoint();
     v.center.set((lo.x + hi.x) / 2, (lo.y + hi.y) / 2, 0.0);

@@ -6,6 +6,7 @@
 
 #include "ent/kernel_curve.h"
 #include "geom/angle.h"
+#include "db/rx_define.h"
 
 namespace geom = zrx::geom;
 

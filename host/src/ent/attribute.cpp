@@ -1,6 +1,7 @@
 // Attribute definitions and attributes: tagged text handed from a block to its references.
 #include "db_text.h"
 #include "zc_resbuf.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbAttributeDefinition, ZcDbText, "AcDbAttributeDefinition", "ATTDEF")
 ZCRX_DEFINE_CLONE(ZcDbAttributeDefinition)

@@ -8,6 +8,7 @@
 #include "db_text.h"
 #include "ent/plane_angle.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbBlockReference, ZcDbEntity, "AcDbBlockReference", "INSERT")
 ZCRX_DEFINE_CLONE(ZcDbBlockReference)
@@ -238,7 +239,7 @@ Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& extents) const
     const ZcGeMatrix3d xform = blockTransform();
     zrxhost::HostAccess access;
     if (const auto* record = zrxhost::peek<ZcDbBlockTableRecord>(m_block)) {
-        for (const ZcDbObjectId& id : record->entityIds()) {
+        for (const ZcDbObjectId& id : zrxhost::entityIds(record)) {
             const ZcDbEntity* e = id.isErased() ? nullptr : zrxhost::peek<ZcDbEntity>(id);
             if (e == nullptr || !isDrawn(e)) continue;
             if (const auto* def = ZcDbAttributeDefinition::cast(e); def != nullptr && !isShownDefinition(def)) continue;
@@ -253,7 +254,7 @@ Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& extents) const
             extents.addExt(part);
         }
     }
-    return extents.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
+    return zrxhost::isEmpty(extents) ? Zcad::eInvalidExtents : Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcDbBlockReference::transformBy(const ZcGeMatrix3d& xform)
@@ -290,7 +291,7 @@ Zcad::ErrorStatus ZcDbBlockReference::explode(ZcDbVoidPtrArray& entitySet) const
     const auto* record = zrxhost::peek<ZcDbBlockTableRecord>(m_block);
     if (record == nullptr) return Zcad::eInvalidInput;
     std::vector<std::unique_ptr<ZcDbEntity>> made;
-    for (const ZcDbObjectId& id : record->entityIds()) {
+    for (const ZcDbObjectId& id : zrxhost::entityIds(record)) {
         const ZcDbEntity* e = id.isErased() ? nullptr : zrxhost::peek<ZcDbEntity>(id);
         if (e == nullptr || !isDrawn(e)) continue;
         if (const auto* def = ZcDbAttributeDefinition::cast(e)) {

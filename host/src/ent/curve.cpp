@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "db_curve.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbCurve, ZcDbEntity, "AcDbCurve", "")
 

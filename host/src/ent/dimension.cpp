@@ -12,6 +12,7 @@
 #include "ent/plane_angle.h"
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbDimension, ZcDbEntity, "AcDbDimension", "DIMENSION")
 ZCRX_DEFINE_MEMBERS(ZcDbAlignedDimension, ZcDbDimension, "AcDbAlignedDimension", "DIMENSION")
@@ -34,9 +35,9 @@ LinearDimensionDefinition linearDefinition(const ZcDbDimension& dim, const ZcGeP
     def.normal = dim.normal();
     def.rotation = rotation;
     def.oblique = oblique;
-    def.userText = dim.dimensionTextConst();
+    def.userText = zrxhost::dimensionText(&dim);
     if (!dim.isUsingDefaultTextPosition()) def.textPosition = dim.textPosition();
-    def.vars = dim.effectiveDimVars();
+    def.vars = zrxhost::effectiveDimVars(&dim);
     return def;
 }
 
@@ -112,7 +113,7 @@ Zcad::ErrorStatus explodeGraphics(const ZcDbDimension& dim, const LinearDimensio
 Zcad::ErrorStatus graphicsExtents(const LinearDimensionDefinition& def, ZcDbExtents& extents)
 {
     extents = zrx::ent::extentsOf(zrx::ent::layoutLinearDimension(def));
-    return extents.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
+    return zrxhost::isEmpty(extents) ? Zcad::eInvalidExtents : Zcad::eOk;
 }
 
 }  // namespace
@@ -198,21 +199,21 @@ Zcad::ErrorStatus ZcDbDimension::setDimBlockId(const ZcDbObjectId& blockId)
     return Zcad::eOk;
 }
 
-ZcDbDimVars ZcDbDimension::effectiveDimVars() const
+zrxhost::DimVars zrxhost::Access::effectiveDimVars(const ZcDbDimension* d)
 {
-    assertReadEnabled();
-    ZcDbDimVars vars;
-    const ZcDbObjectId styleId = dimensionStyle();
+    d->assertReadEnabled();
+    DimVars vars;
+    const ZcDbObjectId styleId = d->dimensionStyle();
     if (!styleId.isErased()) {
         zrxhost::HostAccess access;
-        if (const auto* style = zrxhost::peek<ZcDbDimStyleTableRecord>(styleId)) vars = style->vars();
+        if (const auto* style = zrxhost::peek<ZcDbDimStyleTableRecord>(styleId)) vars = dimVars(style);
     }
-    if (m_dimasz) vars.dimasz = *m_dimasz;
-    if (m_dimscale) vars.dimscale = *m_dimscale;
+    if (d->m_dimasz) vars.dimasz = *d->m_dimasz;
+    if (d->m_dimscale) vars.dimscale = *d->m_dimscale;
     return vars;
 }
 
-double ZcDbDimension::dimasz() const { return effectiveDimVars().dimasz; }
+double ZcDbDimension::dimasz() const { return zrxhost::effectiveDimVars(this).dimasz; }
 
 Zcad::ErrorStatus ZcDbDimension::setDimasz(double v)
 {
@@ -222,7 +223,7 @@ Zcad::ErrorStatus ZcDbDimension::setDimasz(double v)
     return Zcad::eOk;
 }
 
-double ZcDbDimension::dimscale() const { return effectiveDimVars().dimscale; }
+double ZcDbDimension::dimscale() const { return zrxhost::effectiveDimVars(this).dimscale; }
 
 Zcad::ErrorStatus ZcDbDimension::setDimscale(double v)
 {

@@ -75,7 +75,7 @@ LinearDimensionGraphics layoutLinearDimension(const LinearDimensionDefinition& d
 {
     LinearDimensionGraphics g;
     const Frame f = frameOf(def);
-    const ZcDbDimVars& v = def.vars;
+    const zrxhost::DimVars& v = def.vars;
     const double scale = v.dimscale > 0.0 ? v.dimscale : 1.0;
     const double arrowSize = v.dimasz * scale;
     const double textHeight = v.dimtxt * scale;

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "zrx/db_dimvars.h"
+#include "db/access.h"
 #include "zrx/db_extents.h"
 #include "zrx/ge_point3d.h"
 
@@ -33,7 +33,7 @@ struct LinearDimensionDefinition {
     std::string userText;
     // Where the user put the text's middle; the style places it otherwise.
     std::optional<ZcGePoint3d> textPosition;
-    ZcDbDimVars vars;
+    zrxhost::DimVars vars;
 };
 
 struct Segment {

@@ -6,6 +6,8 @@
 #include "zc_resbuf.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/display_state.h"
+#include "db/record_name.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbEntity, ZcDbObject, "AcDbEntity", "")
 
@@ -35,7 +37,7 @@ char* recordName(ZcDbObjectId id)
     char* out = nullptr;
     zrxhost::HostAccess access;
     auto* record = zrxhost::peek<ZcDbSymbolTableRecord>(id);
-    zcutNewString(record != nullptr ? record->name() : "", out);
+    zcutNewString(record != nullptr ? zrxhost::recordName(record) : "", out);
     return out;
 }
 

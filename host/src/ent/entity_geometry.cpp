@@ -9,6 +9,7 @@
 #include "geom/spline_project.h"
 #include "geom/spline_eval.h"
 #include "geom/spline_transform.h"
+#include "db/access.h"
 
 namespace geom = zrx::geom;
 
@@ -18,7 +19,7 @@ std::optional<Geometry> geometryOf(const ZcDbEntity* entity)
 {
     if (auto* spline = ZcDbSpline::cast(entity)) {
         if (spline->isNull()) return std::nullopt;
-        return Geometry(spline->nurbs());
+        return Geometry(zrxhost::nurbs(spline));
     }
     std::optional<geom::Curve> c = kernelOf(entity);
     if (!c) return std::nullopt;

@@ -6,6 +6,7 @@
 #include "ent/kernel_curve.h"
 #include "geom/polyline.h"
 #include "zrxhost/contract.h"
+#include "db/rx_define.h"
 
 namespace geom = zrx::geom;
 
@@ -49,7 +50,7 @@ double ZcDbLeader::dimasz() const
     ZcDbObjectId styleId = m_dimStyle;
     if (styleId.isNull() && database() != nullptr) styleId = database()->dimstyle();
     if (auto* style = zrxhost::peek<ZcDbDimStyleTableRecord>(styleId)) return style->dimasz();
-    return ZcDbDimVars().dimasz;
+    return zrxhost::DimVars().dimasz;
 }
 
 Zcad::ErrorStatus ZcDbLeader::explode(ZcDbVoidPtrArray& entitySet) const

@@ -2,6 +2,7 @@
 #include "db_line.h"
 
 #include "ent/kernel_curve.h"
+#include "db/rx_define.h"
 
 namespace geom = zrx::geom;
 

@@ -2,6 +2,7 @@
 #include "db_point.h"
 
 #include "ent/plane_angle.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbPoint, ZcDbEntity, "AcDbPoint", "POINT")
 ZCRX_DEFINE_CLONE(ZcDbPoint)

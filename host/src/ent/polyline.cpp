@@ -5,6 +5,8 @@
 
 #include "ent/kernel_curve.h"
 #include "geom/polyline.h"
+#include "db/rx_define.h"
+#include "db/access.h"
 
 namespace geom = zrx::geom;
 
@@ -202,8 +204,8 @@ namespace zrxent {
 geom::Curve kernelOf(const ZcDbPolyline& e)
 {
     std::vector<geom::PolylineVertex> vs;
-    vs.reserve(e.vertices().size());
-    for (const ZcDbPolyline::Vertex& v : e.vertices()) vs.push_back(geom::PolylineVertex{v.point, v.bulge});
+    vs.reserve(zrxhost::vertices(&e).size());
+    for (const zrxhost::LwVertex& v : zrxhost::vertices(&e)) vs.push_back(geom::PolylineVertex{v.point, v.bulge});
     return geom::Polyline(std::move(vs), e.isClosed(), e.elevation(), e.normal());
 }
 

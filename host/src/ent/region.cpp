@@ -7,6 +7,8 @@
 
 #include "db_line.h"
 #include "db_polyline.h"
+#include "db/access.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbRegion, ZcDbEntity, "AcDbRegion", "REGION")
 ZCRX_DEFINE_CLONE(ZcDbRegion)
@@ -119,7 +121,7 @@ LoopShape traceLoop(const Edges& edges)
         ZcDbExtents part;
         if (e.curve->getGeomExtents(part) == Zcad::eOk) box.addExt(part);
     }
-    shape.size = box.isEmpty() ? 0.0 : box.minPoint().distanceTo(box.maxPoint());
+    shape.size = zrxhost::isEmpty(box) ? 0.0 : box.minPoint().distanceTo(box.maxPoint());
     const double chord = 1e-6 * shape.size;
     for (const auto& e : edges) {
         std::vector<ZcGePoint3d> points = sampleCurve(*e.curve, chord);
@@ -263,7 +265,7 @@ Zcad::ErrorStatus ZcDbRegion::getGeomExtents(ZcDbExtents& extents) const
         if (Zcad::ErrorStatus es = e.curve->getGeomExtents(part); es != Zcad::eOk) return es;
         extents.addExt(part);
     }
-    return extents.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
+    return zrxhost::isEmpty(extents) ? Zcad::eInvalidExtents : Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcDbRegion::transformBy(const ZcGeMatrix3d& xform)

@@ -10,6 +10,7 @@
 #include "geom/spline_project.h"
 #include "geom/spline_split.h"
 #include "geom/spline_transform.h"
+#include "db/rx_define.h"
 
 namespace geom = zrx::geom;
 

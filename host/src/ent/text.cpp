@@ -7,6 +7,7 @@
 #include "ent/plane_angle.h"
 #include "ent/text_layout.h"
 #include "zc_resbuf.h"
+#include "db/rx_define.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbText, ZcDbEntity, "AcDbText", "TEXT")
 ZCRX_DEFINE_CLONE(ZcDbText)

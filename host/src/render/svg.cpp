@@ -13,6 +13,7 @@
 #include "zrx/ed_sysvars.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/render.h"
+#include "zrxhost/spaces.h"
 
 namespace zrxhost {
 namespace {
@@ -44,7 +45,7 @@ std::string escape(const std::string& s)
 std::string handleOf(const ZcDbEntity* e)
 {
     char hex[17];
-    e->handle().getIntoAsciiBuffer(hex, sizeof hex);
+    e->objectId().handle().getIntoAsciiBuffer(hex, sizeof hex);
     return hex;
 }
 
@@ -136,7 +137,7 @@ private:
 
     static std::string polylinePath(const ZcDbPolyline* pl)
     {
-        const auto& vs = pl->vertices();
+        const auto& vs = zrxhost::vertices(pl);
         if (vs.empty()) return {};
         std::string d;
         size_t segments = pl->isClosed() ? vs.size() : vs.size() - 1;
@@ -182,7 +183,7 @@ private:
         }
         std::vector<ZcGePoint3d> pts;
         if (auto* sp = ZcDbSpline::cast(c)) {
-            pts = zrx::geom::sample(sp->nurbs(), m_stroke / 4);
+            pts = zrx::geom::sample(zrxhost::nurbs(sp), m_stroke / 4);
         } else {
             // Anything else curved: enough chords to look smooth at this scale.
             double t0 = 0, t1 = 0;
@@ -247,16 +248,16 @@ std::string renderSvg(ZcDbDatabase* db)
     zrxhost::HostAccess access;
     std::vector<const ZcDbEntity*> shown;
     ZcDbExtents all;
-    for (ZcDbObjectId id : ed::liveEntities(db->modelSpaceId())) {
+    for (ZcDbObjectId id : ed::liveEntities(zrxhost::modelSpaceId(db))) {
         auto* e = zrxhost::peek<ZcDbEntity>(id);
         if (e == nullptr || !ed::isShown(e)) continue;
         shown.push_back(e);
         ZcDbExtents ext;
         if (ZcDbRay::cast(e) == nullptr && ZcDbXline::cast(e) == nullptr && e->getGeomExtents(ext) == Zcad::eOk &&
-            !ext.isEmpty())
+            !zrxhost::isEmpty(ext))
             all.addExt(ext);
     }
-    if (all.isEmpty()) all.set(ZcGePoint3d(0, 0, 0), ZcGePoint3d(420, 297, 0));
+    if (zrxhost::isEmpty(all)) all.set(ZcGePoint3d(0, 0, 0), ZcGePoint3d(420, 297, 0));
     ZcGePoint3d lo = all.minPoint(), hi = all.maxPoint();
     double w = std::max(hi.x - lo.x, 1e-6), h = std::max(hi.y - lo.y, 1e-6);
     double margin = 0.05 * std::max(w, h);

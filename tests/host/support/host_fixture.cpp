@@ -1,4 +1,5 @@
 #include "support/host_fixture.h"
+#include "zrxhost/spaces.h"
 
 void HostTest::SetUp()
 {
@@ -19,7 +20,7 @@ void HostTest::TearDown()
 ZcDbObjectId HostTest::addToModelSpace(ZcDbEntity* entity)
 {
     ZcDbBlockTableRecord* ms = nullptr;
-    EXPECT_EQ(zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForWrite), Zcad::eOk);
+    EXPECT_EQ(zcdbOpenObject(ms, zrxhost::modelSpaceId(db.get()), ZcDb::kForWrite), Zcad::eOk);
     ZcDbObjectId id;
     EXPECT_EQ(ms->appendZcDbEntity(id, entity), Zcad::eOk);
     entity->close();

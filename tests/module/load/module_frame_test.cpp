@@ -23,17 +23,19 @@ std::set<std::tuple<std::string, std::string, int32_t>> commandsOfGroup(const ch
 
 class ModuleFrame : public LoadedModuleTest {
 protected:
+    using EntryPoint = ZcRx::AppRetCode (*)(ZcRx::AppMsgCode msg, void* appId);
+
     void SetUp() override
     {
         LoadedModuleTest::SetUp();
         load(kModule);
     }
     // The module's own entry point, reached as the host reaches it.
-    ZcRxEntryPointFn entryPoint()
+    EntryPoint entryPoint()
     {
         void* handle = dlopen(kModule, RTLD_NOW | RTLD_NOLOAD);
         EXPECT_NE(handle, nullptr);
-        auto fn = reinterpret_cast<ZcRxEntryPointFn>(dlsym(handle, "acrxEntryPoint"));
+        auto fn = reinterpret_cast<EntryPoint>(dlsym(handle, "acrxEntryPoint"));
         dlclose(handle);
         return fn;
     }
@@ -68,7 +70,7 @@ TEST_F(ModuleFrame, TestCommandGreetsAndDefinesTheLispFunctionAgain)
 
 TEST_F(ModuleFrame, OtherMessagesAnswerOkAndChangeNothingUnloadRemovesEverything)
 {
-    ZcRxEntryPointFn entry = entryPoint();
+    EntryPoint entry = entryPoint();
     const auto registered = commandsOfGroup("TrevanCom2002");
     transcript();
     for (int code : {0, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 31}) {
@@ -80,14 +82,14 @@ TEST_F(ModuleFrame, OtherMessagesAnswerOkAndChangeNothingUnloadRemovesEverything
 
     ASSERT_EQ(entry(ZcRx::kUnloadAppMsg, nullptr), ZcRx::kRetOK);
     EXPECT_TRUE(commandsOfGroup("TrevanCom2002").empty());
-    EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test"), nullptr);
+    EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test", false), nullptr);
     EXPECT_EQ(zcedUndef("ZWDLLFUNC2", 1), RTERROR);
 }
 
 TEST_F(ModuleFrame, UnloadingThroughTheHostLeavesNoCommand)
 {
     ASSERT_TRUE(zcrxDynamicLinker->unloadModule(kModule));
-    EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test"), nullptr);
+    EXPECT_EQ(zcedRegCmds->lookupCmd("TrevanCom2002Test", false), nullptr);
     EXPECT_TRUE(commandsOfGroup("TrevanCom2002").empty());
 }
 

@@ -5,6 +5,7 @@
 #include "editor/editor.h"
 #include "editor/ucs_state.h"
 #include "zrx/ed_sysvars.h"
+#include "zrxhost/spaces.h"
 
 namespace zrxhost::app {
 
@@ -20,7 +21,7 @@ ZcDbObjectId append(ZcDbEntity* entity)
 {
     ZcDbDatabase* db = working();
     entity->setDatabaseDefaults(db);
-    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(db->modelSpaceId(), ZcDb::kForWrite);
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db), ZcDb::kForWrite);
     ZcDbObjectId id;
     if (ms.openStatus() != Zcad::eOk || ms->appendZcDbEntity(id, entity) != Zcad::eOk) {
         delete entity;

@@ -25,7 +25,7 @@ struct Version {
     ZcDb::ZcDbDwgVersion value;
 };
 constexpr Version kVersions[] = {
-    {"R12", "12", ZcDb::kDHL_1009},       {"R2000", "2000", ZcDb::kDHL_1500}, {"R2004", "2004", ZcDb::kDHL_1800},
+    {"R12", "12", ZcDb::kDHL_1009},       {"R2000", "2000", ZcDb::kDHL_1015}, {"R2004", "2004", ZcDb::kDHL_1800},
     {"R2007", "2007", ZcDb::kDHL_2100},   {"R2010", "2010", ZcDb::kDHL_2400}, {"R2013", "2013", ZcDb::kDHL_2700},
     {"R2018", "2018", ZcDb::kDHL_3200},
 };

@@ -11,6 +11,7 @@
 #include "zrx/ed_input.h"
 #include "zrxhost/drawing_file.h"
 #include "zrxhost/session.h"
+#include "db/access.h"
 
 namespace zrxhost::app {
 
@@ -140,7 +141,7 @@ void insertCommand()
     {
         ZcDbObjectPointer<ZcDbBlockTableRecord> block(blockId, ZcDb::kForRead);
         if (block.openStatus() != Zcad::eOk) return;
-        for (ZcDbObjectId id : block->entityIds()) {
+        for (ZcDbObjectId id : zrxhost::entityIds(block.object())) {
             if (!id.isErased() && id.objectClass() == ZcDbAttributeDefinition::desc()) values.emplace_back(id, "");
         }
     }

@@ -1,0 +1,35 @@
+# A plug-in is written against the platform's SDK alone: it includes no zrxhost/ header, names
+# nothing of the zrxhost namespace, and calls none of the host-only members the SDK headers
+# once offered. Fails naming each file and the names it uses.
+#   cmake -DROOTS="<folder>;<folder>" -P sdk_surface_check.cmake
+set(hostOnly zrxhost modelSpaceId paperSpaceId entityIds attributeIds recordIds memberIds
+             varsForWrite effectiveDimVars numOpenObjects)
+list(JOIN hostOnly "|" alternatives)
+set(pattern "(^|[^A-Za-z0-9_])(${alternatives})([^A-Za-z0-9_]|$)")
+
+set(violations "")
+set(count 0)
+foreach(root IN LISTS ROOTS)
+  file(GLOB_RECURSE sources ${root}/*.cpp ${root}/*.h)
+  foreach(source IN LISTS sources)
+    math(EXPR count "${count} + 1")
+    file(STRINGS ${source} hits REGEX "${pattern}")
+    set(names "")
+    foreach(hit IN LISTS hits)
+      string(REGEX MATCH "${pattern}" found "${hit}")
+      list(APPEND names ${CMAKE_MATCH_2})
+    endforeach()
+    if(names)
+      list(REMOVE_DUPLICATES names)
+      list(JOIN names ", " names)
+      string(APPEND violations "\n  ${source}: ${names}")
+    endif()
+  endforeach()
+endforeach()
+if(count EQUAL 0)
+  message(FATAL_ERROR "no plug-in sources under ${ROOTS}")
+endif()
+if(violations)
+  message(FATAL_ERROR "host-only names in plug-in code:${violations}")
+endif()
+message(STATUS "${count} plug-in sources use the SDK alone")
