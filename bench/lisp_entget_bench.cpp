@@ -8,6 +8,7 @@
 #include <string>
 
 #include "zrx.h"
+#include "zrxhost/spaces.h"
 #include "zrxhost/command_line.h"
 #include "zrxhost/session.h"
 
@@ -24,7 +25,7 @@ struct Drawing {
         zcdbRegApp("STIFF");
         resbuf* xdata = zcutBuildList(1001, "STIFF", 1000, "L-100x75x7", 1040, 12.5, 1070, 1, 0);
         ZcDbBlockTableRecord* ms = nullptr;
-        zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForWrite);
+        zcdbOpenObject(ms, zrxhost::modelSpaceId(db.get()), ZcDb::kForWrite);
         for (int64_t i = 0; i < n; ++i) {
             auto* line = new ZcDbLine(ZcGePoint3d(double(i), 0, 0), ZcGePoint3d(double(i), 100, 0));
             ZcDbObjectId id;
@@ -70,7 +71,9 @@ void BM_SdkEntityWalk(benchmark::State& state)
             ZcDbEntity* ent = nullptr;
             if (zcdbOpenObject(ent, id, ZcDb::kForRead) != Zcad::eOk) continue;
             benchmark::DoNotOptimize(ent->isA()->dxfName());
-            benchmark::DoNotOptimize(ent->handle());
+            ZcDbHandle handle;
+            ent->getZcDbHandle(handle);
+            benchmark::DoNotOptimize(handle);
             benchmark::DoNotOptimize(ent->ownerId());
             char* layer = ent->layer();
             zcutDelString(layer);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "support/lisp_fixture.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -24,9 +25,12 @@ protected:
     int modelSpaceCount()
     {
         ZcDbBlockTableRecord* ms = nullptr;
-        zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForRead);
+        zcdbOpenObject(ms, zrxhost::modelSpaceId(db.get()), ZcDb::kForRead);
         int n = 0;
-        for (ZcDbObjectId id : ms->entityIds()) n += id.isErased() ? 0 : 1;
+        ZcDbBlockTableRecordIterator* it = nullptr;
+        ms->newIterator(it);
+        for (; !it->done(); it->step()) ++n;
+        delete it;
         ms->close();
         return n;
     }

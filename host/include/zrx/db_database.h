@@ -33,7 +33,6 @@ public:
     ZcDbObjectId regAppTableId() const;
     ZcDbObjectId namedObjectsDictionaryId() const;
     ZcDbObjectId groupDictionaryId() const;
-    ZcDbObjectId modelSpaceId() const;
 
     Zcad::ErrorStatus getBlockTable(ZcDbBlockTable*& table, ZcDb::OpenMode mode) const;
     Zcad::ErrorStatus getLayerTable(ZcDbLayerTable*& table, ZcDb::OpenMode mode) const;

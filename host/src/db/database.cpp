@@ -110,7 +110,6 @@ ZcDbObjectId ZcDbDatabase::dimStyleTableId() const { return m_impl->dimStyleTabl
 ZcDbObjectId ZcDbDatabase::regAppTableId() const { return m_impl->regAppTable; }
 ZcDbObjectId ZcDbDatabase::namedObjectsDictionaryId() const { return m_impl->namedObjects; }
 ZcDbObjectId ZcDbDatabase::groupDictionaryId() const { return m_impl->groupDictionary; }
-ZcDbObjectId ZcDbDatabase::modelSpaceId() const { return m_impl->modelSpace; }
 
 ZcDbObjectId zrxhost::modelSpaceId(const ZcDbDatabase* db) { return stateOf(db)->modelSpace; }
 ZcDbObjectId zrxhost::paperSpaceId(const ZcDbDatabase* db) { return stateOf(db)->paperSpace; }

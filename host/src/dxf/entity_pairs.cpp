@@ -90,7 +90,7 @@ KeptTags entityPairs(const ZcDbEntity* e)
             o.end(e);
             return;
         }
-        const Extras* extras = state.extrasOf(e->handle().value());
+        const Extras* extras = state.extrasOf(e->objectId().handle());
         ObjectOut o(w, c.version, extras);
         writeEntityHead(o, codec->type, e, c, extras != nullptr ? extras->readColor : -1);
         codec->write(o, e, c);
@@ -103,7 +103,7 @@ KeptTags tableRecordPairs(std::string_view table, const ZcDbSymbolTableRecord* r
     ZcDbDatabase* db = rec->database();
     if (db == nullptr || modelledTableClass(table) == nullptr) return {};
     return written(db, [&](TagWriter& w, WriteContext& c, FileState& state) {
-        ObjectOut o(w, c.version, state.extrasOf(rec->handle().value()));
+        ObjectOut o(w, c.version, state.extrasOf(rec->objectId().handle()));
         o.begin(table, rec, table == "DIMSTYLE" ? 105 : 5);
         o.ownership(rec);
         writeTableRecord(o, table, rec, c);

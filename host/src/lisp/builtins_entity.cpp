@@ -11,6 +11,7 @@
 #include "lisp/interp.h"
 #include "zrx/zrx_all.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/spaces.h"
 
 namespace zrxhost::lisp {
 namespace {
@@ -89,7 +90,7 @@ ValuePtr entmod(const Args& a)
     if (zcdbOpenObject(old, id, ZcDb::kForWrite) != Zcad::eOk) return nil();
     // The kind of an entity stays; a reference keeps its attributes, which no list holds.
     auto* reference = ZcDbBlockReference::cast(old);
-    if (fresh->isA() != old->isA() || (reference != nullptr && !reference->attributeIds().isEmpty())) {
+    if (fresh->isA() != old->isA() || (reference != nullptr && !zrxhost::attributeIds(reference).isEmpty())) {
         old->close();
         return nil();
     }
@@ -111,7 +112,7 @@ ValuePtr entmake(const Args& a)
     bool paper = false;
     for (const auto& p : pairs) paper = paper || (p.code == 67 && p.value == "1");
     ZcDbBlockTableRecord* space = nullptr;
-    if (zcdbOpenObject(space, paper ? db->paperSpaceId() : db->modelSpaceId(), ZcDb::kForWrite) != Zcad::eOk)
+    if (zcdbOpenObject(space, paper ? zrxhost::paperSpaceId(db) : zrxhost::modelSpaceId(db), ZcDb::kForWrite) != Zcad::eOk)
         return nil();
     ZcDbObjectId id;
     Zcad::ErrorStatus es = space->appendZcDbEntity(id, e.get());
@@ -139,16 +140,18 @@ ValuePtr entnext(const Args& a)
     if (db == nullptr) return nil();
     HostAccess access;
     ZcDbObjectId after = a.empty() ? ZcDbObjectId() : entityArg(a[0]);
-    ZcDbObjectId blockId = after.isNull() ? db->modelSpaceId() : (peek<ZcDbEntity>(after) != nullptr ? peek<ZcDbEntity>(after)->ownerId() : ZcDbObjectId());
+    ZcDbObjectId blockId = after.isNull() ? zrxhost::modelSpaceId(db) : (peek<ZcDbEntity>(after) != nullptr ? peek<ZcDbEntity>(after)->ownerId() : ZcDbObjectId());
     auto* block = peek<ZcDbBlockTableRecord>(blockId);
     if (block == nullptr) return nil();
-    ZcDbBlockTableRecordIterator it(block, true, true);
+    ZcDbBlockTableRecordIterator* raw = nullptr;
+    if (block->newIterator(raw, true, true) != Zcad::eOk) return nil();
+    std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
     if (!after.isNull()) {
-        if (it.seek(after) != Zcad::eOk) return nil();
-        it.step();
+        if (it->seek(after) != Zcad::eOk) return nil();
+        it->step();
     }
     ZcDbObjectId id;
-    if (it.done() || it.getEntityId(id) != Zcad::eOk) return nil();
+    if (it->done() || it->getEntityId(id) != Zcad::eOk) return nil();
     return nameOf(id);
 }
 
@@ -158,11 +161,13 @@ ValuePtr entlast(const Args& a)
     ZcDbDatabase* db = working();
     if (db == nullptr) return nil();
     HostAccess access;
-    auto* block = peek<ZcDbBlockTableRecord>(db->modelSpaceId());
+    auto* block = peek<ZcDbBlockTableRecord>(zrxhost::modelSpaceId(db));
     if (block == nullptr) return nil();
-    ZcDbBlockTableRecordIterator it(block, false, true);
+    ZcDbBlockTableRecordIterator* raw = nullptr;
+    if (block->newIterator(raw, false, true) != Zcad::eOk) return nil();
+    std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
     ZcDbObjectId id;
-    if (it.done() || it.getEntityId(id) != Zcad::eOk) return nil();
+    if (it->done() || it->getEntityId(id) != Zcad::eOk) return nil();
     return nameOf(id);
 }
 

@@ -10,6 +10,8 @@
 #include "util/text_case.h"
 #include "zrx/zrx_all.h"
 #include "zrxhost/contract.h"
+#include "db/record_name.h"
+#include "db/access.h"
 
 namespace zrxhost::lisp {
 namespace {
@@ -40,12 +42,12 @@ ValuePtr entityName(ZcDbObjectId id)
 
 ValuePtr blockList(const ZcDbBlockTableRecord* btr)
 {
-    std::vector<ValuePtr> items{cons(makeInt(0), makeStr("BLOCK")), cons(makeInt(2), makeStr(btr->name())),
+    std::vector<ValuePtr> items{cons(makeInt(0), makeStr("BLOCK")), cons(makeInt(2), makeStr(zrxhost::recordName(btr))),
                                 cons(makeInt(70), makeInt(0))};
     ZcGePoint3d o = btr->origin();
     double p[3] = {o.x, o.y, o.z};
     items.push_back(cons(makeInt(10), makePoint(p)));
-    for (const ZcDbObjectId& id : btr->entityIds()) {
+    for (const ZcDbObjectId& id : zrxhost::entityIds(btr)) {
         if (id.isErased()) continue;
         items.push_back(cons(makeInt(-2), entityName(id)));
         break;
@@ -89,13 +91,13 @@ ValuePtr tblnext(const Args& a)
     if (t == nullptr) return nil();
     int& at = cursors()[table];
     if (a.size() == 2 && !a[1]->isNil()) at = 0;
-    const ZcDbObjectIdArray& ids = t->recordIds();
+    const ZcDbObjectIdArray& ids = zrxhost::recordIds(t);
     while (at < ids.length()) {
         ZcDbObjectId id = ids[at++];
         if (id.isErased()) continue;
         // Model and paper space are no blocks for tblnext.
         if (table == "BLOCK") {
-            std::string name = peek<ZcDbSymbolTableRecord>(id)->name();
+            std::string name = zrxhost::recordName(peek<ZcDbSymbolTableRecord>(id));
             if (!name.empty() && name[0] == '*') continue;
         }
         return recordList(table, id);

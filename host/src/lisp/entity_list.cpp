@@ -91,7 +91,7 @@ std::string textOf(const ValuePtr& v)
     case Value::kReal: return zrx::dxf::formatReal(v->r);
     case Value::kEname: {
         ZcDbObjectId id = ed::idOf(v->name);
-        return id.isNull() ? "0" : zrx::dxf::formatHandle(id.handle().value());
+        return id.isNull() ? "0" : zrx::dxf::formatHandle(id.handle());
     }
     default: return "";
     }
