@@ -44,6 +44,7 @@
 #include "drafting/obj_property_lisp.h"
 #include "drafting/stiff_record_lisp.h"
 #include "drafting/dimstyle_set.h"
+#include "drafting/plan_intersect.h"
 #include "settings/folder_utils.h"
 #include "settings/ini_file.h"
 #include "settings/sys_dir.h"
