@@ -45,6 +45,8 @@
 #include "drafting/stiff_record_lisp.h"
 #include "drafting/dimstyle_set.h"
 #include "drafting/plan_intersect.h"
+#include "drafting/curve_to_polyline.h"
+#include "drafting/curve_points_lisp.h"
 #include "settings/folder_utils.h"
 #include "settings/ini_file.h"
 #include "settings/sys_dir.h"
