@@ -48,6 +48,7 @@
 #include "drafting/curve_to_polyline.h"
 #include "drafting/curve_points_lisp.h"
 #include "drafting/drawing_box_lisp.h"
+#include "drafting/leader_lisp.h"
 #include "settings/folder_utils.h"
 #include "settings/ini_file.h"
 #include "settings/sys_dir.h"
