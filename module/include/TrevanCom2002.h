@@ -49,6 +49,7 @@
 #include "drafting/curve_points_lisp.h"
 #include "drafting/drawing_box_lisp.h"
 #include "drafting/leader_lisp.h"
+#include "drafting/line_crossings.h"
 #include "settings/folder_utils.h"
 #include "settings/ini_file.h"
 #include "settings/sys_dir.h"

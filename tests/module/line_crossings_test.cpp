@@ -1,0 +1,56 @@
+// A line across curves from LISP: the crossing point of each curve nearest the first point,
+// ordered from it, entities that are no curves refused one by one.
+#include <string>
+#include <vector>
+
+#include "TrevanCom2002.h"
+#include "lisp_call_fixture.h"
+
+namespace {
+
+class LineCrossings : public LispCallTest {
+protected:
+    void SetUp() override
+    {
+        LispCallTest::SetUp();
+        define("crossings", TrevanComARX_sss_v2_func02);
+    }
+    // A LISP expression for a selection set of the entities, in order.
+    std::string setOf(const std::vector<ZcDbObjectId>& ids)
+    {
+        std::string e = "(progn (setq ss (ssadd))";
+        for (ZcDbObjectId id : ids) e += " (ssadd " + ename(id) + " ss)";
+        return e + " ss)";
+    }
+};
+
+TEST_F(LineCrossings, NearestCrossingOfEachCurveOrderedFromTheFirstPoint)
+{
+    ZcDbObjectId far = addLine(70, -5, 70, 5);
+    ZcDbObjectId mid = addLine(30, -5, 30, 5);
+    ZcDbObjectId near = addLine(10, -5, 10, 5);
+    ZcDbObjectId circle = addToModelSpace(new ZcDbCircle({50, 0, 0}, {0, 0, 1}, 5));
+    ZcDbObjectId missed = addLine(0, 10, 100, 10);
+    // Beyond the second point the line is extended.
+    EXPECT_EQ(call("(crossings '(0.0 0.0 0.0) '(50.0 0.0 0.0) " + setOf({far, mid, circle, missed, near}) + ")"),
+              "\n((10.0 0.0 0.0) (30.0 0.0 0.0) (45.0 0.0 0.0) (70.0 0.0 0.0))\n");
+    // From the other end.
+    EXPECT_EQ(call("(crossings '(100.0 0.0 0.0) '(60.0 0.0 0.0) " + setOf({near, circle}) + ")"),
+              "\n((55.0 0.0 0.0) (10.0 0.0 0.0))\n");
+}
+
+TEST_F(LineCrossings, NoCurvesOrBadArgumentsGiveNil)
+{
+    ZcDbObjectId text = addToModelSpace(new ZcDbText({5, 0, 0}, "FR10", ZcDbObjectId::kNull, 2.5, 0.0));
+    ZcDbObjectId line = addLine(20, -5, 20, 5);
+    EXPECT_EQ(call("(crossings '(0.0 0.0 0.0) '(50.0 0.0 0.0) " + setOf({text, line}) + ")"),
+              "\n引数エラー\n((20.0 0.0 0.0))\n");
+    EXPECT_EQ(call("(crossings '(0.0 0.0 0.0) '(0.0 50.0 0.0) " + setOf({line}) + ")"), "\nnil\n");
+    for (const std::string& e : {std::string("(crossings)"), std::string("(crossings '(0.0 0.0 0.0) '(1.0 0.0 0.0))"),
+                                 "(crossings '(0.0 0.0 0.0) '(1.0 0.0 0.0) " + ename(line) + ")",
+                                 std::string("(crossings 1 2 3)")})
+        EXPECT_EQ(call(e), "\n引数エラー\nnil\n") << e;
+    EXPECT_EQ(call("(+ 1 2)"), "\n3\n");
+}
+
+}  // namespace
