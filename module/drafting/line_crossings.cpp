@@ -36,14 +36,14 @@ std::vector<TrevanLineCrossing> TrevanCom_LineCrossings(const ZcGePoint3d& from,
             continue;
         }
         ZcGePoint3dArray points = candidates(line, *curve.object());
-        if (points.isEmpty()) continue;
-        ZcGePoint3d nearest = points[0];
-        for (int k = 1; k < points.length(); ++k)
-            if (points[k].distanceTo(from) < nearest.distanceTo(from)) nearest = points[k];
-        out.push_back({id, nearest});
+        TrevanLineCrossing crossing{id, ZcGePoint3d(), !points.isEmpty()};
+        for (int k = 0; k < points.length(); ++k)
+            if (k == 0 || points[k].distanceTo(from) < crossing.m_pt.distanceTo(from)) crossing.m_pt = points[k];
+        out.push_back(crossing);
     }
     std::stable_sort(out.begin(), out.end(), [&](const TrevanLineCrossing& a, const TrevanLineCrossing& b) {
-        return a.m_pt.distanceTo(from) < b.m_pt.distanceTo(from);
+        if (a.m_bFound != b.m_bFound) return a.m_bFound;
+        return a.m_bFound && a.m_pt.distanceTo(from) < b.m_pt.distanceTo(from);
     });
     return out;
 }
@@ -65,6 +65,7 @@ int TrevanComARX_sss_v2_func02()
     resbuf* head = nullptr;
     resbuf** tail = &head;
     for (const TrevanLineCrossing& c : TrevanCom_LineCrossings(from, to, ids)) {
+        if (!c.m_bFound) continue;
         *tail = zcutNewRb(RT3DPOINT);
         (*tail)->resval.rpoint[0] = c.m_pt.x;
         (*tail)->resval.rpoint[1] = c.m_pt.y;

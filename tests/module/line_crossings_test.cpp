@@ -53,4 +53,30 @@ TEST_F(LineCrossings, NoCurvesOrBadArgumentsGiveNil)
     EXPECT_EQ(call("(+ 1 2)"), "\n3\n");
 }
 
+TEST_F(LineCrossings, PickedLineSelectsPolylinesAndSplinesInCrossingOrder)
+{
+    define("crosspick", TrevanComARX_sss_v2_func01);
+    auto* p = new ZcDbPolyline;
+    p->addVertexAt(0, ZcGePoint2d(40, -5));
+    p->addVertexAt(1, ZcGePoint2d(40, 5));
+    ZcDbObjectId far = addToModelSpace(p);
+    ZcGePoint3dArray fit;
+    for (const ZcGePoint3d& q : {ZcGePoint3d(15, -5, 0), ZcGePoint3d(16, 0, 0), ZcGePoint3d(15, 5, 0)}) fit.append(q);
+    ZcDbObjectId near = addToModelSpace(new ZcDbSpline(fit));
+    addLine(25, -5, 25, 5);  // no polyline or spline
+    answer({"0,0", "50,0"});
+    std::string printed = call("(setq r (crosspick))");
+    EXPECT_NE(printed.find("1点目を指示:"), std::string::npos);
+    EXPECT_NE(printed.find("2点目を指示:"), std::string::npos);
+    EXPECT_EQ(call("(list (car r) (cadr r) (sslength (caddr r)))"), "\n((0.0 0.0 0.0) (50.0 0.0 0.0) 2)\n");
+    EXPECT_EQ(call("(ssname (caddr r) 0)"), call("(handent \"" + hex(near) + "\")"));
+    EXPECT_EQ(call("(ssname (caddr r) 1)"), call("(handent \"" + hex(far) + "\")"));
+    // Nothing crossed; no point given.
+    answer({"0,100", "50,100"});
+    EXPECT_NE(call("(crosspick)").find("\"FAIL\""), std::string::npos);
+    answer({"0,0", ""});
+    std::string cancelled = call("(crosspick)");
+    EXPECT_EQ(cancelled.substr(cancelled.rfind('\n', cancelled.size() - 2)), "\nnil\n");
+}
+
 }  // namespace
