@@ -50,6 +50,7 @@
 #include "drafting/drawing_box_lisp.h"
 #include "drafting/leader_lisp.h"
 #include "drafting/line_crossings.h"
+#include "drafting/explode_keep_attributes.h"
 #include "settings/folder_utils.h"
 #include "settings/ini_file.h"
 #include "settings/sys_dir.h"
