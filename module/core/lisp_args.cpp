@@ -69,6 +69,11 @@ bool TrevanLispArgs::entity(ZcDbObjectId& id)
     });
 }
 
+bool TrevanLispArgs::skip()
+{
+    return take([](const resbuf* rb) { return rb ? 1 : -1; });
+}
+
 bool TrevanLispArgs::entName(ads_name value)
 {
     return take([&](const resbuf* rb) { return TrevanComARX_RbGetEntName(rb, value); });

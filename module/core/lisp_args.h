@@ -55,6 +55,10 @@ public:
     bool point(ZcGePoint3d& value);
     bool listBegin();
     bool listEnd();
+    // The type of the current item; RTNONE at the end and after a failed read.
+    int peekType() const { return m_nFailedAt == 0 && m_pNext ? m_pNext->restype : RTNONE; }
+    // Passes over the current item, whatever its type; false at the end.
+    bool skip();
 
     // The argument error: message of the function's kind, nil, RTNORM.
     int fail() const;
