@@ -5,6 +5,8 @@
 
 #include "TrevanCom2002.h"
 #include "lisp_call_fixture.h"
+#include "zrxhost/spaces.h"
+#include <memory>
 
 namespace {
 
@@ -31,10 +33,13 @@ protected:
     std::vector<std::string> drawn()
     {
         std::vector<std::string> out;
-        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(db->modelSpaceId(), ZcDb::kForRead);
-        for (ZcDbBlockTableRecordIterator it(ms.object(), true, true); !it.done(); it.step()) {
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db.get()), ZcDb::kForRead);
+        ZcDbBlockTableRecordIterator* raw = nullptr;
+        ms->newIterator(raw);
+        std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
+        for (; !it->done(); it->step()) {
             ZcDbEntity* e = nullptr;
-            it.getEntity(e, ZcDb::kForRead);
+            it->getEntity(e, ZcDb::kForRead);
             std::string kind = e->isA()->name();
             if (auto* t = ZcDbText::cast(e)) {
                 kind += " " + std::string(t->textStringConst());

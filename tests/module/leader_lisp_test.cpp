@@ -5,6 +5,8 @@
 
 #include "TrevanCom2002.h"
 #include "lisp_call_fixture.h"
+#include "zrxhost/spaces.h"
+#include <memory>
 
 namespace {
 
@@ -25,10 +27,13 @@ protected:
     std::vector<Drawn> leaders()
     {
         std::vector<Drawn> out;
-        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(db->modelSpaceId(), ZcDb::kForRead);
-        for (ZcDbBlockTableRecordIterator it(ms.object(), true, true); !it.done(); it.step()) {
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db.get()), ZcDb::kForRead);
+        ZcDbBlockTableRecordIterator* raw = nullptr;
+        ms->newIterator(raw);
+        std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
+        for (; !it->done(); it->step()) {
             ZcDbObjectId id;
-            it.getEntityId(id);
+            it->getEntityId(id);
             ZcDbObjectPointer<ZcDbLeader> l(id, ZcDb::kForRead);
             if (l.openStatus() != Zcad::eOk) continue;
             Drawn d;

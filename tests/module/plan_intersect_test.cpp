@@ -31,7 +31,13 @@ std::vector<double> geometryOf(ZcDbObjectId id)
         out.push_back(ci->radius());
     } else if (auto* p = ZcDbPolyline::cast(c.object())) {
         out.push_back(p->elevation());
-        for (const auto& v : p->vertices()) out.insert(out.end(), {v.point.x, v.point.y, v.bulge});
+        for (unsigned int i = 0; i < p->numVerts(); ++i) {
+            ZcGePoint2d v;
+            double bulge = 0.0;
+            p->getPointAt(i, v);
+            p->getBulgeAt(i, bulge);
+            out.insert(out.end(), {v.x, v.y, bulge});
+        }
     } else if (auto* s = ZcDbSpline::cast(c.object())) {
         int degree = 0;
         bool rational = false, closed = false, periodic = false;
