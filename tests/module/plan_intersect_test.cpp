@@ -58,7 +58,7 @@ std::vector<double> geometryOf(ZcDbObjectId id)
 
 bool sameBits(const std::vector<double>& a, const std::vector<double>& b)
 {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0);
 }
 
 class PlanIntersect : public LispCallTest {

@@ -39,7 +39,7 @@ protected:
     std::string textOf(ZcDbObjectId id)
     {
         ZcDbObjectPointer<ZcDbText> t(id, ZcDb::kForRead);
-        return t.openStatus() == Zcad::eOk ? std::string(t->textString()) : "<none>";
+        return t.openStatus() == Zcad::eOk ? std::string(t->textStringConst()) : "<none>";
     }
     void expectAt(const ZcGePoint3d& p, double x, double y) const
     {
@@ -225,7 +225,7 @@ TEST_F(StiffText, RedrawMovesTheTextsAfterTheStiffenerIsReversed)
     ASSERT_TRUE(TrevanComARX_StiffNameTextRedraw(id));
     ZcDbObjectPointer<ZcDbText> name(linked(id, "STIFF_NAMETEXT_HDNAME"), ZcDb::kForRead);
     expectAt(name->position(), 400, 25);
-    EXPECT_EQ(std::string(name->textString()), kName);
+    EXPECT_EQ(std::string(name->textStringConst()), kName);
 }
 
 TEST_F(StiffText, ACopiedStiffenerGetsItsOwnEndTextsInTheSourcesStyle)
