@@ -1,5 +1,7 @@
 #include "core/select_entities.h"
 
+#include "core/selection_ids.h"
+
 bool TrevanComARX_SelectEntity(const char* prompt, const resbuf* filter, ZcDbObjectIdArray& objIds)
 {
     ads_name ss;
@@ -14,13 +16,7 @@ bool TrevanComARX_SelectEntity(const char* prompt, const resbuf* filter, ZcDbObj
         rc = zcedSSGet(nullptr, nullptr, nullptr, filter, ss);
     }
     if (rc != RTNORM) return false;
-    int32_t count = 0;
-    zcedSSLength(ss, &count);
-    for (int32_t i = 0; i < count; ++i) {
-        ads_name ent;
-        ZcDbObjectId objId;
-        if (zcedSSName(ss, i, ent) == RTNORM && zcdbGetObjectId(objId, ent) == Zcad::eOk) objIds.append(objId);
-    }
+    objIds.append(TrevanSelectionIds(ss));
     zcedSSFree(ss);
     return true;
 }

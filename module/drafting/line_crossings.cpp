@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/lisp_args.h"
+#include "core/selection_ids.h"
 
 namespace {
 
@@ -54,14 +55,7 @@ int TrevanComARX_sss_v2_func02()
     ZcGePoint3d from, to;
     ads_name ss;
     if (!args.point(from) || !args.point(to) || !args.pickSet(ss)) return args.fail();
-    int32_t count = 0;
-    zcedSSLength(ss, &count);
-    ZcDbObjectIdArray ids;
-    for (int32_t i = 0; i < count; ++i) {
-        ads_name name;
-        ZcDbObjectId id;
-        if (zcedSSName(ss, i, name) == RTNORM && zcdbGetObjectId(id, name) == Zcad::eOk) ids.append(id);
-    }
+    const ZcDbObjectIdArray ids = TrevanSelectionIds(ss);
     resbuf* head = nullptr;
     resbuf** tail = &head;
     for (const TrevanLineCrossing& c : TrevanCom_LineCrossings(from, to, ids)) {

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "core/lisp_args.h"
+#include "core/selection_ids.h"
 #include "drafting/line_crossings.h"
 
 namespace {
@@ -18,19 +19,6 @@ int selectAlong(const ads_point from, const ads_point to, ads_name ss)
     return rc;
 }
 
-ZcDbObjectIdArray idsOf(const ads_name ss)
-{
-    int32_t count = 0;
-    zcedSSLength(ss, &count);
-    ZcDbObjectIdArray ids;
-    for (int32_t i = 0; i < count; ++i) {
-        ads_name name;
-        ZcDbObjectId id;
-        if (zcedSSName(ss, i, name) == RTNORM && zcdbGetObjectId(id, name) == Zcad::eOk) ids.append(id);
-    }
-    return ids;
-}
-
 }  // namespace
 
 int TrevanComARX_sss_v2_func01()
@@ -43,7 +31,7 @@ int TrevanComARX_sss_v2_func01()
     if (rc == RTCAN) return TrevanLispArgs::retNil();
     if (rc != RTNORM) return TrevanLispArgs::retStr("FAIL");
     const ZcGePoint3d a(from[0], from[1], from[2]), b(to[0], to[1], to[2]);
-    std::vector<TrevanLineCrossing> crossings = TrevanCom_LineCrossings(a, b, idsOf(found));
+    std::vector<TrevanLineCrossing> crossings = TrevanCom_LineCrossings(a, b, TrevanSelectionIds(found));
     zcedSSFree(found);
     ads_name ordered;
     zcedSSAdd(nullptr, nullptr, ordered);

@@ -1,6 +1,7 @@
 // The installation files the module reads, broken in every way the fuzzer knows: the folder
 // file and the command defaults (through the host's profile reader), the layer definitions,
-// the label rows and the stiffener line types. Each read gives a clean answer, a value or
+// the label rows, the stiffener line types, and the ship list and frame lines of the shell
+// development. Each read gives a clean answer, a value or
 // the not-found answer, never a crash, a hang or text running over into the next line.
 #include <string_view>
 
@@ -84,6 +85,26 @@ TEST_F(InstallationFileFuzz, LabelRowsAndLineTypesGiveTextOfOneLine)
         TrevanCom_GetStiffOU(front, back);
         ASSERT_TRUE(oneLine(front) && oneLine(back));
         ASSERT_LE(back.GetLength(), 255);
+    });
+}
+
+TEST_F(InstallationFileFuzz, ShipListAndFrameLinesGiveNamesOfOneLine)
+{
+    fuzz("WINDOWS/Struct.ini", [] {
+        CString dataPath;
+        if (TrevanCom_GetStructDataPath(dataPath)) {
+            ASSERT_TRUE(oneLine(dataPath)) << "[" << dataPath.GetString() << "]";
+        }
+    });
+    fuzz("TREVAN/DATA/Lines/S1234/fline.dat", [] {
+        // A file the text reader cannot take at all is not opened: no names, a clean false.
+        CStringArray names;
+        if (!TrevanCom_ReadFrameNames("C:\\TREVAN\\DATA\\Lines\\S1234\\fline.dat", names)) {
+            ASSERT_EQ(names.GetSize(), 0);
+        }
+        for (int i = 0; i < names.GetSize(); ++i) {
+            ASSERT_TRUE(oneLine(names[i])) << "[" << names[i].GetString() << "]";
+        }
     });
 }
 
