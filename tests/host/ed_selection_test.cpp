@@ -182,13 +182,48 @@ TEST_F(EdSelection, XFindsEverythingAndFiltersByTypeLayerAndOperators)
     zcutRelRb(xorFilter);
 }
 
+TEST_F(EdSelection, GroupsAreComparedByValueAndRelationalOperators)
+{
+    addLine(0, 0, 10, 0);
+    ZcDbObjectId high = addLine(0, 50, 10, 50);
+    ZcDbObjectId small = addToModelSpace(new ZcDbCircle(ZcGePoint3d(5, 60, 0), ZcGeVector3d::kZAxis, 1));
+    ZcDbObjectId big = addToModelSpace(new ZcDbCircle(ZcGePoint3d(5, 5, 0), ZcGeVector3d::kZAxis, 8));
+    ads_name ss;
+    ads_point corner = {0, 20, 0};
+    // Lines starting above y 20, whatever their x.
+    resbuf* f = zcutBuildList(RTDXF0, "LINE", -4, "*,>,*", 10, corner, 0);
+    ASSERT_EQ(zcedSSGet("X", nullptr, nullptr, f, ss), RTNORM);
+    EXPECT_EQ(members(ss), std::vector<ZcDbObjectId>({high}));
+    zcedSSFree(ss);
+    zcutRelRb(f);
+    // Circles of radius 5 or more; then exactly 1 with no operator.
+    f = zcutBuildList(-4, ">=", 40, 5.0, 0);
+    ASSERT_EQ(zcedSSGet("X", nullptr, nullptr, f, ss), RTNORM);
+    EXPECT_EQ(members(ss), std::vector<ZcDbObjectId>({big}));
+    zcedSSFree(ss);
+    zcutRelRb(f);
+    f = zcutBuildList(40, 1.0, 0);
+    ASSERT_EQ(zcedSSGet("X", nullptr, nullptr, f, ss), RTNORM);
+    EXPECT_EQ(members(ss), std::vector<ZcDbObjectId>({small}));
+    zcedSSFree(ss);
+    zcutRelRb(f);
+    // Centres below y 10 or above y 55, through OR.
+    ads_point below = {0, 10, 0}, above = {0, 55, 0};
+    f = zcutBuildList(-4, "<OR", -4, "*,<,*", 10, below, -4, "*,>,*", 10, above, -4, "OR>", RTDXF0, "CIRCLE", 0);
+    ASSERT_EQ(zcedSSGet("X", nullptr, nullptr, f, ss), RTNORM);
+    EXPECT_EQ(members(ss), std::vector<ZcDbObjectId>({small, big}));
+    zcedSSFree(ss);
+    zcutRelRb(f);
+}
+
 TEST_F(EdSelection, MalformedFiltersAreRefused)
 {
     addLine(0, 0, 1, 1);
     ads_name ss;
     ads_point origin = {0, 0, 0};
     for (resbuf* f : {zcutBuildList(-4, "<OR", RTDXF0, "LINE", 0), zcutBuildList(-4, "<NOT", RTDXF0, "LINE", 8, "0", -4, "NOT>", 0),
-                      zcutBuildList(-4, "AND>", 0), zcutBuildList(10, origin, 0)}) {
+                      zcutBuildList(-4, "AND>", 0), zcutBuildList(-4, ">", 0), zcutBuildList(-4, "<<", 10, origin, 0),
+                      zcutBuildList(-4, ">", 1, "TEXT", 0), zcutBuildList(-4, ">,>", 10, origin, 0)}) {
         EXPECT_EQ(zcedSSGet("X", nullptr, nullptr, f, ss), RTERROR);
         zcutRelRb(f);
     }

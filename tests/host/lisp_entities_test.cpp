@@ -1,6 +1,7 @@
 // Entities from LISP: entget, entmod and entmake speak the drawing file's group codes, for
 // every kind the host models, xdata included; names, walking and tables.
 #include "support/lisp_fixture.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -73,6 +74,45 @@ TEST_F(LispEntities, EntmodChangesTheEntityInPlace)
     EXPECT_EQ(eval("(entmod (subst '(0 . \"CIRCLE\") (assoc 0 d) d))"), "nil");
 }
 
+TEST_F(LispEntities, EntmodMovesAReferenceWithItsAttributes)
+{
+    auto* block = new ZcDbBlockTableRecord;
+    block->setName("FRAME_NO");
+    ZcDbBlockTable* table = nullptr;
+    ASSERT_EQ(zcdbOpenObject(table, db->blockTableId(), ZcDb::kForWrite), Zcad::eOk);
+    ZcDbObjectId blockId;
+    ASSERT_EQ(table->add(blockId, block), Zcad::eOk);
+    auto* definition = new ZcDbAttributeDefinition({0, 0, 0}, "", "FR", "Frame?");
+    block->appendZcDbEntity(definition);
+    definition->close();
+    block->close();
+    table->close();
+    auto* reference = new ZcDbBlockReference({0, 0, 0}, blockId);
+    ZcDbBlockTableRecord* ms = nullptr;
+    ASSERT_EQ(zcdbOpenObject(ms, zrxhost::modelSpaceId(db.get()), ZcDb::kForWrite), Zcad::eOk);
+    ZcDbObjectId refId;
+    ms->appendZcDbEntity(refId, reference);
+    ms->close();
+    auto* attribute = new ZcDbAttribute({0, 0, 0}, "FR25", "FR");
+    ZcDbObjectId attId;
+    ASSERT_EQ(reference->appendAttribute(attId, attribute), Zcad::eOk);
+    attribute->close();
+    reference->close();
+
+    eval("(setq e (handent \"" + hex(refId) + "\") d (entget e))");
+    EXPECT_NE(eval("(entmod (subst '(10 50.0 0.0 0.0) (assoc 10 d) d))"), "nil");
+    ZcDbBlockReference* moved = nullptr;
+    ASSERT_EQ(zcdbOpenObject(moved, refId, ZcDb::kForRead), Zcad::eOk);
+    EXPECT_EQ(moved->position(), ZcGePoint3d(50, 0, 0));
+    ZcDbObjectIterator* it = moved->attributeIterator();
+    ASSERT_FALSE(it->done());
+    EXPECT_EQ(it->objectId(), attId);
+    delete it;
+    moved->close();
+    // The attribute still answers to its reference.
+    EXPECT_EQ(eval("(eq (cdr (assoc 330 (entget (handent \"" + hex(attId) + "\")))) e)"), "T");
+}
+
 TEST_F(LispEntities, XdataComesWithTheApplicationsAskedFor)
 {
     ZcDbObjectId line = addLine(0, 0, 10, 0);
@@ -126,6 +166,12 @@ TEST_F(LispEntities, TablesAndApplications)
     EXPECT_EQ(eval("(tblsearch \"LAYER\" \"NOSUCH\")"), "nil");
     EXPECT_EQ(eval("(cdr (assoc 2 (tblnext \"APPID\" T)))"), "\"ACAD\"");
     EXPECT_EQ(eval("(type (tblobjname \"LAYER\" \"0\"))"), "ENAME");
+    // tblsearch with setnext: tblnext goes on after the record found.
+    eval("(regapp \"TRV_AFTER\")");
+    eval("(tblsearch \"APPID\" \"TRV_NEW\" T)");
+    EXPECT_EQ(eval("(cdr (assoc 2 (tblnext \"APPID\")))"), "\"TRV_AFTER\"");
+    eval("(tblsearch \"APPID\" \"TRV_NEW\")");
+    EXPECT_EQ(eval("(tblnext \"APPID\")"), "nil");
 }
 
 }  // namespace

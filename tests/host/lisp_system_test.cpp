@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 
 #include "support/lisp_fixture.h"
 #include "zrxhost/spaces.h"
@@ -136,3 +137,81 @@ TEST_F(LispSystem, TheProgramLoadsLispFiles)
 }
 
 }  // namespace
+
+// Picks that reach into block references: a line of block "BOX" placed by "OUTER", which is
+// itself placed turned a quarter.
+class LispNestedPick : public LispSystem {
+protected:
+    ZcDbObjectId addBlock(const char* name)
+    {
+        ZcDbBlockTable* table = nullptr;
+        db->getBlockTable(table, ZcDb::kForWrite);
+        auto* record = new ZcDbBlockTableRecord;
+        record->setName(name);
+        ZcDbObjectId id;
+        table->add(id, record);
+        record->close();
+        table->close();
+        return id;
+    }
+    ZcDbObjectId append(ZcDbObjectId blockId, ZcDbEntity* e)
+    {
+        ZcDbBlockTableRecord* record = nullptr;
+        zcdbOpenObject(record, blockId, ZcDb::kForWrite);
+        ZcDbObjectId id;
+        record->appendZcDbEntity(id, e);
+        record->close();
+        e->close();
+        return id;
+    }
+    void SetUp() override
+    {
+        LispSystem::SetUp();
+        ZcDbObjectId box = addBlock("BOX");
+        boxLine = append(box, new ZcDbLine({0, 0, 0}, {10, 0, 0}));
+        ZcDbObjectId outer = addBlock("OUTER");
+        // BOX at (100,0) doubled, so its line runs from (100,0) to (120,0) in OUTER.
+        auto* inner = new ZcDbBlockReference({100, 0, 0}, box);
+        inner->setScaleFactors(ZcGeScale3d(2, 2, 2));
+        innerRef = append(outer, inner);
+        // OUTER at (1000,0) turned a quarter: the line runs from (1000,100) to (1000,120).
+        auto* top = new ZcDbBlockReference({1000, 0, 0}, outer);
+        top->setRotation(std::numbers::pi / 2);
+        topRef = append(zrxhost::modelSpaceId(db.get()), top);
+        plain = addLine(0, 500, 10, 500);
+    }
+    ZcDbObjectId boxLine, innerRef, topRef, plain;
+};
+
+TEST_F(LispNestedPick, NentselGivesTheEntityOfTheDefinitionWithItsMatrixAndReferences)
+{
+    answer({"1000,110"});
+    eval("(setq hit (nentsel))");
+    EXPECT_EQ(eval("(eq (car hit) (handent \"" + hex(boxLine) + "\"))"), "T");
+    EXPECT_EQ(eval("(cadr hit)"), "(1000.0 110.0 0.0)");
+    // Columns: X of the definition goes to world +Y doubled, Y to world -X doubled, and the
+    // definition's origin to (1000,100).
+    EXPECT_EQ(eval("(mapcar '(lambda (p) (mapcar 'fix (mapcar '(lambda (x) (+ x (if (minusp x) -0.5 0.5))) p))) (caddr hit))"),
+              "((0 2 0) (-2 0 0) (0 0 2) (1000 100 0))");
+    EXPECT_EQ(eval("(mapcar 'cdr (mapcar '(lambda (e) (assoc 5 (entget e))) (cadddr hit)))"),
+              "(\"" + hex(innerRef) + "\" \"" + hex(topRef) + "\")");
+}
+
+TEST_F(LispNestedPick, TheMatrixPlacesTheDefinitionPointsWhereTheyAreSeen)
+{
+    answer({"1000,105"});
+    eval("(setq hit (nentselp) m (caddr hit) p (cdr (assoc 11 (entget (car hit)))))");
+    // The line's end (10,0) of the definition is seen at (1000,120).
+    EXPECT_EQ(eval("(mapcar '(lambda (row) (+ (* (car row) (car p)) (* (cadr row) (cadr p)) (cadddr row))) m)"),
+              "(1000.0 120.0 0.0 1.0)");
+}
+
+TEST_F(LispNestedPick, AnEntityOfTheSpaceOrAMissAnswersAsEntsel)
+{
+    answer({"5,500", "3000,3000", "*cancel*"});
+    EXPECT_EQ(eval("(length (nentsel))"), "Select object: 5,500\n2");
+    EXPECT_EQ(eval("(nentsel)"), "Select object: 3000,3000\nnil");
+    EXPECT_EQ(eval("(nentsel)"), "Select object: *cancel*\n; error: Function cancelled");
+    EXPECT_EQ(eval("(length (nentselp '(5 500)))"), "2");
+    EXPECT_EQ(eval("(nentselp '(3000 3000))"), "nil");
+}

@@ -58,3 +58,13 @@ ZRX_API int zcedGetKword(const char* prompt, char* result, size_t bufLen);
 // with that handle (the pick point then lies on it, half way along a curve), "#H@x,y" that
 // entity at the given point. A miss gives RTERROR with ERRNO 7, Enter RTERROR with ERRNO 52.
 ZRX_API int zcedEntSel(const char* prompt, ads_name entres, ads_point ptres);
+// Picks as zcedEntSel, reaching into block references: entres is the entity of the block
+// definition that was hit, xformres places the definition's entities in the world and
+// refstkres lists the references passed through, innermost first (the caller frees it).
+// With pickflag set, ptres is the pick point and nothing is asked.
+ZRX_API int zcedNEntSelP(const char* str, ads_name entres, ads_point ptres, int pickflag, ads_matrix xformres,
+                         struct resbuf** refstkres);
+// The older form, with the matrix given as four points: the images of the X, Y and Z axes
+// and of the origin.
+ZRX_API int zcedNEntSel(const char* str, ads_name entres, ads_point ptres, ads_point xformres[4],
+                        struct resbuf** refstkres);

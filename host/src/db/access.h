@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 
 #include "zrx/db_block_reference.h"
 #include "zrx/db_database.h"
@@ -35,6 +36,8 @@ struct Access {
     }
     static const ZcDbObjectIdArray& entityIds(const ZcDbBlockTableRecord* b) { return b->m_entities; }
     static const ZcDbObjectIdArray& attributeIds(const ZcDbBlockReference* r) { return r->m_attributes; }
+    // A reference rebuilt in another's place takes over its attributes.
+    static void moveAttributes(ZcDbBlockReference* from, ZcDbBlockReference* to) { std::swap(from->m_attributes, to->m_attributes); }
     static const ZcDbObjectIdArray& memberIds(const ZcDbGroup* g) { return g->m_members; }
     static const ZcDbObjectIdArray& recordIds(const ZcDbSymbolTable* t) { return t->m_records; }
     using PolylineVertex = ZcDbPolyline::Vertex;

@@ -1,6 +1,12 @@
 // Compiling and testing selection filters.
 #include "editor/filter.h"
 
+#include <cmath>
+#include <sstream>
+
+#include "dxf/entity_pairs.h"
+#include "zrxhost/resbuf_kind.h"
+
 #include "editor/wcmatch.h"
 #include "util/text_case.h"
 #include "zrxhost/contract.h"
@@ -9,6 +15,56 @@
 
 namespace zrxhost::ed {
 namespace {
+
+bool isRelational(const std::string& op)
+{
+    static const char* const kOps[] = {"*", "=", "!=", "/=", "<>", "<", "<=", ">", ">=", "&", "&="};
+    for (const char* o : kOps) {
+        if (op == o) return true;
+    }
+    return false;
+}
+
+std::vector<std::string> splitOps(const std::string& op, size_t count)
+{
+    std::vector<std::string> ops;
+    std::stringstream in(op);
+    for (std::string part; std::getline(in, part, ',');) ops.push_back(part);
+    if (ops.size() == 1) ops.resize(count, ops[0]);
+    return ops;
+}
+
+// One test of a group value after an optional relational operator.
+bool readGroupTest(const resbuf*& rb, const std::string& op, std::vector<FilterNode>& out)
+{
+    FilterNode test;
+    test.kind = FilterNode::kGroup;
+    test.code = rb->restype;
+    switch (zrxhost::rbValueKind(rb->restype)) {
+    case zrxhost::RbValueKind::kString:
+    case zrxhost::RbValueKind::kName:
+        if (rb->resval.rstring == nullptr) return false;
+        test.pattern = rb->resval.rstring;
+        break;
+    case zrxhost::RbValueKind::kReal: test.numbers = {rb->resval.rreal}; break;
+    case zrxhost::RbValueKind::kShort: test.numbers = {double(rb->resval.rint)}; break;
+    case zrxhost::RbValueKind::kLong: test.numbers = {double(rb->resval.rlong)}; break;
+    case zrxhost::RbValueKind::kPoint:
+        test.numbers = {rb->resval.rpoint[X], rb->resval.rpoint[Y], rb->resval.rpoint[Z]};
+        break;
+    default: return false;
+    }
+    test.ops = splitOps(op, test.numbers.empty() ? 1 : test.numbers.size());
+    if (test.ops.size() != std::max<size_t>(1, test.numbers.size())) return false;
+    for (const std::string& o : test.ops) {
+        if (!isRelational(o) || (!test.pattern.empty() && o != "=" && o != "*" && o != "!=" && o != "/=" && o != "<>"))
+            return false;
+    }
+    out.push_back(std::move(test));
+    rb = rb->rbnext;
+    return true;
+}
+
 
 // Reads items up to a closing operator (or the end at the top level).
 bool readItems(const resbuf*& rb, std::vector<FilterNode>& out, const std::string& closer)
@@ -20,6 +76,11 @@ bool readItems(const resbuf*& rb, std::vector<FilterNode>& out, const std::strin
             if (!closer.empty() && op == closer) {
                 rb = rb->rbnext;
                 return true;
+            }
+            if (isRelational(splitOps(op, 1)[0])) {
+                rb = rb->rbnext;
+                if (rb == nullptr || !readGroupTest(rb, op, out)) return false;
+                continue;
             }
             FilterNode group;
             std::string close;
@@ -45,7 +106,9 @@ bool readItems(const resbuf*& rb, std::vector<FilterNode>& out, const std::strin
         case 8: test.kind = FilterNode::kLayer; break;
         case 62: test.kind = FilterNode::kColor; break;
         case -3: test.kind = FilterNode::kApps; break;
-        default: return false;
+        default:
+            if (!readGroupTest(rb, "=", out)) return false;
+            continue;
         }
         if (test.kind == FilterNode::kColor) {
             test.color = rb->resval.rint;
@@ -72,6 +135,51 @@ std::string recordName(ZcDbObjectId id)
 {
     auto* r = zrxhost::peek<ZcDbSymbolTableRecord>(id);
     return r != nullptr ? std::string(zrxhost::recordName(r)) : std::string();
+}
+
+bool compare(const std::string& op, double value, double wanted)
+{
+    if (op == "*") return true;
+    if (op == "=") return value == wanted;
+    if (op == "!=" || op == "/=" || op == "<>") return value != wanted;
+    if (op == "<") return value < wanted;
+    if (op == "<=") return value <= wanted;
+    if (op == ">") return value > wanted;
+    if (op == ">=") return value >= wanted;
+    long long v = std::llround(value), w = std::llround(wanted);
+    if (op == "&") return (v & w) != 0;
+    return (v & w) == w;  // "&="
+}
+
+// Every value the entity holds under the group (a point as its three coordinates), tried
+// until one passes: a list of vertices passes when one vertex does, as on the platform.
+bool groupMatches(const FilterNode& f, const ZcDbEntity* e)
+{
+    zrx::dxf::KeptTags pairs = zrx::dxf::entityPairs(e);
+    bool point = f.numbers.size() == 3;
+    bool seen = false;
+    for (size_t k = 0; k < pairs.size(); ++k) {
+        if (pairs[k].code != f.code) continue;
+        seen = true;
+        if (f.numbers.empty()) {
+            bool same = wildcardMatch(pairs[k].value, f.pattern, true);
+            if (f.ops[0] == "*" || same == (f.ops[0] == "=")) return true;
+            continue;
+        }
+        double v[3] = {std::strtod(pairs[k].value.c_str(), nullptr), 0, 0};
+        if (point) {
+            for (size_t d = 1; d < 3; ++d) {
+                size_t n = k + d;
+                if (n < pairs.size() && pairs[n].code == f.code + 10 * int(d)) v[d] = std::strtod(pairs[n].value.c_str(), nullptr);
+            }
+        }
+        bool all = true;
+        for (size_t d = 0; d < f.numbers.size() && all; ++d) all = compare(f.ops[d], v[d], f.numbers[d]);
+        if (all) return true;
+    }
+    // A colour the file leaves out is BYLAYER.
+    if (!seen && f.code == 62 && !f.numbers.empty()) return compare(f.ops[0], 256, f.numbers[0]);
+    return false;
 }
 
 }  // namespace
@@ -107,6 +215,7 @@ bool filterMatches(const FilterNode& f, const ZcDbEntity* e)
         return ref != nullptr && wildcardMatch(recordName(ref->blockTableRecord()), f.pattern, true);
     }
     case FilterNode::kColor: return e->colorIndex() == f.color;
+    case FilterNode::kGroup: return groupMatches(f, e);
     case FilterNode::kApps: {
         resbuf* xd = e->xData(nullptr);
         bool all = true;

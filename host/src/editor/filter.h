@@ -11,10 +11,16 @@
 namespace zrxhost::ed {
 
 struct FilterNode {
-    enum Kind { kAnd, kOr, kXor, kNot, kType, kBlock, kLinetype, kLayer, kColor, kApps } kind = kAnd;
+    enum Kind { kAnd, kOr, kXor, kNot, kType, kBlock, kLinetype, kLayer, kColor, kApps, kGroup } kind = kAnd;
     std::string pattern;            // names: a wildcard pattern
     int color = 0;
     std::vector<std::string> apps;  // kApps: every one must have xdata on the entity
+    // kGroup: any other group of the entity's file codes, text by pattern, numbers and
+    // points compared by the relational operators ("*", "=", "!=", "<", "<=", ">", ">=",
+    // "&", "&="), one per coordinate for a point.
+    int code = 0;
+    std::vector<std::string> ops;
+    std::vector<double> numbers;
     std::vector<FilterNode> children;
 };
 

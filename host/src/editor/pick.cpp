@@ -13,16 +13,24 @@
 #include "zrxhost/spaces.h"
 
 namespace zrxhost::ed {
+namespace {
+
+double aperture(ZcDbDatabase* db)
+{
+    resbuf box{};
+    int pickbox = zcedGetVar("PICKBOX", &box) == RTNORM ? box.resval.rint : 3;
+    return pickbox * pixelSize(db);
+}
+
+}  // namespace
 
 ZcDbObjectId pickAt(ZcDbDatabase* db, const ZcGePoint3d& p)
 {
     if (db == nullptr) return {};
-    resbuf box{};
-    int pickbox = zcedGetVar("PICKBOX", &box) == RTNORM ? box.resval.rint : 3;
-    double aperture = pickbox * pixelSize(db);
+    double reach = aperture(db);
     zrxhost::HostAccess access;
     ZcDbObjectId best;
-    double bestDistance = aperture;
+    double bestDistance = reach;
     for (ZcDbObjectId id : liveEntities(zrxhost::modelSpaceId(db))) {
         auto* e = zrxhost::peek<ZcDbEntity>(id);
         if (e == nullptr || !isShown(e)) continue;
@@ -35,11 +43,8 @@ ZcDbObjectId pickAt(ZcDbDatabase* db, const ZcGePoint3d& p)
     return best;
 }
 
-}  // namespace zrxhost::ed
-
-int zcedEntSel(const char* prompt, ads_name entres, ads_point ptres)
+int pickEntity(const char* prompt, ZcDbObjectId& hit, ZcGePoint3d& at)
 {
-    using namespace zrxhost::ed;
     InitGet init = takeInitGet();
     ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
     for (;;) {
@@ -49,8 +54,7 @@ int zcedEntSel(const char* prompt, ads_name entres, ads_point ptres)
             setErrno(OL_ENTSELNULL);
             return RTERROR;
         }
-        ZcDbObjectId hit;
-        ZcGePoint3d at;
+        hit = ZcDbObjectId();
         // Points are given and given back in the UCS; entities are found in the world.
         if (auto p = parsePoint(a.text)) {
             at = *p;
@@ -80,12 +84,23 @@ int zcedEntSel(const char* prompt, ads_name entres, ads_point ptres)
             setErrno(OL_ENTSELPICK);
             return RTERROR;
         }
-        nameOf(hit, entres);
-        if (ptres != nullptr) {
-            ptres[X] = at.x;
-            ptres[Y] = at.y;
-            ptres[Z] = at.z;
-        }
         return RTNORM;
     }
+}
+
+}  // namespace zrxhost::ed
+
+int zcedEntSel(const char* prompt, ads_name entres, ads_point ptres)
+{
+    ZcDbObjectId hit;
+    ZcGePoint3d at;
+    int rc = zrxhost::ed::pickEntity(prompt, hit, at);
+    if (rc != RTNORM) return rc;
+    zrxhost::ed::nameOf(hit, entres);
+    if (ptres != nullptr) {
+        ptres[X] = at.x;
+        ptres[Y] = at.y;
+        ptres[Z] = at.z;
+    }
+    return RTNORM;
 }

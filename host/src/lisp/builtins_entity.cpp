@@ -89,11 +89,11 @@ ValuePtr entmod(const Args& a)
     ZcDbEntity* old = nullptr;
     if (zcdbOpenObject(old, id, ZcDb::kForWrite) != Zcad::eOk) return nil();
     // The kind of an entity stays; a reference keeps its attributes, which no list holds.
-    auto* reference = ZcDbBlockReference::cast(old);
-    if (fresh->isA() != old->isA() || (reference != nullptr && !zrxhost::attributeIds(reference).isEmpty())) {
+    if (fresh->isA() != old->isA()) {
         old->close();
         return nil();
     }
+    if (auto* reference = ZcDbBlockReference::cast(old)) Access::moveAttributes(reference, ZcDbBlockReference::cast(fresh.get()));
     replace(old, fresh.release());
     return a[0];
 }

@@ -3,6 +3,7 @@
 // "Function cancelled".
 #include "lisp/interp.h"
 #include "zrx/ed_input.h"
+#include "zrx/zc_resbuf.h"
 
 namespace zrxhost::lisp {
 namespace {
@@ -103,6 +104,59 @@ ValuePtr entsel(const Args& a)
     return makeList({makeEname(e), makePoint(p)});
 }
 
+// (nentsel [msg]): as entsel for an entity of the space; for one inside a block reference
+// also the matrix by columns and the references passed through, innermost first.
+ValuePtr nentsel(const Args& a)
+{
+    arity(a, 0, 1);
+    const char* prompt = a.empty() ? nullptr : str(a[0]).c_str();
+    ads_name e;
+    ads_point p;
+    ads_point xform[4];
+    resbuf* refs = nullptr;
+    int rc = zcedNEntSel(prompt, e, p, xform, &refs);
+    if (rc == RTCAN) fail("Function cancelled");
+    if (rc != RTNORM) return nil();
+    if (refs == nullptr) return makeList({makeEname(e), makePoint(p)});
+    std::vector<ValuePtr> containers;
+    for (resbuf* rb = refs; rb != nullptr; rb = rb->rbnext) containers.push_back(makeEname(rb->resval.rlname));
+    zcutRelRb(refs);
+    return makeList({makeEname(e), makePoint(p),
+                     makeList({makePoint(xform[0]), makePoint(xform[1]), makePoint(xform[2]), makePoint(xform[3])}),
+                     makeList(containers)});
+}
+
+// (nentselp [msg] [pt]): the pick of nentsel, given a point when one is passed, with the
+// whole 4x4 matrix by rows (identity for an entity of the space).
+ValuePtr nentselp(const Args& a)
+{
+    arity(a, 0, 2);
+    const char* prompt = nullptr;
+    ads_point p = {0, 0, 0};
+    bool given = false;
+    for (const ValuePtr& v : a) {
+        if (v->kind == Value::kStr) {
+            prompt = v->s.c_str();
+        } else {
+            point(v, p);
+            given = true;
+        }
+    }
+    ads_name e;
+    ads_matrix m;
+    resbuf* refs = nullptr;
+    int rc = zcedNEntSelP(prompt, e, p, given ? 1 : 0, m, &refs);
+    if (rc == RTCAN) fail("Function cancelled");
+    if (rc != RTNORM) return nil();
+    std::vector<ValuePtr> containers;
+    for (resbuf* rb = refs; rb != nullptr; rb = rb->rbnext) containers.push_back(makeEname(rb->resval.rlname));
+    zcutRelRb(refs);
+    if (containers.empty()) return makeList({makeEname(e), makePoint(p)});
+    std::vector<ValuePtr> rows;
+    for (auto& row : m) rows.push_back(makeList({makeReal(row[0]), makeReal(row[1]), makeReal(row[2]), makeReal(row[3])}));
+    return makeList({makeEname(e), makePoint(p), makeList(rows), makeList(containers)});
+}
+
 }  // namespace
 
 void addInputFunctions(Builtins& b)
@@ -132,6 +186,8 @@ void addInputFunctions(Builtins& b)
     });
     define(b, "INITGET", initget);
     define(b, "ENTSEL", entsel);
+    define(b, "NENTSEL", nentsel);
+    define(b, "NENTSELP", nentselp);
 }
 
 }  // namespace zrxhost::lisp

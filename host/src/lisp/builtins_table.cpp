@@ -125,7 +125,17 @@ void addTableFunctions(Builtins& b)
     define(b, "TBLSEARCH", [](const Args& a) {
         HostAccess access;
         ZcDbObjectId id = recordId(a);
-        return id.isNull() ? nil() : recordList(upperAscii(a[0]->s), id);
+        if (id.isNull()) return nil();
+        std::string table = upperAscii(a[0]->s);
+        // With setnext, tblnext goes on from the record found.
+        if (a.size() == 3 && !a[2]->isNil()) {
+            auto* t = peek<ZcDbSymbolTable>(tableId(zcdbHostApplicationServices()->workingDatabase(), table));
+            const ZcDbObjectIdArray& ids = zrxhost::recordIds(t);
+            for (int k = 0; k < ids.length(); ++k) {
+                if (ids[k] == id) cursors()[table] = k + 1;
+            }
+        }
+        return recordList(table, id);
     });
     define(b, "TBLNEXT", tblnext);
     define(b, "TBLOBJNAME", [](const Args& a) {
