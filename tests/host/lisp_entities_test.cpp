@@ -155,6 +155,17 @@ TEST_F(LispEntities, WalkingNamesAndErasing)
     eval("(entdel gone)");
     EXPECT_EQ(eval("(cdr (assoc 5 (entget (entlast))))"), "\"" + hex(b) + "\"");
     EXPECT_EQ(eval("(eq (entupd gone) gone)"), "T");
+    // A walk started anywhere goes on from that entity, erased ones skipped.
+    for (int k = 0; k < 200; ++k) addLine(k, 1, k, 2);
+    eval("(setq e (entnext) n 0)");
+    eval("(while e (setq n (1+ n) e (entnext e)))");
+    EXPECT_EQ(eval("(+ n 0)"), "202");
+    eval("(setq mid (entnext (entnext (entnext))))");
+    eval("(entdel (entnext mid))");
+    eval("(setq e mid n 0)");
+    eval("(while e (setq n (1+ n) e (entnext e)))");
+    EXPECT_EQ(eval("(+ n 0)"), "199");
+    EXPECT_EQ(eval("(cdr (assoc 5 (entget (entnext (entnext)))))"), "\"" + hex(b) + "\"");
 }
 
 TEST_F(LispEntities, TablesAndApplications)

@@ -122,6 +122,8 @@ TEST_F(LispSystem, SelectionSetFunctions)
     EXPECT_EQ(eval("(ssmemb a s)"), "nil");
     EXPECT_EQ(eval("(ssname s 5)"), "nil");
     EXPECT_EQ(eval("(sslength (ssget \"W\" '(-1 -1) '(2 1)))"), "1");
+    EXPECT_EQ(eval("(sslength (ssget \"X\" '((0 . \"LINE\") (-4 . \"*,>,*\") (10 0.0 3.0 0.0))))"), "1");
+    EXPECT_EQ(eval("(ssget \"X\" '((-4 . \">\") (8 . \"0\")))"), "nil");
 }
 
 TEST_F(LispSystem, TheProgramLoadsLispFiles)

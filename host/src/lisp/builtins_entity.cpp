@@ -133,6 +133,18 @@ ValuePtr entdel(const Args& a)
     return es == Zcad::eOk ? a[0] : nil();
 }
 
+// Where the last entnext answer stood, so that a walk over the drawing goes on from there
+// instead of searching the space from its start at every step.
+struct WalkPlace {
+    ZcDbObjectId block;
+    int index = -1;
+};
+WalkPlace& lastPlace()
+{
+    static WalkPlace place;
+    return place;
+}
+
 ValuePtr entnext(const Args& a)
 {
     arity(a, 0, 1);
@@ -140,19 +152,32 @@ ValuePtr entnext(const Args& a)
     if (db == nullptr) return nil();
     HostAccess access;
     ZcDbObjectId after = a.empty() ? ZcDbObjectId() : entityArg(a[0]);
-    ZcDbObjectId blockId = after.isNull() ? zrxhost::modelSpaceId(db) : (peek<ZcDbEntity>(after) != nullptr ? peek<ZcDbEntity>(after)->ownerId() : ZcDbObjectId());
+    ZcDbObjectId blockId = zrxhost::modelSpaceId(db);
+    if (!after.isNull()) {
+        auto* e = peek<ZcDbEntity>(after);
+        blockId = e != nullptr ? e->ownerId() : ZcDbObjectId();
+    }
     auto* block = peek<ZcDbBlockTableRecord>(blockId);
     if (block == nullptr) return nil();
-    ZcDbBlockTableRecordIterator* raw = nullptr;
-    if (block->newIterator(raw, true, true) != Zcad::eOk) return nil();
-    std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
+    const ZcDbObjectIdArray& ids = zrxhost::entityIds(block);
+    int from = 0;
     if (!after.isNull()) {
-        if (it->seek(after) != Zcad::eOk) return nil();
-        it->step();
+        WalkPlace& place = lastPlace();
+        int at = -1;
+        if (place.block == blockId && place.index >= 0 && place.index < ids.length() && ids[place.index] == after)
+            at = place.index;
+        for (int k = 0; at < 0 && k < ids.length(); ++k) {
+            if (ids[k] == after) at = k;
+        }
+        if (at < 0) return nil();
+        from = at + 1;
     }
-    ZcDbObjectId id;
-    if (it->done() || it->getEntityId(id) != Zcad::eOk) return nil();
-    return nameOf(id);
+    for (int k = from; k < ids.length(); ++k) {
+        if (ids[k].isErased()) continue;
+        lastPlace() = {blockId, k};
+        return nameOf(ids[k]);
+    }
+    return nil();
 }
 
 ValuePtr entlast(const Args& a)
