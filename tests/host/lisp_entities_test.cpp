@@ -141,6 +141,68 @@ TEST_F(LispEntities, EntmakeRefusesIncompleteLists)
     EXPECT_EQ(eval("(cdr (assoc 2 (tblsearch \"LAYER\" \"NEWLAYER\")))"), "\"NEWLAYER\"");
 }
 
+TEST_F(LispEntities, EntmakeBuildsBlocksAndReferencesWithAttributes)
+{
+    std::string before = eval("(entlast)");
+    EXPECT_NE(eval("(entmake '((0 . \"BLOCK\") (2 . \"YMARK\") (70 . 2) (10 0.0 0.0 0.0)))"), "nil");
+    EXPECT_NE(eval("(entmake '((0 . \"LINE\") (10 0.0 0.0 0.0) (11 5.0 5.0 0.0)))"), "nil");
+    EXPECT_NE(eval("(entmake '((0 . \"ATTDEF\") (10 0.0 0.0 0.0) (40 . 2.0) (1 . \"\") (3 . \"No?\") (2 . \"NO\") (70 . 0)))"), "nil");
+    // Nothing of a definition enters model space.
+    EXPECT_EQ(eval("(entlast)"), before);
+    EXPECT_EQ(eval("(entmake '((0 . \"ENDBLK\")))"), "\"YMARK\"");
+    EXPECT_EQ(eval("(cdr (assoc 2 (tblsearch \"BLOCK\" \"YMARK\")))"), "\"YMARK\"");
+
+    EXPECT_NE(eval("(entmake '((0 . \"INSERT\") (2 . \"YMARK\") (66 . 1) (10 10.0 0.0 0.0)))"), "nil");
+    EXPECT_NE(eval("(entmake '((0 . \"ATTRIB\") (10 10.0 0.0 0.0) (40 . 2.0) (1 . \"L-12\") (2 . \"NO\") (70 . 0)))"), "nil");
+    EXPECT_EQ(eval("(entlast)"), before);
+    EXPECT_NE(eval("(entmake '((0 . \"SEQEND\")))"), "nil");
+    EXPECT_EQ(eval("(cdr (assoc 0 (entget (entlast))))"), "\"INSERT\"");
+    ads_name last;
+    zcdbEntLast(last);
+    ZcDbBlockReference* reference = nullptr;
+    ASSERT_EQ(zcdbOpenObject(reference, idOf(last), ZcDb::kForRead), Zcad::eOk);
+    std::vector<std::string> values;
+    ZcDbObjectIterator* it = reference->attributeIterator();
+    for (; !it->done(); it->step()) {
+        ZcDbAttribute* a = nullptr;
+        zcdbOpenObject(a, it->objectId(), ZcDb::kForRead);
+        values.emplace_back(a->textStringConst());
+        a->close();
+    }
+    delete it;
+    reference->close();
+    EXPECT_EQ(values, std::vector<std::string>({"L-12"}));
+}
+
+TEST_F(LispEntities, AComplexEntityIsThrownAwayWholeOnAPartThatDoesNotFit)
+{
+    // A standalone attribute or end has nothing to belong to.
+    EXPECT_EQ(eval("(entmake '((0 . \"ATTRIB\") (10 0.0 0.0 0.0) (40 . 2.0) (1 . \"x\") (2 . \"T\")))"), "nil");
+    EXPECT_EQ(eval("(entmake '((0 . \"ENDBLK\")))"), "nil");
+    // A wrong part rejects the whole definition; the ENDBLK after it finds nothing open.
+    eval("(entmake '((0 . \"BLOCK\") (2 . \"HALF\") (70 . 0) (10 0.0 0.0 0.0)))");
+    EXPECT_EQ(eval("(entmake '((0 . \"SEQEND\")))"), "nil");
+    EXPECT_EQ(eval("(entmake '((0 . \"ENDBLK\")))"), "nil");
+    EXPECT_EQ(eval("(tblsearch \"BLOCK\" \"HALF\")"), "nil");
+    // (entmake) with no list cancels what was gathered.
+    eval("(entmake '((0 . \"BLOCK\") (2 . \"TMP\") (70 . 0) (10 0.0 0.0 0.0)))");
+    eval("(entmake '((0 . \"LINE\") (10 0.0 0.0 0.0) (11 1.0 0.0 0.0)))");
+    EXPECT_EQ(eval("(entmake)"), "nil");
+    EXPECT_EQ(eval("(entmake '((0 . \"ENDBLK\")))"), "nil");
+    EXPECT_EQ(eval("(tblsearch \"BLOCK\" \"TMP\")"), "nil");
+    // Anonymous blocks get the next free name; a name in use is redefined.
+    eval("(entmake '((0 . \"BLOCK\") (2 . \"*U\") (70 . 1) (10 0.0 0.0 0.0)))");
+    eval("(entmake '((0 . \"LINE\") (10 0.0 0.0 0.0) (11 1.0 0.0 0.0)))");
+    EXPECT_EQ(eval("(entmake '((0 . \"ENDBLK\")))"), "\"*U1\"");
+    eval("(entmake '((0 . \"BLOCK\") (2 . \"MARK\") (70 . 0) (10 0.0 0.0 0.0)))");
+    eval("(entmake '((0 . \"LINE\") (10 0.0 0.0 0.0) (11 1.0 0.0 0.0)))");
+    eval("(entmake '((0 . \"ENDBLK\")))");
+    eval("(entmake '((0 . \"BLOCK\") (2 . \"MARK\") (70 . 0) (10 0.0 0.0 0.0)))");
+    eval("(entmake '((0 . \"CIRCLE\") (10 0.0 0.0 0.0) (40 . 2.0)))");
+    EXPECT_EQ(eval("(entmake '((0 . \"ENDBLK\")))"), "\"MARK\"");
+    EXPECT_EQ(eval("(cdr (assoc 0 (entget (cdr (assoc -2 (tblsearch \"BLOCK\" \"MARK\"))))))"), "\"CIRCLE\"");
+}
+
 TEST_F(LispEntities, WalkingNamesAndErasing)
 {
     ZcDbObjectId a = addLine(0, 0, 1, 0);

@@ -7,6 +7,7 @@
 #include "db/stub.h"
 #include "dxf/entity_pairs.h"
 #include "editor/editor.h"
+#include "lisp/complex_entity.h"
 #include "lisp/entity_list.h"
 #include "lisp/interp.h"
 #include "zrx/zrx_all.h"
@@ -101,11 +102,22 @@ ValuePtr entmod(const Args& a)
 ValuePtr entmake(const Args& a)
 {
     arity(a, 0, 1);
-    if (a.empty()) return nil();
+    if (a.empty()) {
+        cancelComplex();
+        return nil();
+    }
     list(a[0]);
     zrx::dxf::KeptTags pairs;
     ZcDbDatabase* db = working();
     if (db == nullptr || !listToPairs(a[0], pairs)) return nil();
+    ComplexPart part = makeComplexPart(db, pairs);
+    switch (part.result) {
+    case ComplexPart::kTaken:
+    case ComplexPart::kReferenceDone: return a[0];
+    case ComplexPart::kBlockDone: return makeStr(part.blockName);
+    case ComplexPart::kRejected: return nil();
+    case ComplexPart::kNotComplex: break;
+    }
     std::string reason;
     std::unique_ptr<ZcDbEntity> e(zrx::dxf::entityFromPairs(db, pairs, reason));
     if (!e) return nil();
