@@ -55,6 +55,7 @@ bench: build
 	$(BUILD)/bench/trevan_bench_stiff_records
 	$(BUILD)/bench/trevan_bench_stiff_label
 	$(BUILD)/bench/trevan_bench_lisp
+	$(BUILD)/bench/trevan_bench_longi_link
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

@@ -1,5 +1,6 @@
 #include "longi/link_long_command.h"
 
+#include <set>
 #include <vector>
 
 #include "core/handle_names.h"
@@ -102,21 +103,34 @@ bool editSet(ZcDbObjectIdArray& set, ZcDbObjectId curveId)
     }
 }
 
-bool feetApart(const ZcDbObjectIdArray& set)
+// A section of the set whose record loaded; sections whose record does not load take no
+// part in the foot check and are not linked.
+struct LoadedSection {
+    ZcDbObjectId id;
+    CLongData record;
+};
+
+std::vector<LoadedSection> loadSet(const ZcDbObjectIdArray& set)
+{
+    std::vector<LoadedSection> loaded;
+    loaded.reserve(static_cast<size_t>(set.length()));
+    for (int i = 0; i < set.length(); ++i) {
+        LoadedSection s{set[i], CLongData()};
+        if (s.record.setData(set[i], TREVAN_LONG_APP)) loaded.push_back(s);
+    }
+    return loaded;
+}
+
+bool feetApart(const std::vector<LoadedSection>& loaded)
 {
     std::vector<ZcGePoint3d> feet;
-    feet.reserve(static_cast<size_t>(set.length()));
-    for (int i = 0; i < set.length(); ++i) {
-        CLongData record;
-        if (record.setData(set[i], TREVAN_LONG_APP)) feet.push_back(record.m_ptFoot);
-    }
+    feet.reserve(loaded.size());
+    for (const LoadedSection& s : loaded) feet.push_back(s.record.m_ptFoot);
     return !TrevanCom_HasSharedFoot(feet);
 }
 
-void setLanding(ZcDbObjectId sectionId, const CString& handleName)
+void setLanding(ZcDbObjectId sectionId, CLongData& record, const CString& handleName)
 {
-    CLongData record;
-    if (!record.setData(sectionId, TREVAN_LONG_APP)) return;
     record.m_strLandingLine = handleName;
     record.getData(sectionId, TREVAN_LONG_APP);
 }
@@ -129,15 +143,22 @@ void TrevanCom_LinkLong()
     if (!TrevanCom_SelectLandingCurve(curveId)) return;
     ZcDbObjectIdArray set = crossingSections(curveId);
     if (!editSet(set, curveId)) return;
-    if (set.length() > 0 && !feetApart(set)) {
+    std::vector<LoadedSection> loaded = loadSet(set);
+    if (!feetApart(loaded)) {
         AfxMessageBox("同一点でロンジ断面が複数作図されています。", MB_OK);
         return;
     }
     const CString handleName = TrevanComARX_GetHandleName(curveId);
+    // The sections of the new set end up linked whatever they held, so only the others are
+    // looked at and unlinked. A walk that cannot start leaves the old links alone.
+    std::set<ZcDbObjectId> inSet;
+    for (int i = 0; i < set.length(); ++i) inSet.insert(set[i]);
     ZcDbObjectIdArray old;
-    // A walk that cannot start leaves the old links alone; the new set is still linked.
-    TrevanCom_SectionsLinkedTo(handleName, old);
-    for (int i = 0; i < old.length(); ++i) setLanding(old[i], "");
-    for (int i = 0; i < set.length(); ++i) setLanding(set[i], handleName);
+    TrevanCom_SectionsLinkedTo(handleName, old, inSet);
+    for (int i = 0; i < old.length(); ++i) {
+        CLongData record;
+        if (record.setData(old[i], TREVAN_LONG_APP)) setLanding(old[i], record, "");
+    }
+    for (LoadedSection& s : loaded) setLanding(s.id, s.record, handleName);
     TrevanComARX_SetXdataStr(curveId, TREVAN_LANDING_MARK_APP, handleName);
 }

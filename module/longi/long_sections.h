@@ -3,15 +3,18 @@
 // been linked carries its own handle name under "A_LONGLINE".
 #pragma once
 
+#include <set>
+
 #include "zrx.h"
 
 #define TREVAN_LONG_APP "LONG"
 #define TREVAN_LANDING_MARK_APP "A_LONGLINE"
 
 // Appends, in model space order, every section whose record reads and names the landing
-// line's handle (letter case aside). False, after saying which step failed, when model
-// space cannot be walked.
-bool TrevanCom_SectionsLinkedTo(const CString& handleName, ZcDbObjectIdArray& ids);
+// line's handle (letter case aside); sections among `skip` are passed over unread. False,
+// after saying which step failed, when model space cannot be walked.
+bool TrevanCom_SectionsLinkedTo(const CString& handleName, ZcDbObjectIdArray& ids,
+                                const std::set<ZcDbObjectId>& skip = {});
 
 // Flushes the drawing's queued graphics and updates the display.
 void TrevanCom_RefreshScreen();
