@@ -13,6 +13,7 @@
 #include "longi/long_sections.h"
 #include "longi/shared_foot.h"
 #include "records/long_data.h"
+#include "records/long_read.h"
 
 namespace {
 
@@ -103,8 +104,8 @@ bool editSet(ZcDbObjectIdArray& set, ZcDbObjectId curveId)
     }
 }
 
-// A section of the set whose record loaded; sections whose record does not load take no
-// part in the foot check and are not linked.
+// A section of the set whose record was read; the others (xdata no layout reads among them)
+// take no part in the foot check and are not written.
 struct LoadedSection {
     ZcDbObjectId id;
     CLongData record;
@@ -116,7 +117,7 @@ std::vector<LoadedSection> loadSet(const ZcDbObjectIdArray& set)
     loaded.reserve(static_cast<size_t>(set.length()));
     for (int i = 0; i < set.length(); ++i) {
         LoadedSection s{set[i], CLongData()};
-        if (s.record.setData(set[i], TREVAN_LONG_APP)) loaded.push_back(s);
+        if (TrevanCom_ReadLongRecord(set[i], TREVAN_LONG_APP, s.record) == TrevanLongRead::kRead) loaded.push_back(s);
     }
     return loaded;
 }
@@ -157,7 +158,8 @@ void TrevanCom_LinkLong()
     TrevanCom_SectionsLinkedTo(handleName, old, inSet);
     for (int i = 0; i < old.length(); ++i) {
         CLongData record;
-        if (record.setData(old[i], TREVAN_LONG_APP)) setLanding(old[i], record, "");
+        if (TrevanCom_ReadLongRecord(old[i], TREVAN_LONG_APP, record) == TrevanLongRead::kRead)
+            setLanding(old[i], record, "");
     }
     for (LoadedSection& s : loaded) setLanding(s.id, s.record, handleName);
     TrevanComARX_SetXdataStr(curveId, TREVAN_LANDING_MARK_APP, handleName);

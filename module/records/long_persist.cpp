@@ -5,6 +5,7 @@
 #include "core/xdata_presence.h"
 #include "QorComStd2002.h"
 #include "records/long_data.h"
+#include "records/long_read.h"
 #include "records/record_items.h"
 #include "records/record_xdata.h"
 
@@ -82,29 +83,40 @@ bool CLongData::getData(ZcDbObjectId objId, const char* appName) const
     return written;
 }
 
-bool CLongData::setData(ZcDbEntity* pEnt, const char* appName)
+TrevanLongRead TrevanCom_ReadLongRecord(ZcDbEntity* pEnt, const char* appName, CLongData& record)
 {
-    if (pEnt == nullptr) return false;
+    if (pEnt == nullptr) return TrevanLongRead::kNone;
     CString path;
-    if (!TrevanCom_StdFilePath(kLongEnt, path)) return false;
+    if (!TrevanCom_StdFilePath(kLongEnt, path)) return TrevanLongRead::kNone;
     resbuf* list = QorComARX_Getxdata_List(pEnt, appName, path);
     if (list == nullptr && TrevanCom_StdFilePath(kLongOld, path)) list = QorComARX_Getxdata_List(pEnt, appName, path);
-    // Xdata that neither layout can read still marks the entity as a section.
-    if (list == nullptr) return TrevanComARX_HasXdata(pEnt, appName);
-    const bool parsed = parseList(list, *this);
+    if (list == nullptr)
+        return TrevanComARX_HasXdata(pEnt, appName) ? TrevanLongRead::kUnreadable : TrevanLongRead::kNone;
+    const bool parsed = parseList(list, record);
     zcutRelRb(list);
-    if (!parsed) return false;
+    if (!parsed) return TrevanLongRead::kNone;
     const ZcDbPolyline* pLine = ZcDbPolyline::cast(pEnt);
-    if (pLine == nullptr || pLine->numVerts() < 2) return false;
-    m_vecNormal = pLine->normal();
-    pLine->getPointAt(0, m_ptFoot);
-    pLine->getPointAt(1, m_ptSecond);
-    return true;
+    if (pLine == nullptr || pLine->numVerts() < 2) return TrevanLongRead::kNone;
+    record.m_vecNormal = pLine->normal();
+    pLine->getPointAt(0, record.m_ptFoot);
+    pLine->getPointAt(1, record.m_ptSecond);
+    return TrevanLongRead::kRead;
+}
+
+TrevanLongRead TrevanCom_ReadLongRecord(ZcDbObjectId objId, const char* appName, CLongData& record)
+{
+    ZcDbObjectPointer<ZcDbEntity> ent(objId, ZcDb::kForRead);
+    if (ent.openStatus() != Zcad::eOk) return TrevanLongRead::kNone;
+    return TrevanCom_ReadLongRecord(ent.object(), appName, record);
+}
+
+bool CLongData::setData(ZcDbEntity* pEnt, const char* appName)
+{
+    // Xdata that neither layout can read still marks the entity as a section.
+    return TrevanCom_ReadLongRecord(pEnt, appName, *this) != TrevanLongRead::kNone;
 }
 
 bool CLongData::setData(ZcDbObjectId objId, const char* appName)
 {
-    ZcDbObjectPointer<ZcDbEntity> ent(objId, ZcDb::kForRead);
-    if (ent.openStatus() != Zcad::eOk) return false;
-    return setData(ent.object(), appName);
+    return TrevanCom_ReadLongRecord(objId, appName, *this) != TrevanLongRead::kNone;
 }

@@ -74,6 +74,24 @@ TEST_F(LongitudinalLinks, TwoSectionsOnOneFootStopTheLinkBeforeAnythingIsWritten
     EXPECT_EQ(landingOf(twin), "");
 }
 
+TEST_F(LongitudinalLinks, SectionsWhoseRecordNoLayoutReadsAreLeftAsTheyWere)
+{
+    // Two of them on the line: neither has a foot to compare, nor a record to write back.
+    std::vector<ZcDbObjectId> odd;
+    for (double x : {8000.0, 9000.0}) {
+        odd.push_back(section({x, 0}, {x, 250}));
+        Lock lock;
+        resbuf* xd = zcutBuildList(1001, "LONG", 1000, "?", 0);
+        ZcDbObjectPointer<ZcDbEntity> ent(odd.back(), ZcDb::kForWrite);
+        ASSERT_EQ(ent->setXData(xd), Zcad::eOk);
+        zcutRelRb(xd);
+    }
+    std::string out = play("TRV_LINKLONG", {pick(shell), ""});
+    EXPECT_EQ(out.find("同一点"), std::string::npos) << out;
+    for (ZcDbObjectId id : odd) EXPECT_EQ(text(id, "LONG"), "?");
+    EXPECT_EQ(landingOf(onShell[0]), shellHandle());
+}
+
 TEST_F(LongitudinalLinks, LinkingAgainReplacesTheLinesSetAsAWhole)
 {
     play("TRV_LINKLONG", {pick(shell), ""});
