@@ -2,7 +2,8 @@
 // line (N = 10^3 to 10^4, with a text beside each as a section drawing has), the user
 // pressing Enter at once: every section crosses the line, is foot-checked, unlinked from the
 // line's old set and linked again. Against it, in the same run, a bare walk over model space
-// opening every entity for read: the "ratio" counter is the command's time over the walk's.
+// opening every entity for read: the "ratio" counter is the command's time over the walk's;
+// "ratio_xdata" is the same against a walk that also takes each entity's "LONG" xdata.
 // Goals: linear growth (O(N)) and a ratio within 10.
 #include <benchmark/benchmark.h>
 
@@ -70,8 +71,9 @@ LinkDrawing drawSections(long n)
     return d;
 }
 
-// What every walk of the command costs at least: each entity opened for read and closed.
-long bareScan()
+// What every walk of the command costs at least: each entity opened for read and closed;
+// with `xdata`, its "LONG" xdata taken as well, as finding the sections needs.
+long bareScan(bool xdata)
 {
     ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(zcdbHostApplicationServices()->workingDatabase()),
                                                ZcDb::kForRead);
@@ -81,7 +83,13 @@ long bareScan()
     for (; !it->done(); it->step()) {
         ZcDbEntity* ent = nullptr;
         if (it->getEntity(ent, ZcDb::kForRead) != Zcad::eOk) continue;
-        ++seen;
+        if (xdata) {
+            resbuf* xd = ent->xData("LONG");
+            seen += xd != nullptr ? 1 : 0;
+            zcutRelRb(xd);
+        } else {
+            ++seen;
+        }
         ent->close();
     }
     delete it;
@@ -110,6 +118,22 @@ bool linked(const LinkDrawing& d)
     return ok;
 }
 
+using Clock = std::chrono::steady_clock;
+
+// Seconds per scan, over a fifth of a second of scans.
+double timeScan(bool xdata)
+{
+    double seconds = 0;
+    int scans = 0;
+    const Clock::time_point start = Clock::now();
+    do {
+        benchmark::DoNotOptimize(bareScan(xdata));
+        ++scans;
+        seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    } while (seconds < 0.2);
+    return seconds / scans;
+}
+
 void BM_LinkLongOverOneLandingLine(benchmark::State& state)
 {
     useSampleInstallation();
@@ -123,16 +147,7 @@ void BM_LinkLongOverOneLandingLine(benchmark::State& state)
     }
     const LinkDrawing d = drawSections(state.range(0));
 
-    using Clock = std::chrono::steady_clock;
-    double scanSeconds = 0;
-    int scans = 0;
-    const Clock::time_point scanStart = Clock::now();
-    do {
-        benchmark::DoNotOptimize(bareScan());
-        ++scans;
-        scanSeconds = std::chrono::duration<double>(Clock::now() - scanStart).count();
-    } while (scanSeconds < 0.2);
-    scanSeconds /= scans;
+    const double scanSeconds = timeScan(false), xdataScanSeconds = timeScan(true);
 
     double linkSeconds = 0;
     for (auto _ : state) {
@@ -142,7 +157,9 @@ void BM_LinkLongOverOneLandingLine(benchmark::State& state)
     }
     if (!linked(d)) state.SkipWithError("the sections were not linked");
     state.counters["scan_ms"] = scanSeconds * 1e3;
-    state.counters["ratio"] = linkSeconds / static_cast<double>(state.iterations()) / scanSeconds;
+    const double perRun = linkSeconds / static_cast<double>(state.iterations());
+    state.counters["ratio"] = perRun / scanSeconds;
+    state.counters["ratio_xdata"] = perRun / xdataScanSeconds;
     state.SetComplexityN(state.range(0));
     state.SetItemsProcessed(state.iterations() * state.range(0));
     zrxhost::endApplication();

@@ -74,6 +74,20 @@ TEST_F(LongitudinalLinks, TwoSectionsOnOneFootStopTheLinkBeforeAnythingIsWritten
     EXPECT_EQ(landingOf(twin), "");
 }
 
+TEST_F(LongitudinalLinks, FeetAreOneWithinThePointToleranceAcrossAnyGrid)
+{
+    // Just below a whole millimetre, against a foot on it: the same point to the platform.
+    ZcDbObjectId near = section({2000 - 1e-11, 0}, {2000 - 1e-11, -250});
+    std::string out = play("TRV_LINKLONG", {pick(shell), ""});
+    EXPECT_NE(out.find("同一点でロンジ断面が複数作図されています。"), std::string::npos) << out;
+    EXPECT_EQ(landingOf(near), "");
+    // A hundredth of a millimetre apart they are two sections.
+    ZcDbObjectId apartByHundredth = section({3000.01, 0}, {3000.01, -250});
+    out = play("TRV_LINKLONG", {pick(shell), pick(near), ""});
+    EXPECT_EQ(out.find("同一点"), std::string::npos) << out;
+    EXPECT_EQ(landingOf(apartByHundredth), shellHandle());
+}
+
 TEST_F(LongitudinalLinks, SectionsWhoseRecordNoLayoutReadsAreLeftAsTheyWere)
 {
     // Two of them on the line: neither has a foot to compare, nor a record to write back.
