@@ -45,12 +45,17 @@ demo: build
 	$(BUILD)/tools/list_stiffeners --install $(BUILD)/demo-install examples/drawings/plan.dxf
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --load examples/lisp/label_stiffeners.lsp --script examples/lisp/label_stiffeners.scr --svg $(BUILD)/labels.svg
+	mkdir -p $(BUILD)/demo-install/drive_c/TEMP
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/shell_section.dxf \
+	  --load examples/lisp/show_landing_links.lsp --script examples/demo/longi_link.scr --svg $(BUILD)/longi-link.svg
+	rsvg-convert -b white -w 1400 $(BUILD)/longi-link.svg -o $(BUILD)/longi-link.png
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db
 	$(BUILD)/bench/trevan_bench_stiff_records
 	$(BUILD)/bench/trevan_bench_stiff_label
 	$(BUILD)/bench/trevan_bench_lisp
+	$(BUILD)/bench/trevan_bench_longi_link
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

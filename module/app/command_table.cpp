@@ -4,6 +4,9 @@
 #include <string>
 
 #include "app/lisp_table.h"
+#include "longi/def_long_line_command.h"
+#include "longi/link_long_check_command.h"
+#include "longi/link_long_command.h"
 #include "settings/test0522_command.h"
 
 namespace {
@@ -21,9 +24,21 @@ const TrevanCommandEntry kTestEntry = {TREVANCOM_CMD_GROUP, "_TrevanCom2002Test"
 const TrevanCommandEntry kTest0522Entry = {TREVANCOM_CMD_GROUP, "_TRV_TEST0522", "TRV_TEST0522",
                                            ZCRX_CMD_TRANSPARENT, TrevanCom_Test0522, nullptr, 0xFFFFFFFFu};
 
+const TrevanCommandEntry kDefLongLineEntry = {TREVANCOM_CMD_GROUP, "_TRV_DEFLONGLINE", "TRV_DEFLONGLINE",
+                                              ZCRX_CMD_TRANSPARENT, TrevanCom_DefLongLine, nullptr, 0xFFFFFFFFu};
+
+const TrevanCommandEntry kLinkLongEntry = {TREVANCOM_CMD_GROUP, "_TRV_LINKLONG", "TRV_LINKLONG", ZCRX_CMD_TRANSPARENT,
+                                           TrevanCom_LinkLong, nullptr, 0xFFFFFFFFu};
+
+const TrevanCommandEntry kLinkLongCheckEntry = {TREVANCOM_CMD_GROUP, "_TRV_LINKLONGCHECK", "TRV_LINKLONGCHECK",
+                                                ZCRX_CMD_TRANSPARENT, TrevanCom_LinkLongCheck, nullptr, 0xFFFFFFFFu};
+
 // Each command joins the table when its worker is built.
 const TrevanCommandEntry* const kCommands[] = {
     &kTestEntry,
+    &kDefLongLineEntry,
+    &kLinkLongEntry,
+    &kLinkLongCheckEntry,
     &kTest0522Entry,
 };
 

@@ -15,6 +15,7 @@
 
 #include "support/editor_fixture.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/drive_map.h"
 #include "zrxhost/session.h"
 #include "zrxhost/spaces.h"
 
@@ -79,10 +80,15 @@ protected:
     }
 
     // A fresh session with the module loaded and the starting drawing: two layers, one of
-    // them off, a line, and the block TAGGED with two attributes.
+    // them off, a line, and the block TAGGED with two attributes. The line is a landing line
+    // with one longitudinal section linked to it. Drive C: is a copy of the sample
+    // installation with a TEMP folder.
     void startSession()
     {
         for (const auto& entry : fs::directory_iterator(work)) fs::remove_all(entry.path());
+        fs::copy(fs::path(TREVAN_EXAMPLES) / "install", work / "install", fs::copy_options::recursive);
+        fs::create_directories(work / "install" / "drive_c" / "TEMP");
+        zrxhost::setDrive('C', (work / "install" / "drive_c").string());
         zrxhost::startApplication();
         zrxhost::clearCheckFailures();
         ASSERT_TRUE(zcrxDynamicLinker->loadModule(TREVANCOM_MODULE_PATH, false));
@@ -103,8 +109,28 @@ protected:
         {
             ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(drawing), ZcDb::kForWrite);
             auto* line = new ZcDbLine({0, 0, 0}, {50, 20, 0});
-            ms->appendZcDbEntity(line);
+            ZcDbObjectId lineId;
+            ms->appendZcDbEntity(lineId, line);
+            char handle[17];
+            lineId.handle().getIntoAsciiBuffer(handle, sizeof handle);
+            zcdbRegApp("A_LONGLINE");
+            zcdbRegApp("LONG");
+            resbuf* mark = zcutBuildList(1001, "A_LONGLINE", 1000, handle, 0);
+            line->setXData(mark);
+            zcutRelRb(mark);
             line->close();
+            auto* section = new ZcDbPolyline;
+            section->addVertexAt(0, ZcGePoint2d(40, 16));
+            section->addVertexAt(1, ZcGePoint2d(40, 46));
+            section->addVertexAt(2, ZcGePoint2d(50, 46));
+            ms->appendZcDbEntity(section);
+            resbuf* record = zcutBuildList(1001, "LONG", 1000, "LONG", 1000, "A", 1040, 30.0, 1040, 10.0, 1040, 1.0,
+                                           1040, 1.5, 1040, 1.0, 1040, 1.0, 1070, 0, 1000, "", 1000, "", 1000, handle,
+                                           1070, 0, 1040, 0.0, 1040, 0.0, 1040, 0.0, 1040, 3.2, 1000, "", 1000, "",
+                                           1070, 0, 1070, 0, 1040, 0.0, 1040, 0.0, 0);
+            section->setXData(record);
+            zcutRelRb(record);
+            section->close();
         }
         {
             ZcDbBlockTable* table = nullptr;
@@ -126,6 +152,7 @@ protected:
     void endSession()
     {
         zrxhost::endApplication();
+        zrxhost::clearDrives();
         zcdbHostApplicationServices()->setWorkingDatabase(db.get());
     }
     static ZcDbDatabase* working() { return zcdbHostApplicationServices()->workingDatabase(); }

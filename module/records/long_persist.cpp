@@ -1,0 +1,122 @@
+// A longitudinal record on its section polyline: 23 items in the current layout, 16 in the
+// first one, through the sibling library.
+#include <cmath>
+
+#include "core/xdata_presence.h"
+#include "QorComStd2002.h"
+#include "records/long_data.h"
+#include "records/long_read.h"
+#include "records/record_items.h"
+#include "records/record_xdata.h"
+
+namespace {
+
+// The current layout, used for every write and tried first on every read.
+const char* const kLongEnt = "\\STD\\LONG.ENT";
+// The first layout, without weight and second-generation reserves: read only.
+const char* const kLongOld = "\\STD\\LONG.OLD1";
+
+bool storedRealsFinite(const CLongData& l)
+{
+    for (double real : {l.m_rSize1, l.m_rSize2, l.m_rSize3, l.m_rSize4, l.m_rSize5, l.m_rSize6, l.m_rRes1, l.m_rRes2,
+                        l.m_rRes3, l.m_rWeight, l.m_rNewRes1, l.m_rNewRes2}) {
+        if (!std::isfinite(real)) return false;
+    }
+    return true;
+}
+
+resbuf* buildList(const CLongData& l)
+{
+    return zcutBuildList(RTSTR, (LPCTSTR)l.m_strType, RTSTR, (LPCTSTR)l.m_strFType,
+                         RTREAL, l.m_rSize1, RTREAL, l.m_rSize2, RTREAL, l.m_rSize3,
+                         RTREAL, l.m_rSize4, RTREAL, l.m_rSize5, RTREAL, l.m_rSize6,
+                         RTSHORT, TrevanCom_Low16(l.m_nRes1), RTSTR, (LPCTSTR)l.m_strRes1,
+                         RTSTR, (LPCTSTR)l.m_strRes2, RTSTR, (LPCTSTR)l.m_strLandingLine,
+                         RTSHORT, TrevanCom_Low16(l.m_nRes2), RTREAL, l.m_rRes1, RTREAL, l.m_rRes2,
+                         RTREAL, l.m_rRes3, RTREAL, l.m_rWeight,
+                         RTSTR, (LPCTSTR)l.m_strNewRes1, RTSTR, (LPCTSTR)l.m_strNewRes2,
+                         RTSHORT, TrevanCom_Low16(l.m_nNewRes1), RTSHORT, TrevanCom_Low16(l.m_nNewRes2),
+                         RTREAL, l.m_rNewRes1, RTREAL, l.m_rNewRes2, 0);
+}
+
+// Path and list, the common start of both writes; null list when it cannot go on.
+resbuf* prepareWrite(const CLongData& l, CString& path)
+{
+    if (!storedRealsFinite(l) || !TrevanCom_StdFilePath(kLongEnt, path)) return nullptr;
+    return buildList(l);
+}
+
+// Items 1 to 16 always; 17 to 23 when the list goes on past 16, all of them then.
+bool parseList(const resbuf* list, CLongData& l)
+{
+    CRecordItems it(list);
+    const bool first = it.str(l.m_strType) && it.str(l.m_strFType) && it.real(l.m_rSize1) && it.real(l.m_rSize2) &&
+                       it.real(l.m_rSize3) && it.real(l.m_rSize4) && it.real(l.m_rSize5) && it.real(l.m_rSize6) &&
+                       it.integer(l.m_nRes1) && it.str(l.m_strRes1) && it.str(l.m_strRes2) &&
+                       it.str(l.m_strLandingLine) && it.integer(l.m_nRes2) && it.realOrInteger(l.m_rRes1) &&
+                       it.real(l.m_rRes2) && it.real(l.m_rRes3);
+    if (!first) return false;
+    if (it.atEnd()) return true;
+    return it.real(l.m_rWeight) && it.str(l.m_strNewRes1) && it.str(l.m_strNewRes2) && it.integer(l.m_nNewRes1) &&
+           it.integer(l.m_nNewRes2) && it.real(l.m_rNewRes1) && it.real(l.m_rNewRes2);
+}
+
+}  // namespace
+
+bool CLongData::getData(ZcDbEntity* pEnt, const char* appName) const
+{
+    CString path;
+    resbuf* list = prepareWrite(*this, path);
+    if (list == nullptr) return false;
+    const bool written = TrevanCom_WriteRecordList(pEnt, appName, list, path);
+    zcutRelRb(list);
+    return written;
+}
+
+bool CLongData::getData(ZcDbObjectId objId, const char* appName) const
+{
+    CString path;
+    resbuf* list = prepareWrite(*this, path);
+    if (list == nullptr) return false;
+    const bool written = TrevanCom_WriteRecordList(objId, appName, list, path);
+    zcutRelRb(list);
+    return written;
+}
+
+TrevanLongRead TrevanCom_ReadLongRecord(ZcDbEntity* pEnt, const char* appName, CLongData& record)
+{
+    if (pEnt == nullptr) return TrevanLongRead::kNone;
+    CString path;
+    if (!TrevanCom_StdFilePath(kLongEnt, path)) return TrevanLongRead::kNone;
+    resbuf* list = QorComARX_Getxdata_List(pEnt, appName, path);
+    if (list == nullptr && TrevanCom_StdFilePath(kLongOld, path)) list = QorComARX_Getxdata_List(pEnt, appName, path);
+    if (list == nullptr)
+        return TrevanComARX_HasXdata(pEnt, appName) ? TrevanLongRead::kUnreadable : TrevanLongRead::kNone;
+    const bool parsed = parseList(list, record);
+    zcutRelRb(list);
+    if (!parsed) return TrevanLongRead::kNone;
+    const ZcDbPolyline* pLine = ZcDbPolyline::cast(pEnt);
+    if (pLine == nullptr || pLine->numVerts() < 2) return TrevanLongRead::kNone;
+    record.m_vecNormal = pLine->normal();
+    pLine->getPointAt(0, record.m_ptFoot);
+    pLine->getPointAt(1, record.m_ptSecond);
+    return TrevanLongRead::kRead;
+}
+
+TrevanLongRead TrevanCom_ReadLongRecord(ZcDbObjectId objId, const char* appName, CLongData& record)
+{
+    ZcDbObjectPointer<ZcDbEntity> ent(objId, ZcDb::kForRead);
+    if (ent.openStatus() != Zcad::eOk) return TrevanLongRead::kNone;
+    return TrevanCom_ReadLongRecord(ent.object(), appName, record);
+}
+
+bool CLongData::setData(ZcDbEntity* pEnt, const char* appName)
+{
+    // Xdata that neither layout can read still marks the entity as a section.
+    return TrevanCom_ReadLongRecord(pEnt, appName, *this) != TrevanLongRead::kNone;
+}
+
+bool CLongData::setData(ZcDbObjectId objId, const char* appName)
+{
+    return TrevanCom_ReadLongRecord(objId, appName, *this) != TrevanLongRead::kNone;
+}
