@@ -45,6 +45,10 @@ demo: build
 	$(BUILD)/tools/list_stiffeners --install $(BUILD)/demo-install examples/drawings/plan.dxf
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --load examples/lisp/label_stiffeners.lsp --script examples/lisp/label_stiffeners.scr --svg $(BUILD)/labels.svg
+	cp examples/drawings/lines_body_plan.dxf $(BUILD)/demo-install/drive_c/TREVAN/DATA/Lines/S1234/
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/lines_body_plan.dxf \
+	  --load examples/lisp/lines_demo.lsp --script examples/demo/lines.scr --svg $(BUILD)/lines.svg
+	rsvg-convert -b white -w 1400 $(BUILD)/lines.svg -o $(BUILD)/lines.png
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db

@@ -69,16 +69,17 @@ def main(path):
             format="xyb", dxfattribs={"layer": "FRAME"})
         section_tags(section, frame)
 
-    # Fore body: fit splines from the keel up to the deck.
+    # Fore body: fit splines from the keel up to the deck, every other one named at its top.
     for frame in FORE:
         heights = [0.0, 250.0, 600.0, 1000.0, 1500.0, 2000.0] + [2000.0 + k * 2000.0 for k in range(1, 9)]
         points = [(half_breadth(frame, z), z) for z in heights]
-        # Sections that have lost their flat of bottom start on the centre line.
-        if points[0][0] > 0.0:
-            points.insert(0, (0.0, 0.0))
+        # A section starts where its flat of bottom ends, on the base line: the flat itself
+        # lies on the base line.
         section = msp.add_spline(fit_points=[(x, y, 0) for x, y in points], dxfattribs={"layer": "FRAME"})
         section_tags(section, frame)
         top = points[-1]
+        if frame % 4 != 0:
+            continue
         msp.add_text(str(frame), height=250,
                      dxfattribs={"layer": "FRNAME", "insert": (top[0] + 100, top[1] + 150)})
 
