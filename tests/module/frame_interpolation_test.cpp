@@ -233,3 +233,36 @@ TEST_F(CutLines, AMissingDrawingOrCutLineDrawsNothing)
 }
 
 }  // namespace
+
+namespace {
+
+// The bundled body plan, as a user of the sample drawings meets it.
+class SampleBodyPlan : public FrameInterpolation {
+protected:
+    void SetUp() override
+    {
+        FrameInterpolation::SetUp();
+        std::filesystem::create_directories(c.at("Lines"));
+        std::filesystem::copy_file(std::string(TREVAN_SAMPLE_INSTALL) + "/../drawings/lines_body_plan.dxf",
+                                   c.at("Lines/body.dxf"));
+    }
+    TempDriveC c;
+};
+
+TEST_F(SampleBodyPlan, EveryWaterlineGivesAPlanLineNarrowingTowardsTheStem)
+{
+    for (int wl = 2000; wl <= 16000; wl += 2000) {
+        std::string cut = "WL" + std::to_string(wl);
+        ASSERT_EQ(call("(planline \"C:\\\\LINES\\\\body.dxf\" \"" + cut + "\" \"PLAN\" 1)"), "\nT\n") << cut;
+        std::vector<ZcGePoint3d> line = lastSplinePoints();
+        // Both frames of the parallel body and the 21 of the fore body are crossed.
+        ASSERT_EQ(line.size(), 23u) << cut;
+        EXPECT_NEAR(line.front().y, 16000.0, 1.0) << cut;
+        for (size_t k = 1; k < line.size(); ++k) {
+            EXPECT_GT(line[k].x, line[k - 1].x) << cut;
+            EXPECT_LE(line[k].y, line[k - 1].y + 1e-6) << cut << " at " << line[k].x;
+        }
+    }
+}
+
+}  // namespace
