@@ -49,6 +49,10 @@ demo: build
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/shell_section.dxf \
 	  --load examples/lisp/show_landing_links.lsp --script examples/demo/longi_link.scr --svg $(BUILD)/longi-link.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/longi-link.svg -o $(BUILD)/longi-link.png
+	cp examples/drawings/lines_body_plan.dxf $(BUILD)/demo-install/drive_c/TREVAN/DATA/Lines/S1234/
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/lines_body_plan.dxf \
+	  --load examples/lisp/lines_demo.lsp --script examples/demo/lines.scr --svg $(BUILD)/lines.svg
+	rsvg-convert -b white -w 1400 $(BUILD)/lines.svg -o $(BUILD)/lines.png
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db

@@ -70,6 +70,12 @@ TEST_F(LispEntities, EntmodChangesTheEntityInPlace)
     ASSERT_EQ(zcdbOpenObject(l, line, ZcDb::kForRead), Zcad::eOk);
     EXPECT_EQ(l->endPoint(), ZcGePoint3d(20, 0, 0));
     l->close();
+    // A common property appended after the kind's own data counts, the last of its code winning.
+    EXPECT_NE(eval("(entmod (append (entget e) '((62 . 1) (8 . \"HULL\") (62 . 3))))"), "nil");
+    ASSERT_EQ(zcdbOpenObject(l, line, ZcDb::kForRead), Zcad::eOk);
+    EXPECT_EQ(l->colorIndex(), 3);
+    l->close();
+    EXPECT_EQ(eval("(cdr (assoc 8 (entget e)))"), "\"HULL\"");
     // Another kind cannot be put in its place.
     EXPECT_EQ(eval("(entmod (subst '(0 . \"CIRCLE\") (assoc 0 d) d))"), "nil");
 }

@@ -1,6 +1,7 @@
 // Entities to pairs and back through the file codecs, in memory.
 #include "dxf/entity_pairs.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -111,8 +112,53 @@ KeptTags tableRecordPairs(std::string_view table, const ZcDbSymbolTableRecord* r
     });
 }
 
-ZcDbEntity* entityFromPairs(ZcDbDatabase* db, const KeptTags& pairs, std::string& reason)
+namespace {
+
+bool commonCode(int code)
 {
+    return code == 6 || code == 8 || code == 48 || code == 60 || code == 62 || code == 370;
+}
+
+// A list may give a common property anywhere, as LISP programs append (62 . 1) to what
+// entget gave: such pairs go back into the AcDbEntity part, where the codec reads them, a
+// later one replacing an earlier one of its code.
+KeptTags commonsInPlace(const KeptTags& pairs)
+{
+    size_t firstSubclass = pairs.size();
+    for (size_t k = 0; k < pairs.size(); ++k) {
+        if (pairs[k].code == 100 && pairs[k].value != "AcDbEntity") {
+            firstSubclass = k;
+            break;
+        }
+    }
+    if (firstSubclass == pairs.size()) return pairs;
+    KeptTags head(pairs.begin(), pairs.begin() + static_cast<std::ptrdiff_t>(firstSubclass));
+    KeptTags rest;
+    int group = 0;
+    for (size_t k = firstSubclass; k < pairs.size(); ++k) {
+        const KeptTag& t = pairs[k];
+        if (t.code == 102) group = !t.value.empty() && t.value[0] == '{' ? 1 : 0;
+        if (group == 0 && t.code == 1001) {
+            rest.insert(rest.end(), pairs.begin() + static_cast<std::ptrdiff_t>(k), pairs.end());
+            break;
+        }
+        if (group != 0 || !commonCode(t.code)) {
+            rest.push_back(t);
+            continue;
+        }
+        auto same = std::find_if(head.begin(), head.end(), [&](const KeptTag& h) { return h.code == t.code; });
+        if (same != head.end()) *same = t;
+        else head.push_back(t);
+    }
+    head.insert(head.end(), rest.begin(), rest.end());
+    return head;
+}
+
+}  // namespace
+
+ZcDbEntity* entityFromPairs(ZcDbDatabase* db, const KeptTags& given, std::string& reason)
+{
+    const KeptTags pairs = commonsInPlace(given);
     // The codecs look records up as the file reader does, without opening them.
     zrxhost::HostAccess access;
     if (pairs.empty() || pairs[0].code != 0) {
