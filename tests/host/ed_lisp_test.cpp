@@ -169,6 +169,31 @@ TEST_F(EdLisp, GlobalsAreSharedWithPlugins)
     EXPECT_EQ(eval("(list fromplugin)"), "((5 \"x\"))");
 }
 
+TEST_F(EdLisp, GlobalsHoldSelectionSetsBothWays)
+{
+    addLine(0, 0, 10, 0);
+    addLine(0, 5, 10, 5);
+    eval("(setq ##lisp_set (ssget \"X\"))");
+    resbuf* v = nullptr;
+    ASSERT_EQ(zcedGetSym("##LISP_SET", &v), RTNORM);
+    ASSERT_EQ(v->restype, RTPICKS);
+    int32_t n = 0;
+    EXPECT_EQ(zcedSSLength(v->resval.rlname, &n), RTNORM);
+    EXPECT_EQ(n, 2);
+    zcutRelRb(v);
+    // A plug-in's set put into a global is LISP's to keep.
+    ads_name mine;
+    ASSERT_EQ(zcedSSGet("X", nullptr, nullptr, nullptr, mine), RTNORM);
+    resbuf* put = zcutNewRb(RTPICKS);
+    put->resval.rlname[0] = mine[0];
+    put->resval.rlname[1] = mine[1];
+    ASSERT_EQ(zcedPutSym("##from_plugin", put), RTNORM);
+    zcutRelRb(put);
+    EXPECT_EQ(eval("(sslength ##from_plugin)"), "2");
+    EXPECT_EQ(eval("(type ##from_plugin)"), "PICKSET");
+    eval("(setq ##lisp_set nil ##from_plugin nil)");
+}
+
 TEST_F(EdLisp, EntitiesAndSelectionSetsFromLisp)
 {
     ZcDbObjectId a = addLine(0, 0, 10, 0);
