@@ -1,5 +1,6 @@
 // LISP at the command prompt and the functions plug-ins define for it.
 #include "support/editor_fixture.h"
+#include "zrxhost/display_state.h"
 
 namespace {
 
@@ -192,6 +193,24 @@ TEST_F(EdLisp, GlobalsHoldSelectionSetsBothWays)
     EXPECT_EQ(eval("(sslength ##from_plugin)"), "2");
     EXPECT_EQ(eval("(type ##from_plugin)"), "PICKSET");
     eval("(setq ##lisp_set nil ##from_plugin nil)");
+}
+
+TEST_F(EdLisp, TemporaryVectorsFromLispUntilARedrawOfEverything)
+{
+    EXPECT_EQ(eval("(grdraw '(0 0) '(10 0) 1 1)"), "nil");
+    EXPECT_EQ(eval("(grvecs '(2 (0 0) (0 10) (5 5 1) (6 6 1)) '((1 0 0 100) (0 1 0 0) (0 0 1 0) (0 0 0 1)))"),
+              "nil");
+    const auto& v = zrxhost::grDrawVectors();
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_TRUE(v[0].highlighted);
+    EXPECT_EQ(v[1].from, ZcGePoint3d(100, 0, 0));
+    EXPECT_EQ(v[2].to, ZcGePoint3d(106, 6, 1));
+    EXPECT_EQ(v[2].color, 2);
+    EXPECT_EQ(eval("(grvecs '((0 0)))"), "; error: bad argument value: vector list");
+    EXPECT_EQ(eval("(grdraw '(0 0) \"x\" 1)").substr(0, 20), "; error: bad argumen");
+    EXPECT_EQ(v.size(), 3u);
+    EXPECT_EQ(eval("(redraw)"), "nil");
+    EXPECT_TRUE(v.empty());
 }
 
 TEST_F(EdLisp, EntitiesAndSelectionSetsFromLisp)
