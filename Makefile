@@ -36,7 +36,9 @@ sanitize: deps
 # $(BUILD)/demo.svg (and demo.png, for a quick look); then the module at work in a copy of
 # the sample installation, so the demo never writes into the source tree; last, the
 # stiffeners of the sample hull plan (examples/drawings/plan.dxf) with their records; and a
-# drafter's LISP program labelling every stiffener of that plan, drawn to $(BUILD)/labels.svg.
+# drafter's LISP program labelling every stiffener of that plan, drawn to $(BUILD)/labels.svg;
+# last, every stiffener of that plan with its texts and actual-plate lines in the actual-plate
+# display and two stiffeners' side arrows, drawn to $(BUILD)/plan-texts.png.
 demo: build
 	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/demo.svg -o $(BUILD)/demo.png
@@ -53,6 +55,9 @@ demo: build
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/lines_body_plan.dxf \
 	  --load examples/lisp/lines_demo.lsp --script examples/demo/lines.scr --svg $(BUILD)/lines.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/lines.svg -o $(BUILD)/lines.png
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
+	  --load examples/demo/plan_texts.lsp --script examples/demo/plan_texts.scr --svg $(BUILD)/plan-texts.svg
+	rsvg-convert -b white -w 1400 $(BUILD)/plan-texts.svg -o $(BUILD)/plan-texts.png
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db
@@ -60,6 +65,7 @@ bench: build
 	$(BUILD)/bench/trevan_bench_stiff_label
 	$(BUILD)/bench/trevan_bench_lisp
 	$(BUILD)/bench/trevan_bench_longi_link
+	$(BUILD)/bench/trevan_bench_stiff_annotation
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

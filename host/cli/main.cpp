@@ -160,6 +160,12 @@ int repl(const Options& o)
     playLispLoads(o);
     zrxhost::setBaseInput(tty ? static_cast<zrxhost::AnswerSource*>(&terminal) : piped.get());
     zrxhost::runCommandLoop();
+    ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
+    std::string error;
+    if (!o.svg.empty() && (db == nullptr || !zrxhost::renderSvgFile(db, o.svg, &error))) {
+        fail(db == nullptr ? "no drawing is open to draw" : error);
+        return finish(2);
+    }
     return finish(0);
 }
 

@@ -22,7 +22,7 @@ std::string usage()
     return "usage:\n"
            "  trevan run    [--install DIR] [--drawing FILE] [--script FILE] [--save FILE] [--svg FILE]\n"
            "                [--no-modules] [--load MODULE|FILE.lsp]...\n"
-           "  trevan repl   [--install DIR] [--drawing FILE] [--no-modules] [--load MODULE|FILE.lsp]...\n"
+           "  trevan repl   [--install DIR] [--drawing FILE] [--svg FILE] [--no-modules] [--load MODULE|FILE.lsp]...\n"
            "  trevan render FILE.dxf -o FILE.svg\n"
            "  trevan --help\n"
            "\n"
@@ -45,7 +45,8 @@ std::string usage()
            "  --script FILE   the script to play (default: " + kDemoScript + "); a FILE.lsp is\n"
            "                  loaded as a LISP program\n"
            "  --save FILE     after the script, save the current drawing to FILE (DXF)\n"
-           "  --svg FILE      after the script, draw the current drawing's model space to FILE\n"
+           "  --svg FILE      after the script (repl: when the session ends), draw the current drawing's\n"
+           "                  model space to FILE, with the temporary vectors of its view\n"
            "  --load MODULE   also load this plug-in (a shared library exporting acrxEntryPoint),\n"
            "                  after the default ones; a FILE.lsp is loaded as a LISP program after\n"
            "                  the plug-ins (repeatable, in order)\n"
@@ -105,7 +106,7 @@ Options parseOptions(int argc, char** argv)
             o.script = value();
         } else if (arg == "--save" && run) {
             o.save = value();
-        } else if (arg == "--svg" && run) {
+        } else if (arg == "--svg" && session) {
             o.svg = value();
         } else if (arg == "-o" && !session) {
             o.svg = value();

@@ -91,6 +91,8 @@
 #include "stiffener/stiff_plate_lisp.h"
 #include "stiffener/stiff_show_mode.h"
 #include "stiffener/stiff_side.h"
+#include "stiffener/stiff_ymark.h"
+#include "stiffener/stiff_side_arrows.h"
 #include "stiffener/stiff_linetypes.h"
 #include "ui/figure_ctrl.h"
 #include "ui/figure_combo_ctrl.h"

@@ -26,14 +26,14 @@ void deleteGroup(ZcDbObjectId stiffId)
     if (pGroup.openStatus() == Zcad::eOk) pGroup->erase();
 }
 
-// Every listed line exists and can be opened.
-bool linesWhole(ZcDbObjectId stiffId)
+// Shows every listed line; false when the list is empty or a line no longer resolves or
+// cannot be opened. The record is read once, as this runs for every stiffener of a drawing.
+bool showWholeLines(ZcDbObjectId stiffId)
 {
     CStringArray handles;
     if (!TrevanCom_CheckStiffLine(stiffId, handles)) return false;
     for (int i = 0; i < handles.GetSize(); ++i) {
-        ZcDbObjectPointer<ZcDbEntity> pLine(TrevanComARX_GetObjid(handles[i]), ZcDb::kForRead);
-        if (pLine.openStatus() != Zcad::eOk) return false;
+        if (!TrevanCom_ObjectVisibility(TrevanComARX_GetObjid(handles[i]), true)) return false;
     }
     return true;
 }
@@ -81,12 +81,12 @@ bool TrevanCom_JitsuitaHyouji(const ZcDbObjectIdArray& stiffIds)
 {
     for (int i = 0; i < stiffIds.length(); ++i) {
         const ZcDbObjectId stiffId = stiffIds[i];
-        if (!linesWhole(stiffId)) {
+        if (!showWholeLines(stiffId)) {
             deleteGroup(stiffId);
             TrevanCom_DeleteStiffJitsuita(stiffId);
             TrevanCom_CreateJitsuitaLine(stiffId);
+            showLines(stiffId, true);
         }
-        showLines(stiffId, true);
         TrevanComARX_StiffVisibility(stiffId, false);
     }
     return true;

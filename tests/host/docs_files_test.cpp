@@ -374,3 +374,23 @@ TEST_F(DrawingFiles, RenderDrawsOneElementPerVisibleEntity)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DrawingFiles, ReplDrawsTheViewWithItsTemporaryVectorsWhenTheSessionEnds)
+{
+    std::ofstream(file("session.txt")) << "(grdraw '(0 0) '(500 0) 2)\nLINE\n0,0\n100,100\n\n";
+    const std::string svg = file("view.svg");
+    const std::string command = std::string(TREVAN_PROGRAM) + " repl --no-modules --svg " + svg + " < " +
+                                file("session.txt") + " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string drawn = readAll(svg);
+    EXPECT_NE(drawn.find("class=\"grdraw\" d=\"M0,0 L500,0\""), std::string::npos) << drawn;
+    EXPECT_NE(drawn.find("data-handle="), std::string::npos);
+    // REGEN takes the vectors away, as it does on the screen.
+    std::ofstream(file("session.txt")) << "(grdraw '(0 0) '(500 0) 2)\nREGEN\n";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(readAll(svg).find("grdraw"), std::string::npos);
+}
+
+}  // namespace

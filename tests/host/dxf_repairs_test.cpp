@@ -77,6 +77,22 @@ TEST_F(DxfRepairs, ASecondRecordOfANameInAnyTableIsKeptUnderANameOfItsOwn)
     }
 }
 
+TEST_F(DxfRepairs, ARecordWithoutANameIsDroppedAndTold)
+{
+    auto record = [&](const char* handle, int nameCode) {
+        return pairs({{0, "LTYPE"}, {5, handle}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbLinetypeTableRecord"},
+                      {nameCode, "DASHED"}, {70, "0"}, {3, "Dashed"}, {72, "65"}, {73, "0"}, {40, "0.0"}});
+    };
+    auto d = load(dxftest::r2000Drawing(table("LTYPE", "50", record("51", 2) + record("52", 8))));
+    ZcDbObjectId kept, dropped;
+    EXPECT_EQ(d->getZcDbObjectId(kept, false, ZcDbHandle(0x51)), Zcad::eOk);
+    EXPECT_NE(d->getZcDbObjectId(dropped, false, ZcDbHandle(0x52)), Zcad::eOk);
+    EXPECT_TRUE(reported("a LTYPE record without a name is dropped")) << repairs;
+    // Not written back: the saved drawing reads without a mend.
+    auto back = saveAndLoad(d.get());
+    EXPECT_EQ(back->getZcDbObjectId(kept, false, ZcDbHandle(0x51)), Zcad::eOk);
+}
+
 TEST_F(DxfRepairs, ARenamedDimensionStyleKeepsItsLinksToOtherRecords)
 {
     std::string styles = table("STYLE", "40", pairs({{0, "STYLE"}, {5, "41"}, {100, "AcDbSymbolTableRecord"},

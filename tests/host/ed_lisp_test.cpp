@@ -1,5 +1,6 @@
 // LISP at the command prompt and the functions plug-ins define for it.
 #include "support/editor_fixture.h"
+#include "zrxhost/display_state.h"
 
 namespace {
 
@@ -167,6 +168,49 @@ TEST_F(EdLisp, GlobalsAreSharedWithPlugins)
     zcutRelRb(put);
     EXPECT_EQ(eval("fromplugin"), "Unknown command \"FROMPLUGIN\".  Press F1 for help.");
     EXPECT_EQ(eval("(list fromplugin)"), "((5 \"x\"))");
+}
+
+TEST_F(EdLisp, GlobalsHoldSelectionSetsBothWays)
+{
+    addLine(0, 0, 10, 0);
+    addLine(0, 5, 10, 5);
+    eval("(setq ##lisp_set (ssget \"X\"))");
+    resbuf* v = nullptr;
+    ASSERT_EQ(zcedGetSym("##LISP_SET", &v), RTNORM);
+    ASSERT_EQ(v->restype, RTPICKS);
+    int32_t n = 0;
+    EXPECT_EQ(zcedSSLength(v->resval.rlname, &n), RTNORM);
+    EXPECT_EQ(n, 2);
+    zcutRelRb(v);
+    // A plug-in's set put into a global is LISP's to keep.
+    ads_name mine;
+    ASSERT_EQ(zcedSSGet("X", nullptr, nullptr, nullptr, mine), RTNORM);
+    resbuf* put = zcutNewRb(RTPICKS);
+    put->resval.rlname[0] = mine[0];
+    put->resval.rlname[1] = mine[1];
+    ASSERT_EQ(zcedPutSym("##from_plugin", put), RTNORM);
+    zcutRelRb(put);
+    EXPECT_EQ(eval("(sslength ##from_plugin)"), "2");
+    EXPECT_EQ(eval("(type ##from_plugin)"), "PICKSET");
+    eval("(setq ##lisp_set nil ##from_plugin nil)");
+}
+
+TEST_F(EdLisp, TemporaryVectorsFromLispUntilARedrawOfEverything)
+{
+    EXPECT_EQ(eval("(grdraw '(0 0) '(10 0) 1 1)"), "nil");
+    EXPECT_EQ(eval("(grvecs '(2 (0 0) (0 10) (5 5 1) (6 6 1)) '((1 0 0 100) (0 1 0 0) (0 0 1 0) (0 0 0 1)))"),
+              "nil");
+    const auto& v = zrxhost::grDrawVectors();
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_TRUE(v[0].highlighted);
+    EXPECT_EQ(v[1].from, ZcGePoint3d(100, 0, 0));
+    EXPECT_EQ(v[2].to, ZcGePoint3d(106, 6, 1));
+    EXPECT_EQ(v[2].color, 2);
+    EXPECT_EQ(eval("(grvecs '((0 0)))"), "; error: bad argument value: vector list");
+    EXPECT_EQ(eval("(grdraw '(0 0) \"x\" 1)").substr(0, 20), "; error: bad argumen");
+    EXPECT_EQ(v.size(), 3u);
+    EXPECT_EQ(eval("(redraw)"), "nil");
+    EXPECT_TRUE(v.empty());
 }
 
 TEST_F(EdLisp, EntitiesAndSelectionSetsFromLisp)

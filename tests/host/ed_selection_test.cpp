@@ -396,6 +396,35 @@ TEST_F(EdSelection, RedrawKeepsHighlightsOfEntitiesAndSets)
     EXPECT_EQ(zcedRedraw(nullptr, 3), RTERROR);
 }
 
+TEST_F(EdSelection, GrVecsDrawsPairsInTheColourBeforeThemAfterTheMatrix)
+{
+    ads_point a = {0, 0, 0}, b = {10, 0, 0};
+    ads_point c = {0, 5, 99}, d = {10, 5, 99};  // 2D points have no z
+    resbuf* list = zcutBuildList(RT3DPOINT, a, RT3DPOINT, b, RTSHORT, 1, RT3DPOINT, a, RTPOINT, c, RTSHORT, 300,
+                                 RTPOINT, c, RTPOINT, d, RTSHORT, -1, RT3DPOINT, b, RTPOINT, d, 0);
+    ads_matrix shift = {{1, 0, 0, 100}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
+    ASSERT_EQ(zcedGrVecs(list, shift), RTNORM);
+    zcutRelRb(list);
+    const auto& v = zrxhost::grDrawVectors();
+    ASSERT_EQ(v.size(), 4u);
+    EXPECT_EQ(v[0].from, ZcGePoint3d(100, 0, 0));
+    EXPECT_EQ(v[0].to, ZcGePoint3d(110, 0, 0));
+    EXPECT_EQ(v[0].color, 7);
+    EXPECT_EQ(v[1].color, 1);
+    EXPECT_EQ(v[1].to, ZcGePoint3d(100, 5, 0));
+    EXPECT_EQ(v[2].color, -1);  // XOR ink
+    EXPECT_FALSE(v[2].highlighted);
+    EXPECT_TRUE(v[3].highlighted);
+    // A point without its partner, or anything but colours and points, draws nothing.
+    resbuf* odd = zcutBuildList(RT3DPOINT, a, RT3DPOINT, b, RT3DPOINT, a, 0);
+    EXPECT_EQ(zcedGrVecs(odd, nullptr), RTERROR);
+    zcutRelRb(odd);
+    resbuf* wrong = zcutBuildList(RTSTR, "x", RT3DPOINT, a, RT3DPOINT, b, 0);
+    EXPECT_EQ(zcedGrVecs(wrong, nullptr), RTERROR);
+    zcutRelRb(wrong);
+    EXPECT_EQ(v.size(), 4u);
+}
+
 TEST(WcMatch, PlatformPatterns)
 {
     EXPECT_EQ(zcutWcMatch("L100X10", "L###X##"), RTNORM);

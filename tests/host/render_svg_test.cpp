@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "support/editor_fixture.h"
+#include "zrxhost/display_state.h"
 #include "zrxhost/render.h"
 
 namespace {
@@ -103,6 +104,32 @@ TEST_F(RenderSvg, LineTypesBecomeDashArrays)
     addToModelSpace(line);
     std::string svg = zrxhost::renderSvg(db.get());
     EXPECT_NE(svg.find("stroke-dasharray=\"6,3\""), std::string::npos) << svg;
+}
+
+TEST_F(RenderSvg, TemporaryVectorsShowInTheirDrawingsViewUntilARegen)
+{
+    addLine(0, 0, 100, 0);
+    ZcGeMatrix3d moved;
+    moved.setToTranslation(ZcGeVector3d(0, 300, 0));
+    ASSERT_EQ(zcedSetCurrentUCS(moved), Zcad::eOk);
+    ads_point a = {0, 0, 0}, b = {500, 0, 0}, c = {0, 50, 0};
+    ASSERT_EQ(zcedGrDraw(a, b, 2, 0), RTNORM);
+    ASSERT_EQ(zcedGrDraw(a, c, -1, 1), RTNORM);
+    ASSERT_EQ(zcedSetCurrentUCS(ZcGeMatrix3d::kIdentity), Zcad::eOk);
+    std::string svg = zrxhost::renderSvg(db.get());
+    EXPECT_EQ(count(svg, "class=\"grdraw\""), 2) << svg;
+    // Drawn where the UCS of the moment put them, yellow, and the XOR one dashed in black.
+    EXPECT_NE(svg.find("d=\"M0,-300 L500,-300\" fill=\"none\" stroke=\"#ffff00\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("d=\"M0,-300 L0,-350\" fill=\"none\" stroke=\"#000000\""), std::string::npos) << svg;
+    EXPECT_EQ(count(svg, "stroke-dasharray"), 1);
+    // The view reaches out to them, and they never enter the drawing.
+    EXPECT_NE(svg.find("viewBox=\"-25 -375"), std::string::npos) << svg;
+    EXPECT_EQ(count(svg, "data-handle="), 1);
+    ZcDbDatabase other(true, true);
+    EXPECT_EQ(count(zrxhost::renderSvg(&other), "grdraw"), 0);
+    zrxhost::runCommandLine("REGEN");
+    EXPECT_TRUE(zrxhost::grDrawVectors().empty());
+    EXPECT_EQ(count(zrxhost::renderSvg(db.get()), "grdraw"), 0);
 }
 
 TEST(AciColours, ThePlatformsPalette)

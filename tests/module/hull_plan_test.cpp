@@ -89,13 +89,13 @@ protected:
 
 TEST_F(PlanGenerator, TheRequestedStiffenersAllReadBackOnTheirLayers)
 {
-    // Two tanks and the first three longitudinals of a third.
+    // A whole tank and most of a second, whose floors and web frame are left plain.
     ASSERT_TRUE(draw(31)) << error << said;
     EXPECT_EQ(summary.stiffeners, 31);
     std::vector<Member> all = members(db.get());
     ASSERT_EQ(all.size(), 31u);
     EXPECT_GT(summary.entities, 31);
-    int dimensions = 0;
+    int dimensions = 0, inboard = 0;
     for (const Member& m : all) {
         SCOPED_TRACE(m.name);
         EXPECT_FALSE(m.name.empty());
@@ -104,6 +104,14 @@ TEST_F(PlanGenerator, TheRequestedStiffenersAllReadBackOnTheirLayers)
             EXPECT_EQ(m.form.rfind("LONG_", 0), 0u);
             EXPECT_EQ(m.startY, m.endY);
             EXPECT_EQ(m.endX - m.startX, 8000.0);
+        } else if (m.layer == "TRANS") {
+            // Floors and the web frame cross the longitudinals from the centre line to the
+            // side girder.
+            EXPECT_EQ(m.form.rfind("TR_", 0), 0u);
+            EXPECT_EQ(m.startX, m.endX);
+            EXPECT_EQ(m.startY, 0.0);
+            EXPECT_EQ(m.endY, 4200.0);
+            ++inboard;
         } else {
             // Transverse stiffeners span from the side girder to the shell, also those
             // drawn as dimensions, whose end points come from the dimension's geometry.
@@ -114,10 +122,77 @@ TEST_F(PlanGenerator, TheRequestedStiffenersAllReadBackOnTheirLayers)
         }
         dimensions += m.dimension ? 1 : 0;
     }
-    EXPECT_GT(dimensions, 0);
-    EXPECT_LT(dimensions, 31);
+    EXPECT_EQ(dimensions, 2);
+    EXPECT_EQ(inboard, 5);
     expectApart(all);
     EXPECT_EQ(said, "");
+}
+
+TEST_F(PlanGenerator, FloorsAndTheWebFrameCrossEveryLongitudinalInsideBoth)
+{
+    ASSERT_TRUE(draw(19)) << error << said;
+    ZcDbObjectIdArray ids;
+    ASSERT_TRUE(TrevanCom_GetAllStiffObjectIdArray(ids));
+    std::vector<ZcDbObjectId> longs, trans;
+    for (ZcDbObjectId id : ids) {
+        const std::string layer = static_cast<const char*>(TrevanComARX_GetEntityLayerName(id));
+        if (layer == "LONG") longs.push_back(id);
+        if (layer == "TRANS") trans.push_back(id);
+    }
+    ASSERT_EQ(longs.size(), 5u);
+    ASSERT_EQ(trans.size(), 5u);
+    int crossings = 0;
+    for (ZcDbObjectId t : trans) {
+        for (ZcDbObjectId l : longs) {
+            ZcDbObjectPointer<ZcDbLine> a(t, ZcDb::kForRead), b(l, ZcDb::kForRead);
+            ZcGePoint3dArray points;
+            ASSERT_EQ(a->intersectWith(b.object(), ZcDb::kOnBothOperands, points), Zcad::eOk);
+            ASSERT_EQ(points.length(), 1);
+            // A clean crossing: well away from every end of either member.
+            for (const ZcGePoint3d& end : {a->startPoint(), a->endPoint(), b->startPoint(), b->endPoint()})
+                EXPECT_GT(points[0].distanceTo(end), 500.0);
+            ++crossings;
+        }
+    }
+    EXPECT_EQ(crossings, 25);
+}
+
+TEST_F(PlanGenerator, OutboardLineStiffenersCarryAYMarkAtEachEndLinkedBothWays)
+{
+    ASSERT_TRUE(draw(19)) << error << said;
+    ZcDbObjectIdArray ids;
+    ASSERT_TRUE(TrevanCom_GetAllStiffObjectIdArray(ids));
+    int marked = 0, unmarked = 0;
+    for (ZcDbObjectId id : ids) {
+        CString start, end;
+        const bool hasStart = TrevanComARX_GetXdataStr(id, "STIFF_SYMARK_HDNAME", start) == 1;
+        const bool hasEnd = TrevanComARX_GetXdataStr(id, "STIFF_EYMARK_HDNAME", end) == 1;
+        EXPECT_EQ(hasStart, hasEnd);
+        if (!hasStart) {
+            ++unmarked;
+            continue;
+        }
+        ++marked;
+        ZcGePoint3d s, e;
+        ASSERT_TRUE(TrevanCom_GetCurveSEpt(id, s, e));
+        for (const auto& [handle, at, backLink] : {std::tuple{start, s, "STIFF_SupportDraw_YMarkS"},
+                                                   std::tuple{end, e, "STIFF_SupportDraw_YMarkE"}}) {
+            ZcDbObjectPointer<ZcDbBlockReference> mark(TrevanComARX_GetObjid(handle), ZcDb::kForRead);
+            ASSERT_EQ(mark.openStatus(), Zcad::eOk);
+            EXPECT_TRUE(mark->position().isEqualTo(at));
+            CString back;
+            EXPECT_EQ(TrevanComARX_GetXdataStr(mark.object(), backLink, back), 1);
+            EXPECT_EQ(back, TrevanComARX_GetHandleName(id));
+            ZcDbObjectPointer<ZcDbBlockTableRecord> block(mark->blockTableRecord(), ZcDb::kForRead);
+            const char* name = nullptr;
+            block->getName(name);
+            EXPECT_STREQ(name, "YMARK");
+        }
+    }
+    // Eight outboard stiffeners drawn as lines; the longitudinals, the inboard members and
+    // the dimension carry none.
+    EXPECT_EQ(marked, 8);
+    EXPECT_EQ(unmarked, 11);
 }
 
 TEST_F(PlanGenerator, TheBundledPlanIsWhatTheGeneratorMakesNow)
@@ -178,7 +253,7 @@ TEST_F(StiffenerListing, EachStiffenerIsOneLineInModelSpaceOrderUnreadableOnesCo
     const auto column = [&](int i) { return handle(i) + std::string(7 - handle(i).size(), ' '); };
     EXPECT_EQ(lines[0], column(0) + "LONG_T  T300x11/100x16  T300x11,100x16  (0,700) - (8000,700)");
     // A stiffener drawn as a dimension lists the span its record gives.
-    EXPECT_EQ(lines[6], column(6) + "FB      FB150x12        FB150x12        (1600,4200) - (1600,8000)");
+    EXPECT_EQ(lines[6], column(6) + "TR_FB   FB150x12        FB150x12        (1600,4200) - (1600,8000)");
 
     // Without its folder file the installation's record layout cannot be found.
     install.forgetFolders();

@@ -162,9 +162,12 @@ TEST_F(StiffText, StyleComesFromTheLinkedTextThenTheDefaultsThenTextsize)
     CString style;
     double h = 0;
     const char* section = " TrevanDclARX_DclStiffTextType_TrevanDcl2002ArxFunc";
+    // The sample installation's defaults first, then TEXTSIZE for sizes that are none.
     TrevanComARX_GetStiffEndTypeStyle(id, style, h);
     EXPECT_EQ(style, "STANDARD");
-    EXPECT_EQ(h, 2.5);
+    EXPECT_EQ(h, 100);
+    TrevanComARX_GetStiffNameStyle(id, style, h);
+    EXPECT_EQ(h, 150);
     for (const char* size : {"0", "-2"}) {
         ASSERT_TRUE(TrevanComARX_SetCommandDefValue(section, "StiffEndTextSize", size));
         TrevanComARX_GetStiffEndTypeStyle(id, style, h);

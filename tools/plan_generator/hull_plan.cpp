@@ -1,6 +1,7 @@
 #include "hull_plan.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "TrevanCom2002.h"
@@ -25,7 +26,14 @@ const HullSection* const kLongitudinals[] = {&hull_sections::kLongT300x11_100x16
                                              &hull_sections::kLongL250x90x10_15, &hull_sections::kLongL200x90x9_14,
                                              &hull_sections::kLongBP200x10};
 constexpr int kLongitudinalCount = sizeof kLongitudinals / sizeof kLongitudinals[0];
-constexpr int kStiffenersPerTank = kLongitudinalCount + kFramesPerTank - 1;
+// Solid floors at the even frames inside the tank, the web frame at an odd one, clear of the
+// longitudinals' name texts at mid-tank.
+constexpr int kFloorCount = kFramesPerTank / 2 - 1;
+constexpr int kWebFrame = 7;
+// The outboard flat bar drawn as a dimension.
+constexpr int kDimensionFrame = 4;
+constexpr int kStiffenersPerTank = kLongitudinalCount + kFramesPerTank - 1 + kFloorCount + 1;
+constexpr double kYMarkScale = 250.0;
 
 ZcGePoint3d at(double x, double y) { return {x, y, 0.0}; }
 
@@ -47,6 +55,32 @@ bool makeDimStyle(ZcDbDatabase* db, ZcDbObjectId& id)
     return true;
 }
 
+// The Y mark, one unit long from its base along +Y: a stem and two arms.
+bool makeYMarkBlock(ZcDbDatabase* db, ZcDbObjectId& id)
+{
+    ZcDbObjectPointer<ZcDbBlockTable> table(db->blockTableId(), ZcDb::kForWrite);
+    if (table.openStatus() != Zcad::eOk) return false;
+    if (table->getAt("YMARK", id) == Zcad::eOk) return true;
+    auto* block = new ZcDbBlockTableRecord;
+    block->setName("YMARK");
+    if (table->add(id, block) != Zcad::eOk) {
+        delete block;
+        return false;
+    }
+    for (ZcDbLine* stroke : {new ZcDbLine(at(0, 0), at(0, 0.5)), new ZcDbLine(at(0, 0.5), at(-0.3, 1)),
+                             new ZcDbLine(at(0, 0.5), at(0.3, 1))}) {
+        stroke->setColorIndex(0);
+        if (block->appendZcDbEntity(stroke) != Zcad::eOk) {
+            delete stroke;
+            block->close();
+            return false;
+        }
+        stroke->close();
+    }
+    block->close();
+    return true;
+}
+
 // A slotted manhole: two straight sides and two half-circle ends.
 ZcDbPolyline* manhole(double cx, double cy, double length, double width)
 {
@@ -62,8 +96,9 @@ ZcDbPolyline* manhole(double cx, double cy, double length, double width)
 
 class PlanWriter {
 public:
-    PlanWriter(ZcDbDatabase* db, const PlanLayers& layers, ZcDbObjectId dimStyle, HullPlanSummary& summary)
-        : m_db(db), m_layers(layers), m_dimStyle(dimStyle), m_summary(summary),
+    PlanWriter(ZcDbDatabase* db, const PlanLayers& layers, ZcDbObjectId dimStyle, ZcDbObjectId yMark,
+               HullPlanSummary& summary)
+        : m_db(db), m_layers(layers), m_dimStyle(dimStyle), m_yMark(yMark), m_summary(summary),
           m_modelSpace(zrxhost::modelSpaceId(db), ZcDb::kForWrite)
     {
     }
@@ -89,20 +124,40 @@ public:
         for (int i = 1; i < kFramesPerTank && stiffeners > 0; ++i, --stiffeners) {
             const double x = x0 + kFrameSpace * i;
             const ZcGePoint3d start = at(x, y0 + kSideGirder), end = at(x, y0 + kHalfBreadth);
-            ZcDbEntity* ent = nullptr;
-            CStiffData rec;
-            if (i % 2 == 0) {
-                // Flat bars in line with the floors, shown by their span.
-                rec = hullStiffenerRecord(hull_sections::kFB150x12, start, end, "L,L");
-                ent = new ZcDbAlignedDimension(start, end, end, hull_sections::kFB150x12.name, m_dimStyle);
-            } else {
-                rec = hullStiffenerRecord(i % 4 == 1 ? hull_sections::kL100x75x7 : hull_sections::kBP200x10, start,
-                                          end, "L,L");
-                ent = new ZcDbLine(start, end);
+            if (i == kDimensionFrame) {
+                // Shown by its span; the name text tells the section, so the dimension shows none.
+                const CStiffData rec = hullStiffenerRecord(hull_sections::kFB150x12, start, end, "L,L");
+                auto* dim = new ZcDbAlignedDimension(start, end, end, " ", m_dimStyle);
+                if (!stiffener(dim, m_layers.stiff, rec, error)) return false;
+                continue;
             }
-            if (!stiffener(ent, m_layers.stiff, rec, error)) return false;
+            const HullSection& section = i % 2 == 0  ? hull_sections::kFB150x12
+                                         : i % 4 == 1 ? hull_sections::kL100x75x7
+                                                      : hull_sections::kBP200x10;
+            const CStiffData rec = hullStiffenerRecord(section, start, end, "L,L");
+            ZcDbObjectId id;
+            if (!stiffener(new ZcDbLine(start, end), m_layers.stiff, rec, error, &id)) return false;
+            if (!yMarks(id, start, end, m_layers.stiff, error)) return false;
         }
-        return true;
+        // Inboard transverse members from the centre line to the side girder, crossing every
+        // longitudinal; a floor left out of the count is drawn as a plain line.
+        for (int i = 2; i < kFramesPerTank; i += 2) {
+            const double x = x0 + kFrameSpace * i;
+            if (stiffeners-- <= 0) {
+                add(new ZcDbLine(at(x, y0), at(x, y0 + kSideGirder)), m_layers.trans);
+                continue;
+            }
+            const CStiffData rec = hullStiffenerRecord(hull_sections::kFloorPL12, at(x, y0), at(x, y0 + kSideGirder), "R,R");
+            if (!stiffener(new ZcDbLine(rec.m_ptStart, rec.m_ptEnd), m_layers.trans, rec, error)) return false;
+        }
+        const double xWeb = x0 + kFrameSpace * kWebFrame;
+        if (stiffeners-- <= 0) {
+            add(new ZcDbLine(at(xWeb, y0), at(xWeb, y0 + kSideGirder)), m_layers.frame);
+            return true;
+        }
+        const CStiffData web =
+            hullStiffenerRecord(hull_sections::kWebT600x12_150x16, at(xWeb, y0), at(xWeb, y0 + kSideGirder), "L,L");
+        return stiffener(new ZcDbLine(web.m_ptStart, web.m_ptEnd), m_layers.trans, web, error);
     }
 
 private:
@@ -124,17 +179,55 @@ private:
         if (ZcDbEntity* appended = append(ent, layer)) appended->close();
     }
 
-    bool stiffener(ZcDbEntity* ent, ZcDbObjectId layer, const CStiffData& rec, std::string& error)
+    bool stiffener(ZcDbEntity* ent, ZcDbObjectId layer, const CStiffData& rec, std::string& error,
+                   ZcDbObjectId* id = nullptr)
     {
         ZcDbEntity* appended = append(ent, layer);
         const bool written = appended != nullptr && TrevanComARX_SetStiffdata(appended, rec);
-        if (appended != nullptr) appended->close();
+        if (appended != nullptr) {
+            if (id != nullptr) *id = appended->objectId();
+            appended->close();
+        }
         if (!written) {
             error = "the record of stiffener " + std::to_string(m_summary.stiffeners + 1) + " (" +
                     static_cast<const char*>(rec.m_strName) + ") cannot be written";
             return false;
         }
         ++m_summary.stiffeners;
+        return true;
+    }
+
+    // A mark at each end, standing on the stiffener and pointing along it into the member;
+    // the stiffener names each mark and each mark its stiffener.
+    bool yMarks(ZcDbObjectId stiff, const ZcGePoint3d& start, const ZcGePoint3d& end, ZcDbObjectId layer,
+                std::string& error)
+    {
+        const ZcGeVector3d along = end - start;
+        const double angle = std::atan2(along.y, along.x);
+        const CString stiffHandle = TrevanComARX_GetHandleName(stiff);
+        struct End {
+            ZcGePoint3d at;
+            double rotation;
+            const char *link, *backLink;
+        };
+        for (const End& e : {End{start, angle - M_PI / 2, "STIFF_SYMARK_HDNAME", "STIFF_SupportDraw_YMarkS"},
+                             End{end, angle + M_PI / 2, "STIFF_EYMARK_HDNAME", "STIFF_SupportDraw_YMarkE"}}) {
+            auto* mark = new ZcDbBlockReference(e.at, m_yMark);
+            mark->setScaleFactors(ZcGeScale3d(kYMarkScale, kYMarkScale, kYMarkScale));
+            mark->setRotation(e.rotation);
+            ZcDbEntity* appended = append(mark, layer);
+            if (appended == nullptr) {
+                error = "a Y mark cannot be drawn";
+                return false;
+            }
+            const CString markHandle = TrevanComARX_GetHandleName(appended->objectId());
+            const bool linked = TrevanComARX_SetXdataStr(appended, e.backLink, stiffHandle) == 1;
+            appended->close();
+            if (!linked || TrevanComARX_SetXdataStr(stiff, e.link, markHandle) != 1) {
+                error = std::string("a Y mark cannot be linked to stiffener ") + static_cast<const char*>(stiffHandle);
+                return false;
+            }
+        }
         return true;
     }
 
@@ -147,9 +240,9 @@ private:
             const double x = x0 + kFrameSpace * i;
             if (i == 0 || (i == kFramesPerTank && foreEnd)) {
                 add(new ZcDbLine(at(x, y0), at(x, y0 + kHalfBreadth)), m_layers.trans);  // watertight floor
-            } else if (i < kFramesPerTank) {
-                // Solid floors at every second frame, open frames between.
-                add(new ZcDbLine(at(x, y0), at(x, y0 + kSideGirder)), i % 2 == 0 ? m_layers.trans : m_layers.frame);
+            } else if (i < kFramesPerTank && i % 2 == 1 && i != kWebFrame) {
+                // Open frames between the floors; the floors and the web frame are stiffeners.
+                add(new ZcDbLine(at(x, y0), at(x, y0 + kSideGirder)), m_layers.frame);
             }
         }
         // Access between the second and third longitudinals, clear of floors and frames.
@@ -181,6 +274,7 @@ private:
     ZcDbDatabase* m_db;
     const PlanLayers& m_layers;
     ZcDbObjectId m_dimStyle;
+    ZcDbObjectId m_yMark;
     HullPlanSummary& m_summary;
     ZcDbObjectPointer<ZcDbBlockTableRecord> m_modelSpace;
 };
@@ -221,7 +315,12 @@ bool drawHullPlan(ZcDbDatabase* db, const HullPlanOptions& options, HullPlanSumm
         error = "the dimension style HULL cannot be made";
         return false;
     }
-    PlanWriter writer(db, layers, dimStyle, summary);
+    ZcDbObjectId yMark;
+    if (!makeYMarkBlock(db, yMark)) {
+        error = "the block YMARK cannot be made";
+        return false;
+    }
+    PlanWriter writer(db, layers, dimStyle, yMark, summary);
     if (!writer.ready()) {
         error = "model space cannot be opened";
         return false;

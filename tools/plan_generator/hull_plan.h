@@ -3,11 +3,14 @@
 //
 // Each water ballast tank spans ten frame spaces of 800 mm between watertight floors. Inboard
 // of the side girder (4200 mm off the centre line) the tank top is longitudinally framed:
-// five longitudinals 700 mm apart, continuous from floor to floor, with solid floors at every
-// second frame. Outboard it is transversely framed: a stiffener at every frame from the side
-// girder to the shell, flat bars at the floor frames drawn as aligned dimensions, angles and
-// bulb plates between them drawn as lines. Thirty tanks make one plan (FR.0 to FR.300); more
-// plans follow below. Every stiffener carries its record under "STIFF".
+// five longitudinals 700 mm apart, continuous from floor to floor, crossed by solid floors at
+// every second frame and by a web frame at the seventh, from the centre line to the side
+// girder. Outboard it is transversely framed: a stiffener at every frame from the side girder
+// to the shell, flat bars at the floor frames (the fourth frame's drawn as a dimension),
+// angles and bulb plates between them; each outboard stiffener drawn as a line carries a
+// "YMARK" block at both ends, linked both ways. Thirty tanks make one plan (FR.0 to FR.300);
+// more plans follow below. Every stiffener, floors and web frames too, carries its record
+// under "STIFF".
 #pragma once
 
 #include <string>
@@ -15,7 +18,7 @@
 #include "zrx.h"
 
 struct HullPlanOptions {
-    long stiffeners = 42;  // longitudinals and transverse stiffeners together; three tanks
+    long stiffeners = 57;  // longitudinals and transverse members together; three tanks
 };
 
 struct HullPlanSummary {

@@ -5,7 +5,7 @@
 #include "TrevanCom2002.h"
 
 struct HullSection {
-    const char* form;  // the record's section form: "LONG_" for longitudinals
+    const char* form;  // the record's section form: "LONG_" for longitudinals, "TR_" for transverse members
     const char* name;  // as the yard writes it: "L250x90x10/15", "T300x11/100x16"
     const char* code;  // the section table's code
     double webWidth, webThick, faceWidth, faceThick;
@@ -25,6 +25,9 @@ extern const HullSection kLongBP200x10;
 extern const HullSection kFB150x12;
 extern const HullSection kL100x75x7;
 extern const HullSection kBP200x10;
+// Transverse members of the inboard bottom, crossing the longitudinals.
+extern const HullSection kFloorPL12;
+extern const HullSection kWebT600x12_150x16;
 
 }  // namespace hull_sections
 

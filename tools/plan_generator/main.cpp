@@ -1,6 +1,6 @@
 // plan_generator [--install DIR] [--stiffeners N] OUTPUT.dxf
 //
-// Writes a sample hull plan of N stiffeners (default 42, three tanks), each carrying its
+// Writes a sample hull plan of N stiffeners (default 57, three tanks), each carrying its
 // stiffener record, through the host and the module; drawings of 10^2 to 10^6 stiffeners for
 // the demo, the tests and the benchmarks. The bundled examples/drawings/plan.dxf is
 //   plan_generator examples/drawings/plan.dxf
@@ -22,7 +22,7 @@ int usage()
     std::fprintf(stderr, "usage: plan_generator [--install DIR] [--stiffeners N] OUTPUT.dxf\n"
                          "  --install DIR    the installation whose layer definitions and record layout are used\n"
                          "                   (default: %s)\n"
-                         "  --stiffeners N   longitudinals and transverse stiffeners to draw, at least 1 (default 42)\n",
+                         "  --stiffeners N   longitudinals and transverse members to draw, at least 1 (default 57)\n",
                  TREVAN_SAMPLE_INSTALL);
     return 2;
 }

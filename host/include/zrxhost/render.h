@@ -10,7 +10,8 @@ namespace zrxhost {
 // Model space as an SVG document: one element per visible entity (a group for block
 // references, dimensions and leaders with their arrowheads), carrying the entity's handle
 // in data-handle; ACI colours on white paper (7 shows black); line type patterns as dash
-// arrays. Invisible entities and those on layers that are off or frozen are left out.
+// arrays. Invisible entities and those on layers that are off or frozen are left out. The
+// zcedGrDraw vectors of the drawing's view are drawn last (class "grdraw"), until a REGEN.
 ZRX_API std::string renderSvg(ZcDbDatabase* db);
 // The same, written to a file; false with the reason when it cannot be written.
 ZRX_API bool renderSvgFile(ZcDbDatabase* db, const std::string& path, std::string* error);

@@ -329,6 +329,18 @@ ZcDbObject* DocumentReader::newTableObject(const std::string& name, Record& head
     return tableObj;
 }
 
+namespace {
+
+bool hasName(const Record& r)
+{
+    for (size_t i = 0; i < r.size(); ++i) {
+        if (r[i].code == 2 && !trimmedType(r[i].value).empty()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void DocumentReader::table(Record& head)
 {
     std::string name;
@@ -371,6 +383,12 @@ void DocumentReader::table(Record& head)
                 }
             }
             ZcDbSymbolTableRecord* rec = es == Zcad::eOk ? fresh.release() : nullptr;
+            if (rec == nullptr && !hasName(r)) {
+                // Nothing can name it, and no reader takes a record without its name back.
+                c.claimHandle(rh.handle, r.line);
+                c.repair(r.line, "a " + name + " record without a name is dropped");
+                continue;
+            }
             if (rec == nullptr) {
                 // Kept as it is: a record no host record can hold.
                 c.claimHandle(rh.handle, r.line);

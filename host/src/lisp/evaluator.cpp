@@ -31,6 +31,7 @@ Builtins& builtins()
         addSelectionFunctions(*m);
         addInputFunctions(*m);
         addOutputFunctions(*m);
+        addDisplayFunctions(*m);
         addSystemFunctions(*m);
         addGeometryFunctions(*m);
         addTableFunctions(*m);

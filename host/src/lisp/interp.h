@@ -59,6 +59,7 @@ void addEntityFunctions(Builtins& b);
 void addSelectionFunctions(Builtins& b);
 void addInputFunctions(Builtins& b);
 void addOutputFunctions(Builtins& b);
+void addDisplayFunctions(Builtins& b);
 void addSystemFunctions(Builtins& b);
 void addGeometryFunctions(Builtins& b);
 void addTableFunctions(Builtins& b);

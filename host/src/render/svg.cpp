@@ -12,6 +12,7 @@
 #include "geom/text_metrics.h"
 #include "zrx/ed_sysvars.h"
 #include "zrxhost/contract.h"
+#include "zrxhost/display_state.h"
 #include "zrxhost/render.h"
 #include "zrxhost/spaces.h"
 
@@ -241,6 +242,16 @@ private:
     double m_ltscale = 1.0;
 };
 
+// XOR ink (-1) shows black on white paper; a highlighted vector is dashed, as on screen.
+std::string vectorElement(const GrVector& v, double stroke)
+{
+    const int index = v.color >= 1 && v.color <= 255 ? v.color : 7;
+    std::string out = "<path class=\"grdraw\" d=\"M" + xy(v.from) + " L" + xy(v.to) + "\" fill=\"none\" stroke=\"" +
+                      aciToRgb(index) + "\" stroke-width=\"" + num(stroke) + "\"";
+    if (v.highlighted) out += " stroke-dasharray=\"" + num(stroke * 4) + "," + num(stroke * 4) + "\"";
+    return out + "/>\n";
+}
+
 }  // namespace
 
 std::string renderSvg(ZcDbDatabase* db)
@@ -256,6 +267,12 @@ std::string renderSvg(ZcDbDatabase* db)
         if (ZcDbRay::cast(e) == nullptr && ZcDbXline::cast(e) == nullptr && e->getGeomExtents(ext) == Zcad::eOk &&
             !zrxhost::isEmpty(ext))
             all.addExt(ext);
+    }
+    // The temporary vectors of the drawing's view are on the screen too, until a REGEN.
+    const std::vector<GrVector>& vectors = grDrawVectors(db);
+    for (const GrVector& v : vectors) {
+        all.addPoint(v.from);
+        all.addPoint(v.to);
     }
     if (zrxhost::isEmpty(all)) all.set(ZcGePoint3d(0, 0, 0), ZcGePoint3d(420, 297, 0));
     ZcGePoint3d lo = all.minPoint(), hi = all.maxPoint();
@@ -273,6 +290,7 @@ std::string renderSvg(ZcDbDatabase* db)
         << "\">\n<rect x=\"" << num(lo.x - margin) << "\" y=\"" << num(-hi.y - margin) << "\" width=\"" << num(vw)
         << "\" height=\"" << num(vh) << "\" fill=\"#ffffff\"/>\n";
     for (const ZcDbEntity* e : shown) out << writer.element(e, Inherited{}, true);
+    for (const GrVector& v : vectors) out << vectorElement(v, size / 1000.0);
     out << "</svg>\n";
     return out.str();
 }

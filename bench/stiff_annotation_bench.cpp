@@ -1,0 +1,141 @@
+// Texts and actual-plate lines over whole plans: for generated hull plans of 10^3, 10^4 and
+// 10^5 stiffeners, every stiffener gets its start, end and name texts and its actual-plate
+// lines; then the drawing is switched to the actual-plate display and back, each inside one
+// command, as the product's commands do it. One run reports
+// the cost per stiffener at each size against the smallest (goal: flat within 1.5x) and the
+// two display switches against a bare walk of model space opening every entity (goal: within
+// 10x). Ratios are reported, nothing fails on time. TREVAN_BENCH_QUICK=1 leaves out 10^5.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "TrevanCom2002.h"
+#include "bench_plan.h"
+#include "plan_annotation.h"
+#include "zrxhost/spaces.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// Every entity of model space opened for read and closed, as any walk of the drawing does.
+long scanModelSpace(ZcDbDatabase* db)
+{
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db), ZcDb::kForRead);
+    ZcDbBlockTableRecordIterator* raw = nullptr;
+    ms->newIterator(raw);
+    std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
+    long visible = 0;
+    for (; !it->done(); it->step()) {
+        ZcDbEntity* e = nullptr;
+        if (it->getEntity(e, ZcDb::kForRead) != Zcad::eOk) continue;
+        visible += e->visibility() == ZcDb::kVisible ? 1 : 0;
+        e->close();
+    }
+    return visible;
+}
+
+struct Result {
+    long stiffeners = 0, entities = 0;
+    double annotate = 0, switches = 0, scan = 0;
+};
+
+// The work the commands below do, on the stiffeners of the working drawing.
+const ZcDbObjectIdArray* g_ids = nullptr;
+PlanAnnotation g_made;
+bool g_switched = false;
+
+void annotateCommand() { g_made = annotateStiffeners(*g_ids); }
+void switchCommand()
+{
+    g_switched = TrevanCom_JitsuitaHyouji(*g_ids) && !TrevanCom_GetStiffShowMode() && TrevanCom_MoldHyouji(*g_ids) &&
+                 TrevanCom_GetStiffShowMode();
+}
+
+// Seconds the command takes; negative when the host refuses it.
+double timeCommand(const char* name)
+{
+    const Clock::time_point t = Clock::now();
+    if (zcedCommand(RTSTR, name, RTNONE) != RTNORM) return -1.0;
+    return secondsSince(t);
+}
+
+bool measure(long size, Result& r)
+{
+    auto db = std::make_unique<ZcDbDatabase>();
+    HullPlanOptions options;
+    options.stiffeners = size;
+    HullPlanSummary summary;
+    std::string error;
+    if (!drawHullPlan(db.get(), options, summary, error)) {
+        std::fprintf(stderr, "plan of %ld stiffeners: %s\n", size, error.c_str());
+        return false;
+    }
+    zcdbHostApplicationServices()->setWorkingDatabase(db.get());
+    ZcDbObjectIdArray ids;
+    TrevanCom_GetAllStiffObjectIdArray(ids);
+    g_ids = &ids;
+    g_made = PlanAnnotation{};
+    g_switched = false;
+    r.annotate = timeCommand("BENCHANNOTATE");
+    // The first switch of a session also reads the installation's files into the host's
+    // caches; the pair timed is the next one, as a drafter switches back and forth.
+    timeCommand("BENCHSWITCH");
+    r.switches = timeCommand("BENCHSWITCH");
+    g_ids = nullptr;
+    if (r.annotate < 0 || g_made.stiffeners != size || g_made.failed != 0) {
+        std::fprintf(stderr, "plan of %ld stiffeners: %ld of %ld not annotated\n", size, g_made.failed, g_made.stiffeners);
+        return false;
+    }
+    if (r.switches < 0 || !g_switched) {
+        std::fprintf(stderr, "plan of %ld stiffeners: the display did not switch\n", size);
+        return false;
+    }
+    // The scan twice, as the display was switched twice.
+    const Clock::time_point t = Clock::now();
+    r.entities = scanModelSpace(db.get()) + scanModelSpace(db.get());
+    r.scan = secondsSince(t);
+    r.stiffeners = g_made.stiffeners;
+    zcdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    return true;
+}
+
+}  // namespace
+
+int main()
+{
+    useSampleInstallation();
+    zcedRegCmds->addCommand("TREVAN_BENCH", "BENCHANNOTATE", "BENCHANNOTATE", ZCRX_CMD_MODAL, annotateCommand);
+    zcedRegCmds->addCommand("TREVAN_BENCH", "BENCHSWITCH", "BENCHSWITCH", ZCRX_CMD_MODAL, switchCommand);
+    std::vector<long> sizes = {1000, 10000, 100000};
+    if (const char* quick = std::getenv("TREVAN_BENCH_QUICK"); quick != nullptr && *quick != '\0' && *quick != '0')
+        sizes.pop_back();
+    std::vector<Result> results;
+    for (long size : sizes) {
+        Result r;
+        if (!measure(size, r)) return 1;
+        results.push_back(r);
+    }
+    zcedRegCmds->removeGroup("TREVAN_BENCH");
+    std::printf("%-10s %14s %12s %12s %14s %12s\n", "stiffeners", "annotate us/st", "vs smallest", "switch x2 ms",
+                "scan x2 ms", "switch/scan");
+    double worst = 1.0, worstSwitch = 0.0;
+    const double base = results.front().annotate / results.front().stiffeners;
+    for (const Result& r : results) {
+        const double perStiffener = r.annotate / r.stiffeners;
+        const double growth = perStiffener / base;
+        const double ratio = r.switches / r.scan;
+        worst = std::max(worst, growth);
+        worstSwitch = std::max(worstSwitch, ratio);
+        std::printf("%-10ld %14.1f %11.2fx %12.1f %14.1f %11.1fx\n", r.stiffeners, perStiffener * 1e6, growth,
+                    r.switches * 1e3, r.scan * 1e3, ratio);
+    }
+    std::printf("cost per stiffener grows at most %.2fx (goal 1.5x): %s\n", worst, worst <= 1.5 ? "met" : "NOT met");
+    std::printf("display switches at most %.1fx a bare model-space scan (goal 10x): %s\n", worstSwitch,
+                worstSwitch <= 10.0 ? "met" : "NOT met");
+    return 0;
+}
