@@ -26,6 +26,7 @@ picture() {
 
 picture plate_lines plan.dxf "650 1350 300 100" 0.8
 picture stiffener_texts plan.dxf "300 4100 3400 2600" 6
+picture side_arrows plan.dxf "-600 -1200 9200 9500" 30
 picture leaders hull_plan.dxf "1000 500 6000 3500" 12
 picture centre_lines hull_plan.dxf "10000 -3200 6000 10000" 20
 picture spline_to_polyline lines_body_plan.dxf "-500 -500 19500 20000" 30 640
