@@ -94,6 +94,8 @@
 #include "cross/detail_section.h"
 #include "cross/detail_partner_lines.h"
 #include "cross/detail_centre_lines.h"
+#include "cross/detail_frame.h"
+#include "cross/section_texts.h"
 #include "ui/figure_ctrl.h"
 #include "ui/figure_combo_ctrl.h"
 #include "longi/ship_number.h"
