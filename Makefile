@@ -45,6 +45,9 @@ demo: build
 	$(BUILD)/tools/list_stiffeners --install $(BUILD)/demo-install examples/drawings/plan.dxf
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --load examples/lisp/label_stiffeners.lsp --script examples/lisp/label_stiffeners.scr --svg $(BUILD)/labels.svg
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/cross_trim.dxf \
+	  --script examples/demo/cross_trim.scr --svg $(BUILD)/cross-trim.svg
+	rsvg-convert -b white -w 1400 $(BUILD)/cross-trim.svg -o $(BUILD)/cross-trim.png
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db
