@@ -161,8 +161,9 @@ TEST_F(CrossTrim, EndTrimWithoutACrossingSaysSoAndChangesNothing)
     ZcDbObjectId through = member("LONG_F", {0, 0, 0}, {500, 0, 0}, 12);
     ZcDbObjectId partner = member("LONG_F", {800, -300, 0}, {800, 300, 0}, 12);
     transcript();
+    zcutPrintf(">");
     EXPECT_TRUE(TrevanComARX_LineTrim(through, ids({partner})));
-    EXPECT_EQ(transcript(), "\n通し部材と相手部材の交点がありません。");
+    EXPECT_EQ(transcript(), ">\n通し部材と相手部材の交点がありません。");
     EXPECT_NEAR(segs(through)[0].e.x, 500, 1e-9);
 }
 
@@ -203,9 +204,10 @@ TEST_F(CrossTrim, ParallelOrTooShortMembersAreRefusedWithTheirMessage)
     auto lb = linesOf(b), lc = linesOf(c), ld = linesOf(d);
     ZcGePoint3d p1(7, 7, 0), p2;
     transcript();
+    zcutPrintf(">");
     TrevanCom_StiffCrossObjtrim_Sub(lc[0], lc[1], lb[0], lb[1], p1, p2);
     TrevanCom_StiffCrossObjtrim_Sub(ld[0], ld[1], lb[0], lb[1], p1, p2);
-    EXPECT_EQ(transcript(), "\nスチフナAとBが平行です.\nスチフナが短すぎて処理できません.");
+    EXPECT_EQ(transcript(), ">\nスチフナAとBが平行です.\nスチフナが短すぎて処理できません.");
     expectAt(p1, 7, 7);
     expectAt(segs(c)[0].e, 1000, 300);
 }
