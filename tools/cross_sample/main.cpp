@@ -76,7 +76,7 @@ int main(int argc, char** argv)
         {hull_sections::kLongL250x90x10_15, {0, 0, 0}, {3000, 0, 0}, "R,R"},
         {kLongFB250x15, {1000, -1200, 0}, {1000, 150, 0}, "R,L"},
         {kLongI400x200, {0, 2000, 0}, {3000, 2000, 0}, "R,R"},
-        {kLongI400x200, {2200, 800, 0}, {2200, 2100, 0}, "R,R"},
+        {kLongI400x200, {2200, 800, 0}, {2200, 2160, 0}, "R,R"},
     };
     ZcDbObjectIdArray ids;
     for (const Member& m : members) {
