@@ -57,16 +57,16 @@ bool centreLine(const Segment& w1, const Segment& w2, Segment& centre)
     return true;
 }
 
-bool moveEnd(ZcDbObjectId id, bool atStart, const ZcGePoint3d& pt)
+// Only straight web lines take a new end; the cut point is given back whatever they are.
+void moveEnd(ZcDbObjectId id, bool atStart, const ZcGePoint3d& pt)
 {
     CLayerEditGuard guard(id);
     ZcDbObjectPointer<ZcDbLine> line(id, ZcDb::kForWrite);
-    if (line.openStatus() != Zcad::eOk) return false;
+    if (line.openStatus() != Zcad::eOk) return;
     if (atStart)
         line->setStartPoint(pt);
     else
         line->setEndPoint(pt);
-    return true;
 }
 
 }  // namespace
