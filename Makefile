@@ -58,6 +58,9 @@ demo: build
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --load examples/demo/plan_texts.lsp --script examples/demo/plan_texts.scr --svg $(BUILD)/plan-texts.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/plan-texts.svg -o $(BUILD)/plan-texts.png
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/cross_trim.dxf \
+	  --script examples/demo/cross_trim.scr --svg $(BUILD)/cross-trim.svg
+	rsvg-convert -b white -w 1400 $(BUILD)/cross-trim.svg -o $(BUILD)/cross-trim.png
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db

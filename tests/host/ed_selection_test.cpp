@@ -361,6 +361,41 @@ TEST_F(EdSelection, TransformingASetMovesItsEntities)
     EXPECT_EQ(line->startPoint(), ZcGePoint3d(5, 7, 0));
 }
 
+int g_dragCalls = 0;
+int dragBy(ads_point pt, ads_matrix mt)
+{
+    ++g_dragCalls;
+    mt[0][3] = pt[X];
+    mt[1][3] = pt[Y];
+    return RTNORM;
+}
+
+TEST_F(EdSelection, ADragTakesAPointLineEscCancelsAndARunOutScriptIsAnError)
+{
+    ZcDbObjectId a = addLine(0, 0, 1, 0);
+    ads_name ea, ss;
+    zcdbGetAdsName(ea, a);
+    zcedSSAdd(ea, nullptr, ss);
+    ads_point p = {0, 0, 0};
+    g_dragCalls = 0;
+    answer({"*cancel*", "30,40", "*cancel*"});
+    EXPECT_EQ(zcedDragGen(ss, "\nWhere: ", 0, dragBy, p), RTCAN);
+    EXPECT_EQ(g_dragCalls, 0);
+    ASSERT_EQ(zcedDragGen(ss, "\nWhere: ", 0, dragBy, p), RTNORM);
+    EXPECT_EQ(g_dragCalls, 1);
+    EXPECT_EQ(p[X], 30);
+    EXPECT_EQ(p[Y], 40);
+    // The caller moves the set; the drag itself leaves it alone.
+    EXPECT_EQ(ZcDbObjectPointer<ZcDbLine>(a, ZcDb::kForRead)->startPoint(), ZcGePoint3d(0, 0, 0));
+    // Interactive input may still answer after Esc; a script that has run out never will.
+    EXPECT_EQ(zcedDragGen(ss, "\nWhere: ", 0, dragBy, p), RTCAN);
+    zrxhost::setInputMode(zrxhost::InputMode::Script);
+    answer({"*cancel*"});
+    EXPECT_EQ(zcedDragGen(ss, "\nWhere: ", 0, dragBy, p), RTERROR);
+    zcedSSFree(ss);
+    EXPECT_EQ(transcript(), "Where: *cancel*\nWhere: 30,40\nWhere: *cancel*\nWhere: *cancel*\n");
+}
+
 TEST_F(EdSelection, ModifiedGraphicsWaitForTheNextDisplayUpdate)
 {
     ZcDbObjectId a = addLine(0, 0, 1, 0);

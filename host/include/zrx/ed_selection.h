@@ -33,6 +33,7 @@ ZRX_API int zcedSSMemb(const ads_name ename, const ads_name ss);
 ZRX_API int zcedXformSS(const ads_name ssname, ads_matrix genmat);
 // Drags a set: asks for a point, lets the callback turn it into the transform once the
 // point is known, and gives the point back; the caller applies the transform itself.
+// RTCAN on Esc; RTERROR when a script has no answer left to give.
 ZRX_API int zcedDragGen(const ads_name ss, const char* prompt, int cursor,
                         int (*scnf)(ads_point pt, ads_matrix mt), ads_point p);
 

@@ -3,6 +3,8 @@
 #include "editor/selection_sets.h"
 #include "zrx/ed_input.h"
 #include "zrx/ed_selection.h"
+#include "zrxhost/command_line.h"
+#include "zrxhost/session.h"
 
 int zcedXformSS(const ads_name ssname, ads_matrix genmat)
 {
@@ -27,6 +29,12 @@ int zcedDragGen(const ads_name ss, const char* prompt, int /*cursor*/, int (*scn
     using namespace zrxhost::ed;
     if (findSet(ss) == nullptr || scnf == nullptr) return RTERROR;
     int rc = zcedGetPoint(nullptr, prompt, p);
+    // A script that has run out can never place the set: an error, so that a caller dragging
+    // again after Esc stops, where the platform would wait for the user.
+    if (rc == RTCAN && zrxhost::inputMode() == zrxhost::InputMode::Script) {
+        zrxhost::AnswerSource* source = zrxhost::answerSource();
+        if (source == nullptr || !source->peek()) return RTERROR;
+    }
     if (rc != RTNORM) return rc;
     // The platform calls back as the cursor moves; here the cursor only lands once.
     ads_matrix m = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
