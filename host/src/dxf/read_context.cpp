@@ -54,6 +54,36 @@ ZcDbObjectId ReadContext::linetype(std::string_view name)
     return lookup(db->linetypeTableId(), name, m_linetypeName, m_linetypeId);
 }
 
+ZcDbObjectId ReadContext::linetypeForEntity(std::string_view name, uint32_t line)
+{
+    ZcDbObjectId id = linetype(name);
+    auto* table = zrxhost::peek<ZcDbLinetypeTable>(db->linetypeTableId());
+    if (!id.isNull() || table == nullptr) return id;
+    auto* record = new ZcDbLinetypeTableRecord;
+    if (record->setName(std::string(name).c_str()) != Zcad::eOk || table->add(id, record) != Zcad::eOk) {
+        delete record;
+        return {};
+    }
+    record->close();
+    repair(line, "linetype \"" + std::string(name) + "\" is not in the drawing; it is made continuous");
+    return id;
+}
+
+ZcDbObjectId ReadContext::textStyleForEntity(std::string_view name, uint32_t line)
+{
+    ZcDbObjectId id = textStyle(name);
+    auto* table = zrxhost::peek<ZcDbTextStyleTable>(db->textStyleTableId());
+    if (!id.isNull() || table == nullptr) return id;
+    auto* record = new ZcDbTextStyleTableRecord;
+    if (record->setName(std::string(name).c_str()) != Zcad::eOk || table->add(id, record) != Zcad::eOk) {
+        delete record;
+        return {};
+    }
+    record->close();
+    repair(line, "text style \"" + std::string(name) + "\" is not in the drawing; it is made with the default font");
+    return id;
+}
+
 ZcDbObjectId ReadContext::textStyle(std::string_view name)
 {
     return lookup(db->textStyleTableId(), name, m_styleName, m_styleId);
