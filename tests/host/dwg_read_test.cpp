@@ -1,0 +1,101 @@
+// Binary DWG files read through the DWG reader program: real drawings of other programs
+// load with their entities; damage, a missing reader and a hung one give an error naming
+// the file and leave the drawing as it was.
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <map>
+
+#include "dxf_test_files.h"
+#include "support/host_fixture.h"
+#include "zrxhost/drawing_file.h"
+#include "zrxhost/spaces.h"
+
+namespace {
+
+const std::string kData = TREVAN_TEST_DATA;
+
+class DwgRead : public HostTest {
+protected:
+    ~DwgRead() override
+    {
+        unsetenv("TREVAN_NODE");
+        unsetenv("TREVAN_DWG_PACKAGE");
+        unsetenv("TREVAN_DWG_TIMEOUT");
+    }
+    // Entity kinds in model space, by count.
+    static std::map<std::string, int> kinds(ZcDbDatabase* d)
+    {
+        std::map<std::string, int> out;
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(d), ZcDb::kForRead);
+        ZcDbBlockTableRecordIterator* it = nullptr;
+        ms->newIterator(it);
+        for (; !it->done(); it->step()) {
+            ZcDbEntity* e = nullptr;
+            if (it->getEntity(e, ZcDb::kForRead) != Zcad::eOk) continue;
+            ++out[e->isA()->dxfName()];
+            e->close();
+        }
+        delete it;
+        return out;
+    }
+    Zcad::ErrorStatus read(const std::string& path)
+    {
+        Zcad::ErrorStatus es = db->readDwgFile(path.c_str());
+        message = zrxhost::lastDrawingFileError();
+        return es;
+    }
+    bool says(const std::string& part) const { return message.find(part) != std::string::npos; }
+    std::string message;
+};
+
+TEST_F(DwgRead, RealDrawingsOfEveryVersionLoadWithTheirEntities)
+{
+    struct Case {
+        const char* file;
+        std::map<std::string, int> kinds;
+    };
+    for (const Case& c : {Case{"sample_2000.dwg", {{"CIRCLE", 1}, {"TEXT", 1}, {"LWPOLYLINE", 1}, {"LINE", 3}}},
+                          Case{"2018_Line.dwg", {{"LINE", 1}}}, Case{"2013_Text.dwg", {{"MTEXT", 1}}},
+                          Case{"r14_v.dwg", {{"LINE", 16}, {"TEXT", 1}}}}) {
+        ASSERT_EQ(read(kData + "/dwg/" + c.file), Zcad::eOk) << message;
+        EXPECT_EQ(kinds(db.get()), c.kinds) << c.file;
+    }
+}
+
+TEST_F(DwgRead, DamagedDrawingsAreRefusedByNameAndTheDrawingKeepsWhatItHad)
+{
+    ASSERT_EQ(read(kData + "/dwg/2018_Line.dwg"), Zcad::eOk) << message;
+    for (const char* file : {"flipped_2000.dwg", "truncated_2018.dwg"}) {
+        EXPECT_EQ(read(kData + "/dwg_damaged/" + file), Zcad::eFilerError) << file;
+        EXPECT_TRUE(says(file)) << message;
+        EXPECT_TRUE(says("damaged or truncated")) << message;
+        EXPECT_EQ(kinds(db.get()), (std::map<std::string, int>{{"LINE", 1}})) << file;
+    }
+}
+
+TEST_F(DwgRead, AMissingReaderIsNamedWithTheWayToInstallIt)
+{
+    setenv("TREVAN_DWG_PACKAGE", "/nonexistent/libredwg-web", 1);
+    EXPECT_EQ(read(kData + "/dwg/2018_Line.dwg"), Zcad::eFilerError);
+    EXPECT_TRUE(says("2018_Line.dwg")) << message;
+    EXPECT_TRUE(says("scripts/setup-deps")) << message;
+}
+
+TEST_F(DwgRead, AReaderThatHangsIsStoppedAtItsTimeLimit)
+{
+    dxftest::ScratchDir dir;
+    std::string hang = dir.file("hang.sh");
+    dxftest::writeFile(hang, "#!/bin/sh\nexec sleep 30\n");
+    chmod(hang.c_str(), 0755);
+    setenv("TREVAN_NODE", hang.c_str(), 1);
+    setenv("TREVAN_DWG_TIMEOUT", "1", 1);
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(read(kData + "/dwg/r14_v.dwg"), Zcad::eFilerError);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_TRUE(says("r14_v.dwg")) << message;
+    EXPECT_TRUE(says("did not finish within 1 s")) << message;
+}
+
+}  // namespace
