@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/lisp_table.h"
+#include "convert/dwg_to_dxf_command.h"
 #include "settings/test0522_command.h"
 
 namespace {
@@ -21,10 +22,14 @@ const TrevanCommandEntry kTestEntry = {TREVANCOM_CMD_GROUP, "_TrevanCom2002Test"
 const TrevanCommandEntry kTest0522Entry = {TREVANCOM_CMD_GROUP, "_TRV_TEST0522", "TRV_TEST0522",
                                            ZCRX_CMD_TRANSPARENT, TrevanCom_Test0522, nullptr, 0xFFFFFFFFu};
 
+const TrevanCommandEntry kDwgToDxfEntry = {TREVANCOM_CMD_GROUP, "_TRV_DWGTODXF", "TRV_DWGTODXF",
+                                           ZCRX_CMD_TRANSPARENT, TrevanCom_DwgToDxf, nullptr, 0xFFFFFFFFu};
+
 // Each command joins the table when its worker is built.
 const TrevanCommandEntry* const kCommands[] = {
     &kTestEntry,
     &kTest0522Entry,
+    &kDwgToDxfEntry,
 };
 
 ZcEdCommandStack* commandStack()

@@ -1,9 +1,9 @@
 # The module's folders depend in one direction, bottom to top (docs/ARCHITECTURE.md):
-#   core -> ui -> settings -> records -> stiffener -> longi -> drafting -> app
+#   core -> ui -> settings -> records -> stiffener -> cross -> longi -> drafting -> convert -> app
 # A source may include headers of its own folder and of folders below it. Fails naming every
 # include against the order, and any folder the order does not place yet.
 #   cmake -DMODULE=<module folder> -P layering_check.cmake
-set(order core ui settings records stiffener longi drafting app)
+set(order core ui settings records stiffener cross longi drafting convert app)
 
 file(GLOB sources RELATIVE ${MODULE} ${MODULE}/*/*.cpp ${MODULE}/*/*.h)
 set(violations "")
