@@ -45,6 +45,8 @@ demo: build
 	$(BUILD)/tools/list_stiffeners --install $(BUILD)/demo-install examples/drawings/plan.dxf
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --load examples/lisp/label_stiffeners.lsp --script examples/lisp/label_stiffeners.scr --svg $(BUILD)/labels.svg
+	$(BUILD)/host/cli/trevan convert tests/data/dwg $(BUILD)/demo-dxf --version R2000
+	$(BUILD)/host/cli/trevan render tests/data/dwg/r14_v.dwg -o $(BUILD)/dwg.svg
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db

@@ -2,9 +2,11 @@
 // load with their entities; damage, a missing reader and a hung one give an error naming
 // the file and leave the drawing as it was.
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 
 #include "dxf_test_files.h"
@@ -64,6 +66,23 @@ TEST_F(DwgRead, RealDrawingsOfEveryVersionLoadWithTheirEntities)
     }
 }
 
+TEST_F(DwgRead, LayersKeepTheirStateThroughTheReader)
+{
+    ASSERT_EQ(read(kData + "/dwg/r14_v.dwg"), Zcad::eOk) << message;
+    ZcDbObjectPointer<ZcDbLayerTable> layers(db->layerTableId(), ZcDb::kForRead);
+    int on = 0;
+    for (const char* name : {"0", "R-DOOR-ANNO", "R-DOOR-DETL", "R-DOOR-OTLN", "R-DOOR-PATT"}) {
+        ZcDbObjectId id;
+        ASSERT_EQ(layers->getAt(name, id), Zcad::eOk) << name;
+        ZcDbObjectPointer<ZcDbLayerTableRecord> layer(id, ZcDb::kForRead);
+        on += layer->isOff() ? 0 : 1;
+        if (std::string(name) == "R-DOOR-OTLN") {
+            EXPECT_EQ(layer->color().colorIndex(), 1);
+        }
+    }
+    EXPECT_EQ(on, 5);
+}
+
 TEST_F(DwgRead, DamagedDrawingsAreRefusedByNameAndTheDrawingKeepsWhatItHad)
 {
     ASSERT_EQ(read(kData + "/dwg/2018_Line.dwg"), Zcad::eOk) << message;
@@ -96,6 +115,56 @@ TEST_F(DwgRead, AReaderThatHangsIsStoppedAtItsTimeLimit)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_TRUE(says("r14_v.dwg")) << message;
     EXPECT_TRUE(says("did not finish within 1 s")) << message;
+}
+
+}  // namespace
+
+namespace {
+
+// trevan convert and render on the real files, as a user runs them.
+class TrevanOnDwg : public ::testing::Test {
+protected:
+    std::string runTrevan(const std::string& args, int& status)
+    {
+        std::string out = dir.file("out.txt");
+        status = std::system((std::string(TREVAN_PROGRAM) + " " + args + " > " + out + " 2>&1").c_str());
+        status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return dxftest::readFile(out);
+    }
+    dxftest::ScratchDir dir;
+};
+
+TEST_F(TrevanOnDwg, ConvertWritesEveryDrawingAndNamesTheDamagedInItsSummary)
+{
+    std::filesystem::create_directories(dir.file("src"));
+    for (const char* f : {"dwg/sample_2000.dwg", "dwg/r14_v.dwg", "dwg_damaged/truncated_2018.dwg"}) {
+        std::filesystem::copy(kData + "/" + f, dir.file("src/" + std::filesystem::path(f).filename().string()));
+    }
+    int status = 0;
+    std::string out = runTrevan("convert " + dir.file("src") + " " + dir.file("dst") + " --version R2000", status);
+    EXPECT_EQ(status, 1) << out;
+    EXPECT_NE(out.find("[1/3] r14_v.dwg -> " + dir.file("dst/r14_v.dxf") + ": converted, 17 entities"), std::string::npos) << out;
+    EXPECT_NE(out.find("[2/3] sample_2000.dwg -> " + dir.file("dst/sample_2000.dxf") + ": converted, 6 entities"),
+              std::string::npos) << out;
+    EXPECT_NE(out.find("[3/3] truncated_2018.dwg"), std::string::npos) << out;
+    EXPECT_NE(out.find("2 converted, 1 failed\n  truncated_2018.dwg: "), std::string::npos) << out;
+    EXPECT_NE(dxftest::readFile(dir.file("dst/sample_2000.dxf")).find("AC1015"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("dst/truncated_2018.dxf")));
+    out = runTrevan("convert " + dir.file("src") + " " + dir.file("dst") + " --version R14", status);
+    EXPECT_EQ(status, 2) << out;
+    EXPECT_NE(out.find("unknown version R14"), std::string::npos) << out;
+}
+
+TEST_F(TrevanOnDwg, RenderDrawsADwg)
+{
+    int status = 0;
+    std::string out = runTrevan("render " + kData + "/dwg/r14_v.dwg -o " + dir.file("r14.svg"), status);
+    EXPECT_EQ(status, 0) << out;
+    std::string svg = dxftest::readFile(dir.file("r14.svg"));
+    size_t lines = 0;
+    for (size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1)) ++lines;
+    EXPECT_EQ(lines, 16u) << svg;
+    EXPECT_NE(svg.find(">V</text>"), std::string::npos) << svg;
 }
 
 }  // namespace

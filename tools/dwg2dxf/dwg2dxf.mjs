@@ -16,7 +16,8 @@ const fail = (why) => {
   process.exit(1);
 };
 
-// The library's critical error bits, worst first.
+// The library's critical error bits, worst first; those below 128 are warnings it
+// recovered from.
 const describe = (error) => {
   const reasons = [
     [8192, 'out of memory'],
@@ -31,6 +32,45 @@ const describe = (error) => {
   return 'the DWG reader wrote nothing';
 };
 
+// The library's DXF writer marks every layer off (a negative colour) whatever the drawing
+// says; its own reading of the layer table knows. Each LAYER record's 62 gets the sign of
+// the layer's real state; layers the reading does not name stay as written.
+const mendLayers = (text, offByName) => {
+  const lines = text.split('\n');
+  const value = (i) => lines[i].replace(/\r$/, '');
+  const setValue = (i, v) => {
+    lines[i] = lines[i].endsWith('\r') ? `${v}\r` : v;
+  };
+  let inLayers = false;
+  let name = null;
+  let colour = -1;
+  const finish = () => {
+    if (name !== null && colour >= 0 && offByName.has(name)) {
+      const c = Math.abs(parseInt(value(colour), 10));
+      if (Number.isFinite(c) && c > 0) setValue(colour, String(offByName.get(name) ? -c : c).padStart(6));
+    }
+    name = null;
+    colour = -1;
+  };
+  for (let i = 0; i + 1 < lines.length; i += 2) {
+    const code = value(i).trim();
+    const v = value(i + 1).trim();
+    if (code === '0') {
+      finish();
+      if (v === 'ENDTAB') inLayers = false;
+      if (v === 'LAYER' && inLayers) name = '';
+    } else if (code === '2' && i >= 2 && value(i - 2).trim() === '0' && value(i - 1).trim() === 'TABLE') {
+      inLayers = v === 'LAYER';
+    } else if (name === '' && code === '2') {
+      name = v;
+    } else if (name !== null && code === '62') {
+      colour = i + 1;
+    }
+  }
+  finish();
+  return lines.join('\n');
+};
+
 let content;
 try {
   content = readFileSync(input);
@@ -38,18 +78,27 @@ try {
   fail(`cannot read: ${e.message}`);
 }
 
-const wasmDir = join(packageDir, 'wasm');
-const { default: createModule } = await import(pathToFileURL(join(wasmDir, 'libredwg-web.js')).href);
-// The library prints its own progress on stdout; the host reads only the exit status.
-const lib = await createModule({ print: () => {}, printErr: () => {}, locateFile: (f) => join(wasmDir, f) });
+const { LibreDwg, Dwg_File_Type } = await import(pathToFileURL(join(packageDir, 'dist', 'libredwg-web.js')).href);
+const lib = await LibreDwg.create(`${join(packageDir, 'wasm')}/`);
+const raw = lib.wasmInstance;
+let dxf;
 try {
-  lib.FS.writeFile('in.dwg', new Uint8Array(content));
-  const error = lib.dwg_write_dxf('in.dwg', 'out.dxf');
-  // The library's error bits below 128 are warnings it recovered from.
-  if (error >= 128 || !lib.FS.analyzePath('out.dxf', false).exists) fail(`${describe(error)} (DWG reader error ${error})`);
-  writeFileSync(output, lib.FS.readFile('out.dxf'));
-  // The runtime keeps node's event loop alive after its work is done.
-  process.exit(0);
+  raw.FS.writeFile('in.dwg', new Uint8Array(content));
+  const error = raw.dwg_write_dxf('in.dwg', 'out.dxf');
+  if (error >= 128 || !raw.FS.analyzePath('out.dxf', false).exists) fail(`${describe(error)} (DWG reader error ${error})`);
+  dxf = Buffer.from(raw.FS.readFile('out.dxf')).toString('latin1');
 } catch (e) {
   fail(`the DWG reader stopped: ${e && e.message ? e.message : e}`);
 }
+try {
+  const data = lib.dwg_read_data(content.buffer.slice(content.byteOffset, content.byteOffset + content.length), Dwg_File_Type.DWG);
+  const db = lib.convert(data);
+  lib.dwg_free(data);
+  const offByName = new Map(db.tables.LAYER.entries.map((l) => [l.name, Boolean(l.off)]));
+  dxf = mendLayers(dxf, offByName);
+} catch {
+  // Without the library's reading the layers stay as its writer left them.
+}
+writeFileSync(output, Buffer.from(dxf, 'latin1'));
+// The runtime keeps node's event loop alive after its work is done.
+process.exit(0);
