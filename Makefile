@@ -53,6 +53,7 @@ bench: build
 	$(BUILD)/bench/trevan_bench_stiff_records
 	$(BUILD)/bench/trevan_bench_stiff_label
 	$(BUILD)/bench/trevan_bench_lisp
+	/usr/bin/python3 bench/dwg_open.py --tool $(BUILD)/bench/trevan_dwg_open --trevan $(BUILD)/host/cli/trevan
 
 clean:
 	rm -rf $(BUILD) $(ASAN)
