@@ -116,10 +116,6 @@ bool zrxhost::isDwgFile(const std::string& path)
 
 namespace {
 
-// The host writes no binary DWG: a drawing saved under a .dwg name holds DXF, and the user
-// is told, as another program opening it must read it as DXF.
-void tellDxfContent(const std::string& path, ZcDb::ZcDbDwgVersion version);
-
 zrx::dxf::Version versionOf(ZcDb::ZcDbDwgVersion v)
 {
     using zrx::dxf::Version;
@@ -134,6 +130,8 @@ zrx::dxf::Version versionOf(ZcDb::ZcDbDwgVersion v)
     }
 }
 
+// The host writes no binary DWG: a drawing saved under a .dwg name holds DXF, and the user
+// is told, as another program opening it must read it as DXF.
 void tellDxfContent(const std::string& path, ZcDb::ZcDbDwgVersion version)
 {
     std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";

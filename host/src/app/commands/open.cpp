@@ -14,9 +14,9 @@
 namespace zrxhost::app {
 namespace {
 
-// In a script, a drawing that is there but cannot be read is told and stands as an empty drawing that
-// is never written: the script's next lines (an export, a close) act on it and not on
-// another drawing, and the run goes on to the next drawing.
+// In a script, a drawing that is there but cannot be read is told and stands as an empty
+// drawing that is never written: the script's next lines (an export, a close) act on it and
+// not on another drawing, and the run goes on to the next drawing.
 void standInFor(const std::string& path)
 {
     if (zcDocManager->appContextNewDocument(nullptr) != Zcad::eOk) return;
