@@ -5,6 +5,7 @@
 
 #include "../install_fixture.h"
 #include "loaded_module_fixture.h"
+#include "zrxhost/product_version.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ protected:
     }
     void TearDown() override
     {
+        zrxhost::setProductVersion("");
         install.reset();
         LoadedModuleTest::TearDown();
     }
@@ -61,20 +63,48 @@ TEST_F(DwgToDxf, OkKeepsTheFoldersAndWritesOneBlockPerDrawingThenStartsTheScript
     EXPECT_TRUE(says(ini, "dxfpathdata=C:\\OUT")) << ini;
 }
 
-TEST_F(DwgToDxf, TheDialogReopensOnTheFoldersLastConfirmedInUpperCaseAndTheNewestVersionFirst)
+TEST_F(DwgToDxf, TheDialogReopensOnTheFoldersLastConfirmedInUpperCaseAndTheNewestVersionChosen)
 {
     install->put(kIni, "[PartsInfoPath]\r\ndwgpathdata=c:\\dwg\\\r\ndxfpathdata=c:\\out\r\n");
     // A source folder ending in "\" is searched without a doubled separator; the paths of
     // the script join folder and name with one more.
-    std::string out = convert({"click 1"});
+    convert({"click 1"});
     EXPECT_EQ(install->bytesOf(kScript).find("OPEN\r\n\"c:\\dwg\\\\"), 0u) << install->bytesOf(kScript);
     EXPECT_TRUE(says(install->bytesOf(kScript), "\r\nv\r\n2007\r\n16\r\n")) << install->bytesOf(kScript);
     const std::string ini = install->bytesOf(kIni);
     EXPECT_TRUE(says(ini, "dwgpathdata=C:\\DWG\\")) << ini;
     EXPECT_TRUE(says(ini, "dxfpathdata=C:\\OUT")) << ini;
-    // This host (ACADVER 19) offers 2007, 2004, 2000 and R12, and nothing else.
-    out = convert({"select 201 R12", "select 201 2000", "select 201 R2013", "click 2"});
-    EXPECT_TRUE(says(out, "no item \"R2013\" in control 201")) << out;
+}
+
+TEST_F(DwgToDxf, TheVersionsOfferedAndTheScriptFollowTheHostRelease)
+{
+    install->put(kIni, "[PartsInfoPath]\r\ndwgpathdata=C:\\DWG\r\ndxfpathdata=C:\\OUT\r\n");
+    struct Case {
+        const char* acadver;
+        std::vector<const char*> offered;
+        const char* refused;
+        bool blankLine;
+    };
+    for (const Case& c : {Case{"17.0", {"2007", "R12"}, "R2013", false}, Case{"16.2", {"2004", "2000"}, "2007", true},
+                          Case{"16.0", {"2004", "R12"}, "2007", false}, Case{"15.06", {"2000", "R12"}, "2004", false},
+                          Case{"14.01", {"R12"}, "2000", false}}) {
+        zrxhost::setProductVersion(c.acadver);
+        for (const char* version : c.offered) {
+            convert({"select 201 " + std::string(version), "click 1"});
+            const std::string script = install->bytesOf(kScript);
+            const std::string tail = "\r\nv\r\n" + std::string(version) + "\r\n16\r\nCLOSE\r\ny\r\n";
+            EXPECT_TRUE(says(script, tail + (c.blankLine ? "\r\n" : "OPEN"))) << c.acadver << "\n" << script;
+            EXPECT_EQ(says(script, "y\r\n\r\n"), c.blankLine) << c.acadver;
+        }
+        std::string out = convert({"select 201 " + std::string(c.refused), "click 2"});
+        EXPECT_TRUE(says(out, "no item \"" + std::string(c.refused) + "\"")) << c.acadver << out;
+    }
+    // A release before 14 is offered nothing, and OK always finds an item missing.
+    zrxhost::setProductVersion("13");
+    std::filesystem::remove(install->at(kScript));
+    std::string out = convert({"click 1", "click 2"});
+    EXPECT_TRUE(says(out, "[MessageBox] 指定されていない項目があります。")) << out;
+    EXPECT_FALSE(has(kScript));
 }
 
 TEST_F(DwgToDxf, AnItemLeftEmptyKeepsTheDialogOpenAndCancelLeavesNothing)
