@@ -100,6 +100,16 @@ TEST_F(DwgRead, AMissingReaderIsNamedWithTheWayToInstallIt)
     EXPECT_EQ(read(kData + "/dwg/2018_Line.dwg"), Zcad::eFilerError);
     EXPECT_TRUE(says("2018_Line.dwg")) << message;
     EXPECT_TRUE(says("scripts/setup-deps")) << message;
+    // A package that is there but broken is named too.
+    dxftest::ScratchDir broken;
+    std::filesystem::create_directories(broken.file("dist"));
+    dxftest::writeFile(broken.file("dist/libredwg-web.js"),
+                       "export const LibreDwg = { create: async () => { throw new Error('no wasm'); } };\n"
+                       "export const Dwg_File_Type = {};\n");
+    setenv("TREVAN_DWG_PACKAGE", broken.path().c_str(), 1);
+    EXPECT_EQ(read(kData + "/dwg/2018_Line.dwg"), Zcad::eFilerError);
+    EXPECT_TRUE(says("2018_Line.dwg: cannot read this DWG: cannot load the DWG library")) << message;
+    EXPECT_TRUE(says("no wasm")) << message;
 }
 
 TEST_F(DwgRead, AReaderThatHangsIsStoppedAtItsTimeLimit)

@@ -78,8 +78,15 @@ try {
   fail(`cannot read: ${e.message}`);
 }
 
-const { LibreDwg, Dwg_File_Type } = await import(pathToFileURL(join(packageDir, 'dist', 'libredwg-web.js')).href);
-const lib = await LibreDwg.create(`${join(packageDir, 'wasm')}/`);
+let LibreDwg;
+let Dwg_File_Type;
+let lib;
+try {
+  ({ LibreDwg, Dwg_File_Type } = await import(pathToFileURL(join(packageDir, 'dist', 'libredwg-web.js')).href));
+  lib = await LibreDwg.create(`${join(packageDir, 'wasm')}/`);
+} catch (e) {
+  fail(`cannot load the DWG library from ${packageDir}: ${e && e.message ? e.message.split('\n')[0] : e}`);
+}
 const raw = lib.wasmInstance;
 let dxf;
 try {
