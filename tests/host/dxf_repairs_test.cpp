@@ -263,10 +263,14 @@ TEST_F(DxfRepairs, WhatOtherConvertersWriteLoadsCommentsSkippedAndMissingRecords
                               {11, "5"}, {21, "0"}, {31, "0"}, {1001, "ACAD"}, {1070, "65535"}});
     std::string text = pairs({{0, "TEXT"}, {5, "2B"}, {100, "AcDbEntity"}, {8, "HULL"}, {100, "AcDbText"},
                               {10, "0"}, {20, "0"}, {30, "0"}, {40, "2.5"}, {1, "FR.25"}, {7, "GOTHIC"}});
-    auto d = load(pairs({{999, "written elsewhere"}}) + dxftest::r2000Drawing(dimstyle, line + text));
+    std::string leader = pairs({{0, "LEADER"}, {5, "2C"}, {100, "AcDbEntity"}, {8, "HULL"}, {100, "AcDbLeader"},
+                                {3, "ISO-25"}, {71, "1"}, {72, "0"}, {73, "3"}, {76, "2"}, {10, "0"}, {20, "0"},
+                                {30, "0"}, {10, "5"}, {20, "5"}, {30, "0"}});
+    auto d = load(pairs({{999, "written elsewhere"}}) + dxftest::r2000Drawing(dimstyle, line + text + leader));
     EXPECT_TRUE(reported("linetype \"DASHED7\" is not in the drawing")) << repairs;
     EXPECT_TRUE(reported("text style \"GOTHIC\" is not in the drawing")) << repairs;
     EXPECT_TRUE(reported("dimension colour \"-1056964608\" is no colour index; ByBlock is used")) << repairs;
+    EXPECT_TRUE(reported("dimension style \"ISO-25\" is not in the drawing")) << repairs;
     {
         ZcDbObjectPointer<ZcDbLine> l(openByHandle<ZcDbLine>(d.get(), ZcDbHandle(0x2A)));
         ASSERT_EQ(l.openStatus(), Zcad::eOk);
@@ -283,10 +287,13 @@ TEST_F(DxfRepairs, WhatOtherConvertersWriteLoadsCommentsSkippedAndMissingRecords
         ZcDbObjectPointer<ZcDbTextStyleTableRecord> style(t->textStyle(), ZcDb::kForRead);
         EXPECT_STREQ(zrxhost::recordName(style.object()), "GOTHIC");
     }
-    saveAndLoad(d.get());
+    auto again = saveAndLoad(d.get());
+    ZcDbObjectPointer<ZcDbDimStyleTable> styles(again->dimStyleTableId(), ZcDb::kForRead);
+    EXPECT_TRUE(styles->has("ISO-25"));
     std::string saved = dxftest::readFile(dir.file("again.dxf"));
     EXPECT_EQ(saved.find("made by another program"), std::string::npos);
     EXPECT_NE(saved.find("\nDASHED7\n"), std::string::npos);
+
 }
 
 TEST_F(DxfRepairs, AnXrecordKeepsA102GroupAmongItsData)
