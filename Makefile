@@ -61,6 +61,8 @@ demo: build
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/cross_trim.dxf \
 	  --script examples/demo/cross_trim.scr --svg $(BUILD)/cross-trim.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/cross-trim.svg -o $(BUILD)/cross-trim.png
+	$(BUILD)/host/cli/trevan convert tests/data/dwg $(BUILD)/demo-dxf --version R2000
+	$(BUILD)/host/cli/trevan render tests/data/dwg/r14_v.dwg -o $(BUILD)/dwg.svg
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db
@@ -69,6 +71,7 @@ bench: build
 	$(BUILD)/bench/trevan_bench_lisp
 	$(BUILD)/bench/trevan_bench_longi_link
 	$(BUILD)/bench/trevan_bench_stiff_annotation
+	/usr/bin/python3 bench/dwg_open.py --tool $(BUILD)/bench/trevan_dwg_open --trevan $(BUILD)/host/cli/trevan
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "convert.h"
 #include "default_modules.h"
 #include "installation.h"
 #include "options.h"
@@ -195,5 +196,6 @@ int main(int argc, char** argv)
 {
     Options o = parseOptions(argc, argv);
     if (o.command == "render") return render(o);
+    if (o.command == "convert") return convertFolder(o.input, o.output, o.version);
     return o.command == "run" ? run(o) : repl(o);
 }

@@ -23,7 +23,8 @@ std::string usage()
            "  trevan run    [--install DIR] [--drawing FILE] [--script FILE] [--save FILE] [--svg FILE]\n"
            "                [--no-modules] [--load MODULE|FILE.lsp]...\n"
            "  trevan repl   [--install DIR] [--drawing FILE] [--svg FILE] [--no-modules] [--load MODULE|FILE.lsp]...\n"
-           "  trevan render FILE.dxf -o FILE.svg\n"
+           "  trevan render FILE.dxf|FILE.dwg -o FILE.svg\n"
+           "  trevan convert SRC_FOLDER DST_FOLDER [--version V]\n"
            "  trevan --help\n"
            "\n"
            "run     plays a script on a drawing, as the platform's command line would, writing\n"
@@ -33,6 +34,10 @@ std::string usage()
            "        leaving objects open, locks taken or selection sets held).\n"
            "repl    the same command line typed at the terminal, with line editing and history.\n"
            "render  draws a drawing file's model space to SVG.\n"
+           "convert writes every DWG drawing of SRC_FOLDER as DXF into DST_FOLDER (made when\n"
+           "        missing), in version V (R12, R2000, R2004, R2007, R2010, R2013, R2018;\n"
+           "        default R2013): a line per drawing, then a summary. Exits 0 when every\n"
+           "        drawing was converted, 1 when some failed.\n"
            "\n"
            "options:\n"
            "  --install DIR   the installation the module works in: drive C: is DIR/drive_c\n"
@@ -79,8 +84,11 @@ Options parseOptions(int argc, char** argv)
         std::fputs(usage().c_str(), stdout);
         std::exit(0);
     }
-    if (o.command != "run" && o.command != "repl" && o.command != "render") usageError("unknown command " + o.command);
-    bool run = o.command == "run", session = o.command != "render";
+    if (o.command != "run" && o.command != "repl" && o.command != "render" && o.command != "convert") {
+        usageError("unknown command " + o.command);
+    }
+    bool run = o.command == "run", convert = o.command == "convert";
+    bool session = o.command != "render" && !convert;
     bool drawingGiven = false, installGiven = false;
     for (int i = 2; i < argc; ++i) {
         std::string arg = argv[i];
@@ -110,13 +118,18 @@ Options parseOptions(int argc, char** argv)
             o.svg = value();
         } else if (arg == "-o" && !session) {
             o.svg = value();
+        } else if (arg == "--version" && convert) {
+            o.version = value();
         } else if (!session && arg.front() != '-' && o.input.empty()) {
             o.input = arg;
+        } else if (convert && arg.front() != '-' && o.output.empty()) {
+            o.output = arg;
         } else {
             usageError("unknown option " + arg);
         }
     }
-    if (!session && (o.input.empty() || o.svg.empty())) usageError("render needs a drawing and -o FILE.svg");
+    if (convert && o.output.empty()) usageError("convert needs a source and a target folder");
+    if (!session && !convert && (o.input.empty() || o.svg.empty())) usageError("render needs a drawing and -o FILE.svg");
     if (session && !installGiven && std::filesystem::is_directory(kSampleInstall)) o.install = kSampleInstall;
     // A script of its own brings its own drawing: the sample plan is the demo's.
     if (run && !drawingGiven && o.script.empty()) o.drawing = kSampleDrawing;

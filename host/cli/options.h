@@ -5,7 +5,7 @@
 #include <vector>
 
 struct Options {
-    std::string command;  // run, repl or render
+    std::string command;  // run, repl, render or convert
     bool defaultModules = true;        // the module and the sibling stand-in, found as default_modules.h says
     std::vector<std::string> modules;  // --load: loaded after the default ones
     std::vector<std::string> lispFiles;  // --load FILE.lsp, and run's --script FILE.lsp: loaded after the modules
@@ -14,7 +14,9 @@ struct Options {
     std::string script;
     std::string save;
     std::string svg;
-    std::string input;  // render: the drawing to draw
+    std::string input;  // render: the drawing to draw; convert: the folder of DWG drawings
+    std::string output;   // convert: the folder the DXF files go to
+    std::string version;  // convert: the DXF version to write; empty: the host's own
 };
 
 // Parses the arguments, filling in the bundled defaults; exits with the usage text on

@@ -7,6 +7,7 @@
 #include "longi/def_long_line_command.h"
 #include "longi/link_long_check_command.h"
 #include "longi/link_long_command.h"
+#include "convert/dwg_to_dxf_command.h"
 #include "settings/test0522_command.h"
 
 namespace {
@@ -32,6 +33,8 @@ const TrevanCommandEntry kLinkLongEntry = {TREVANCOM_CMD_GROUP, "_TRV_LINKLONG",
 
 const TrevanCommandEntry kLinkLongCheckEntry = {TREVANCOM_CMD_GROUP, "_TRV_LINKLONGCHECK", "TRV_LINKLONGCHECK",
                                                 ZCRX_CMD_TRANSPARENT, TrevanCom_LinkLongCheck, nullptr, 0xFFFFFFFFu};
+const TrevanCommandEntry kDwgToDxfEntry = {TREVANCOM_CMD_GROUP, "_TRV_DWGTODXF", "TRV_DWGTODXF",
+                                           ZCRX_CMD_TRANSPARENT, TrevanCom_DwgToDxf, nullptr, 0xFFFFFFFFu};
 
 // Each command joins the table when its worker is built.
 const TrevanCommandEntry* const kCommands[] = {
@@ -40,6 +43,7 @@ const TrevanCommandEntry* const kCommands[] = {
     &kLinkLongEntry,
     &kLinkLongCheckEntry,
     &kTest0522Entry,
+    &kDwgToDxfEntry,
 };
 
 ZcEdCommandStack* commandStack()

@@ -162,22 +162,38 @@ TEST_F(DrawingFiles, OpenMakesTheFileTheCurrentDocument)
 
 TEST_F(DrawingFiles, AFileThatCannotBeReadLeavesTheDocumentsAlone)
 {
-    std::ofstream(file("broken.dxf")) << "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n 10\nnot a number\n";
-    for (const std::string& bad : {file("missing.dxf"), file("broken.dxf")}) {
-        ZcApDocument* before = curDoc();
-        EXPECT_FALSE(play({"OPEN", bad, "REGEN"}));
-        EXPECT_EQ(curDoc(), before);
-        EXPECT_EQ(zcDocManager->documentCount(), 1);
-        // The reason is the reader's one line, naming the file.
-        EXPECT_EQ(zrxhost::scriptError().find("test.scr:2: " + bad + ":"), 0u) << zrxhost::scriptError();
-        EXPECT_EQ(transcript().find("Regenerating"), std::string::npos);
-        zrxhost::clearScriptError();
-    }
+    ZcApDocument* before = curDoc();
+    const std::string missing = file("missing.dxf");
+    EXPECT_FALSE(play({"OPEN", missing, "REGEN"}));
+    EXPECT_EQ(curDoc(), before);
+    EXPECT_EQ(zcDocManager->documentCount(), 1);
+    // The reason is the reader's one line, naming the file.
+    EXPECT_EQ(zrxhost::scriptError().find("test.scr:2: " + missing + ":"), 0u) << zrxhost::scriptError();
+    EXPECT_EQ(transcript().find("Regenerating"), std::string::npos);
+    zrxhost::clearScriptError();
     // Interactively the error is shown and the session goes on.
     EXPECT_TRUE(play({"OPEN", file("missing.dxf"), "REGEN"}, false));
     std::string t = transcript();
     EXPECT_NE(t.find(file("missing.dxf") + ": cannot open"), std::string::npos);
     EXPECT_NE(t.find("Regenerating"), std::string::npos);
+}
+
+TEST_F(DrawingFiles, ADamagedFileInAScriptStandsAsAnEmptyDrawingThatIsNeverWritten)
+{
+    const std::string text = "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n 10\nnot a number\n";
+    std::ofstream(file("broken.dxf")) << text;
+    ZcApDocument* before = curDoc();
+    // The batch goes on: the export and the save the script asks for write nothing, and
+    // the drawing that was current is neither exported nor closed.
+    EXPECT_TRUE(play({"OPEN", file("broken.dxf"), "DXFOUT", file("broken_out.dxf"), "V", "2000", "16", "CLOSE", "Yes"}));
+    std::string t = transcript();
+    EXPECT_NE(t.find(file("broken.dxf") + ":8:"), std::string::npos) << t;
+    EXPECT_NE(t.find("broken.dxf could not be read; nothing is written to " + file("broken_out.dxf")), std::string::npos) << t;
+    EXPECT_FALSE(fs::exists(file("broken_out.dxf")));
+    std::ifstream back(file("broken.dxf"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(back), {}), text);
+    EXPECT_EQ(curDoc(), before);
+    EXPECT_EQ(zcDocManager->documentCount(), 1);
 }
 
 TEST_F(DrawingFiles, SaveasNamesTheDocumentAndQsaveKeepsToIt)
@@ -207,10 +223,26 @@ TEST_F(DrawingFiles, DxfoutWritesTheVersionAsked)
         EXPECT_TRUE(play({"DXFOUT", out, "V", answer, ""}));
         EXPECT_EQ(headerValue(out, "$ACADVER"), version) << answer;
     }
-    // DXFOUT writes a copy: the drawing keeps its own name.
-    EXPECT_STREQ(curDoc()->docTitle(), "Drawing1.dwg");
+    // As on the platform, the drawing now lives in the last file written, in the host's own
+    // format: closing asks nothing.
+    EXPECT_STREQ(curDoc()->docTitle(), "out.dxf");
     EXPECT_FALSE(play({"DXFOUT", file("x.dxf"), "17"}));
     EXPECT_FALSE(fs::exists(file("x.dxf")));
+    zrxhost::clearScriptError();
+    EXPECT_TRUE(play({"CLOSE"})) << zrxhost::scriptError();
+    EXPECT_EQ(transcript().find("Save changes"), std::string::npos);
+}
+
+TEST_F(DrawingFiles, ADrawingLastWrittenInAnOlderVersionIsOfferedASaveInThatVersionOnClose)
+{
+    play({"LINE", "0,0", "5,5", ""});
+    const std::string out = file("old.dxf");
+    EXPECT_TRUE(play({"DXFOUT", out, "V", "R12", "16", "LINE", "1,1", "2,2", "", "CLOSE", "Yes"}));
+    EXPECT_NE(transcript().find("Save changes to old.dxf? [Yes/No] <Yes>"), std::string::npos) << transcript();
+    EXPECT_EQ(headerValue(out, "$ACADVER"), "AC1009");
+    ZcDbDatabase back(false, true);
+    ASSERT_EQ(back.readDwgFile(out.c_str()), Zcad::eOk);
+    EXPECT_EQ(count(zrxhost::modelSpaceId(&back)), 2);
 }
 
 // ---- NEW from a template, -INSERT of a drawing file ----

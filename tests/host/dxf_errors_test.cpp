@@ -86,11 +86,11 @@ TEST_F(DxfErrors, AReferenceToAMissingOwnerIsRefused)
     EXPECT_TRUE(says("owner FFF does not exist")) << message;
 }
 
-TEST_F(DxfErrors, ABinaryDwgIsRefusedByName)
+TEST_F(DxfErrors, ADamagedDwgIsRefusedByName)
 {
     std::string dwg = std::string("AC1032\0\0\0\0\0\x1b\x01", 13) + std::string(200, '\x07');
     EXPECT_EQ(read(dwg, "hull.dwg"), Zcad::eFilerError);
-    EXPECT_TRUE(says("cannot read binary DWG")) << message;
+    EXPECT_TRUE(says("cannot read this DWG")) << message;
     EXPECT_TRUE(says("hull.dwg")) << message;
 }
 

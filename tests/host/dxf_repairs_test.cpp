@@ -265,3 +265,60 @@ TEST_F(DxfRepairs, OddButReadableFormsAreWrittenBackInTheFormEveryReaderTakes)
 }
 
 }  // namespace
+
+TEST_F(DxfRepairs, WhatOtherConvertersWriteLoadsCommentsSkippedAndMissingRecordsMade)
+{
+    // Comments before the first section and among an entity's pairs; a linetype and a
+    // text style no table holds; a dimension style with the old empty arrow names and
+    // colours written as garbage; xdata integers written unsigned; an xrecord holding 102.
+    std::string dimstyle = table("DIMSTYLE", "A", pairs({{0, "DIMSTYLE"}, {105, "27"}, {100, "AcDbSymbolTableRecord"},
+                                                       {100, "AcDbDimStyleTableRecord"}, {2, "STANDARD"}, {70, "0"},
+                                                       {3, ""}, {5, ""}, {6, ""}, {7, ""}, {176, "-1056964608"}}));
+    std::string line = pairs({{0, "LINE"}, {5, "2A"}, {100, "AcDbEntity"}, {999, "made by another program"},
+                              {8, "HULL"}, {6, "DASHED7"}, {100, "AcDbLine"}, {10, "0"}, {20, "0"}, {30, "0"},
+                              {11, "5"}, {21, "0"}, {31, "0"}, {1001, "ACAD"}, {1070, "65535"}});
+    std::string text = pairs({{0, "TEXT"}, {5, "2B"}, {100, "AcDbEntity"}, {8, "HULL"}, {100, "AcDbText"},
+                              {10, "0"}, {20, "0"}, {30, "0"}, {40, "2.5"}, {1, "FR.25"}, {7, "GOTHIC"}});
+    std::string leader = pairs({{0, "LEADER"}, {5, "2C"}, {100, "AcDbEntity"}, {8, "HULL"}, {100, "AcDbLeader"},
+                                {3, "ISO-25"}, {71, "1"}, {72, "0"}, {73, "3"}, {76, "2"}, {10, "0"}, {20, "0"},
+                                {30, "0"}, {10, "5"}, {20, "5"}, {30, "0"}});
+    auto d = load(pairs({{999, "written elsewhere"}}) + dxftest::r2000Drawing(dimstyle, line + text + leader));
+    EXPECT_TRUE(reported("linetype \"DASHED7\" is not in the drawing")) << repairs;
+    EXPECT_TRUE(reported("text style \"GOTHIC\" is not in the drawing")) << repairs;
+    EXPECT_TRUE(reported("dimension colour \"-1056964608\" is no colour index; ByBlock is used")) << repairs;
+    EXPECT_TRUE(reported("dimension style \"ISO-25\" is not in the drawing")) << repairs;
+    {
+        ZcDbObjectPointer<ZcDbLine> l(openByHandle<ZcDbLine>(d.get(), ZcDbHandle(0x2A)));
+        ASSERT_EQ(l.openStatus(), Zcad::eOk);
+        ZcDbObjectPointer<ZcDbLinetypeTableRecord> lt(l->linetypeId(), ZcDb::kForRead);
+        ASSERT_EQ(lt.openStatus(), Zcad::eOk);
+        EXPECT_STREQ(zrxhost::recordName(lt.object()), "DASHED7");
+        resbuf* xd = l->xData("ACAD");
+        ASSERT_NE(xd, nullptr);
+        ASSERT_NE(xd->rbnext, nullptr);
+        EXPECT_EQ(xd->rbnext->resval.rint, -1);  // the same 16 bits
+        zcutRelRb(xd);
+        ZcDbObjectPointer<ZcDbText> t(openByHandle<ZcDbText>(d.get(), ZcDbHandle(0x2B)));
+        ASSERT_EQ(t.openStatus(), Zcad::eOk);
+        ZcDbObjectPointer<ZcDbTextStyleTableRecord> style(t->textStyle(), ZcDb::kForRead);
+        EXPECT_STREQ(zrxhost::recordName(style.object()), "GOTHIC");
+    }
+    auto again = saveAndLoad(d.get());
+    ZcDbObjectPointer<ZcDbDimStyleTable> styles(again->dimStyleTableId(), ZcDb::kForRead);
+    EXPECT_TRUE(styles->has("ISO-25"));
+    std::string saved = dxftest::readFile(dir.file("again.dxf"));
+    EXPECT_EQ(saved.find("made by another program"), std::string::npos);
+    EXPECT_NE(saved.find("\nDASHED7\n"), std::string::npos);
+
+}
+
+TEST_F(DxfRepairs, AnXrecordKeepsA102GroupAmongItsData)
+{
+    std::string objects = pairs({{0, "DICTIONARY"}, {5, "C"}, {100, "AcDbDictionary"}, {3, "ROUNDTRIP"}, {350, "60"},
+                                 {0, "XRECORD"}, {5, "60"}, {330, "C"}, {100, "AcDbXrecord"}, {280, "1"},
+                                 {102, "SHADEPLOT"}, {70, "0"}});
+    auto d = load(dxftest::r2000Drawing("", "", objects));
+    saveAndLoad(d.get());
+    std::string saved = dxftest::readFile(dir.file("again.dxf"));
+    EXPECT_NE(saved.find("102\nSHADEPLOT\n"), std::string::npos);
+}

@@ -34,7 +34,7 @@ size_t faultLine(const std::string& text)
 
 TEST(DxfTags, PairsCarryTheLineOfTheirGroupCodeWhateverTheLineEnds)
 {
-    TagReader in("  0\r\nSECTION\r\n  2\nHEADER\n999\n\n", "t.dxf");
+    TagReader in("  0\r\nSECTION\r\n  2\nHEADER\n9\n\n", "t.dxf");
     Tag t;
     ASSERT_TRUE(in.next(t));
     EXPECT_EQ(t.code, 0);
@@ -44,8 +44,21 @@ TEST(DxfTags, PairsCarryTheLineOfTheirGroupCodeWhateverTheLineEnds)
     EXPECT_EQ(t.value, "HEADER");
     EXPECT_EQ(t.line, 3u);
     ASSERT_TRUE(in.next(t));
-    EXPECT_EQ(t.code, 999);
+    EXPECT_EQ(t.code, 9);
     EXPECT_EQ(t.value, "");
+    EXPECT_FALSE(in.next(t));
+}
+
+TEST(DxfTags, CommentsAreSkippedWhereverTheyStand)
+{
+    TagReader in("999\nmade elsewhere\n  0\nLINE\n999\n\n  8\nHULL\n999\nlast\n", "t.dxf");
+    Tag t;
+    ASSERT_TRUE(in.next(t));
+    EXPECT_EQ(t.value, "LINE");
+    EXPECT_EQ(t.line, 3u);
+    ASSERT_TRUE(in.next(t));
+    EXPECT_EQ(t.code, 8);
+    EXPECT_EQ(t.line, 7u);
     EXPECT_FALSE(in.next(t));
 }
 

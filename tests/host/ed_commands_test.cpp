@@ -51,6 +51,9 @@ void drawTooLittle()
     g_runs = zcedCommand(RTSTR, "LINE", RT3DPOINT, a, RTNONE);
 }
 
+std::string g_scriptPath;
+void startScript() { g_runs += 10 * zcedCommand(RTSTR, ".SCRIPT", RTSTR, g_scriptPath.c_str(), RTNONE); }
+
 class AppTest : public EditorTest {
 protected:
     void SetUp() override
@@ -265,6 +268,18 @@ TEST_F(AppTest, ScriptFilesRunAheadOfTheRestOfTheInput)
     EXPECT_LT(t.rfind("Command: COUNT"), t.find("Regenerating model."));
     zrxhost::setInputMode(zrxhost::InputMode::Script);
     EXPECT_FALSE(play({"SCRIPT", "/no/such/file.scr"}));
+}
+
+TEST_F(AppTest, AScriptAPluginStartsPlaysOnceItsCommandIsDoneAheadOfTheRest)
+{
+    zcedRegCmds->addCommand("TEST", "COUNT", "COUNT", ZCRX_CMD_MODAL, countRun);
+    zcedRegCmds->addCommand("TEST", "BATCH", "BATCH", ZCRX_CMD_TRANSPARENT, startScript);
+    g_scriptPath = ::testing::TempDir() + "/batch.scr";
+    std::ofstream(g_scriptPath) << "COUNT\r\nCOUNT\r\nCOUNT\r\n";
+    EXPECT_TRUE(play({"BATCH", "REGEN"}));
+    EXPECT_EQ(g_runs, 10 * RTNORM + 3);
+    std::string t = transcript();
+    EXPECT_LT(t.rfind("Command: COUNT"), t.find("Regenerating model.")) << t;
 }
 
 TEST_F(AppTest, DocumentsHaveTheirOwnDatabasesAndCountedLocks)

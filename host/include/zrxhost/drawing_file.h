@@ -25,4 +25,8 @@ struct LeftOutEntities {
 ZRX_API const std::vector<LeftOutEntities>& lastDrawingFileLeftOut();
 // The same for the user, "2 MTEXT, 1 LEADER"; empty when nothing was left out.
 ZRX_API std::string leftOutSummary();
+
+// True when the file starts as a binary DWG does; such a file is read through the DWG
+// reader program and written, when asked, with DXF content.
+ZRX_API bool isDwgFile(const std::string& path);
 }  // namespace zrxhost

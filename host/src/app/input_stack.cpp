@@ -63,10 +63,15 @@ void InputStack::pushSealed(std::unique_ptr<LineSource> lines) { m_frames.push_b
 
 bool InputStack::popSealed()
 {
-    if (m_frames.empty()) return false;
-    bool overrun = m_frames.back().overrun;
-    m_frames.pop_back();
-    return overrun;
+    // The called command may have started a script (SCRIPT through zcedCommand): that stays,
+    // to be played once the caller is done; only the answers go.
+    for (size_t i = m_frames.size(); i-- > 0;) {
+        if (!m_frames[i].sealed) continue;
+        bool overrun = m_frames[i].overrun;
+        m_frames.erase(m_frames.begin() + static_cast<std::ptrdiff_t>(i));
+        return overrun;
+    }
+    return false;
 }
 
 std::optional<std::string> InputStack::read(size_t depth, bool taking)

@@ -24,6 +24,12 @@ public:
     bool commandActive = false;
     // The format SAVEAS last chose; QSAVE keeps to it.
     ZcDb::ZcDbDwgVersion saveVersion = ZcDb::kDHL_CURRENT;
+    // False while the drawing's file does not hold it in the host's own format (it was read
+    // from a DWG, or last written in an older version): CLOSE then asks to save.
+    bool fileInOwnFormat = true;
+    // A drawing a script opened that could not be read: it stands for the file, empty, so
+    // that the script's next lines act on it; it is never written.
+    bool unreadable = false;
     ZcTransactionManager transactions;
     // What fileName() last gave, kept for the pointer it handed out.
     mutable std::string shownFileName;

@@ -69,8 +69,7 @@ ZcDbEntity* readDimension(Record& r, ReadContext& c)
             break;
         }
         case 3: {
-            // An unknown style stays a kept pair; the dimension then uses the drawing's.
-            ZcDbObjectId style = c.dimStyle(c.text(r[i]));
+            ZcDbObjectId style = c.dimStyleForEntity(c.text(r[i]), r[i].line);
             if (!style.isNull() && e->setDimensionStyle(style) == Zcad::eOk) r.use(i);
             break;
         }

@@ -19,7 +19,7 @@ ZcDbEntity* readLeader(Record& r, ReadContext& c)
         if (r.used(i)) continue;
         switch (r[i].code) {
         case 3: {
-            ZcDbObjectId style = c.dimStyle(c.text(r[i]));
+            ZcDbObjectId style = c.dimStyleForEntity(c.text(r[i]), r[i].line);
             if (!style.isNull()) {
                 e->setDimensionStyle(style);
                 r.use(i);

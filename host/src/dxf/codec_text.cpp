@@ -41,7 +41,7 @@ bool readTextPart(Record& r, ReadContext& c, ZcDbText* e)
         case 50: e->setRotation(r.real(i, c.file) / kDegrees); break;
         case 51: e->setOblique(r.real(i, c.file) / kDegrees); break;
         case 7: {
-            ZcDbObjectId style = c.textStyle(c.text(r[i]));
+            ZcDbObjectId style = c.textStyleForEntity(c.text(r[i]), r[i].line);
             if (style.isNull() || e->setTextStyle(style) != Zcad::eOk) return false;
             r.use(i);
             styled = true;

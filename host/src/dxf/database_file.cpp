@@ -18,8 +18,11 @@
 #include "db_database.h"
 #include "dxf/document_reader.h"
 #include "dxf/document_writer.h"
+#include "dxf/dwg_reader.h"
 #include "dxf/handle_renumbering.h"
 #include "dxf/save_target.h"
+#include "dxf/version.h"
+#include "zrx/ed_output.h"
 #include "win/change_watch.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/drawing_file.h"
@@ -91,19 +94,27 @@ private:
     size_t m_size = 0;
 };
 
-// A DWG file starts with its version ("AC1032") and goes on in binary; a DXF file starts
-// with a group code.
+// A DXF file starts with a group code; binary DXF is refused (DWG was turned into DXF before).
 void refuseBinary(std::string_view text, const std::string& path)
 {
-    if (text.size() >= 6 && text.substr(0, 4) == "AC10" && std::isdigit(static_cast<unsigned char>(text[4])) &&
-        std::isdigit(static_cast<unsigned char>(text[5]))) {
-        throw DxfError(Zcad::eFilerError, path, 0,
-                       "cannot read binary DWG (" + std::string(text.substr(0, 6)) + "); save the drawing as DXF");
-    }
     if (text.substr(0, 18) == "AutoCAD Binary DXF") {
         throw DxfError(Zcad::eFilerError, path, 0, "cannot read binary DXF; save the drawing as ASCII DXF");
     }
 }
+
+}  // namespace
+
+bool zrxhost::isDwgFile(const std::string& path)
+{
+    char head[6] = {};
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) return false;
+    size_t n = std::fread(head, 1, sizeof head, f);
+    std::fclose(f);
+    return zrx::dxf::isDwg(std::string_view(head, n));
+}
+
+namespace {
 
 zrx::dxf::Version versionOf(ZcDb::ZcDbDwgVersion v)
 {
@@ -117,6 +128,17 @@ zrx::dxf::Version versionOf(ZcDb::ZcDbDwgVersion v)
     case ZcDb::kDHL_3200: return Version::R2018;
     default: return Version::R2013;
     }
+}
+
+// The host writes no binary DWG: a drawing saved under a .dwg name holds DXF, and the user
+// is told, as another program opening it must read it as DXF.
+void tellDxfContent(const std::string& path, ZcDb::ZcDbDwgVersion version)
+{
+    std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+    for (char& ch : ext) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    if (ext != ".dwg") return;
+    zcutPrintf("\n%s is written as DXF (%s): the host writes no binary DWG.", path.c_str(),
+               zrx::dxf::acadverOf(versionOf(version)));
 }
 
 Zcad::ErrorStatus failWith(const DxfError& e)
@@ -176,6 +198,7 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
             throw DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot replace: ") + std::strerror(errno));
         }
         for (const auto& [kind, count] : doc.droppedEntities()) zrxhost::t_leftOut.push_back({kind, count});
+        tellDxfContent(path, version);
     } catch (const DxfError& e) {
         if (out != nullptr) std::fclose(out);
         std::remove(temp.c_str());
@@ -207,16 +230,29 @@ Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
         zrxhost::t_lastError = std::string(fileName) + ": the drawing has objects open; close them before reading";
         return Zcad::eInvalidOpenState;
     }
+    // A DWG is read as the DXF the DWG reader makes of it; errors in that text name both.
+    std::unique_ptr<zrx::dxf::DwgConversion> dwg;
+    std::string source = fileName;
+    std::string label = fileName;
+    try {
+        if (zrxhost::isDwgFile(fileName)) {
+            dwg = std::make_unique<zrx::dxf::DwgConversion>(fileName);
+            source = dwg->dxfPath();
+            label = std::string(fileName) + " (as DXF)";
+        }
+    } catch (const DxfError& e) {
+        return failWith(e);
+    }
     std::unique_ptr<ZcDbDatabase> scratch;
     std::vector<std::string> repairs;
     // Read into a scratch database; what was read goes with it when the read fails.
     auto readInto = [&](bool renumber) {
         scratch = std::make_unique<ZcDbDatabase>(false, true);
         try {
-            MappedFile file(fileName);
-            refuseBinary(file.text(), fileName);
+            MappedFile file(source);
+            refuseBinary(file.text(), label);
             zrxhost::HostAccess access;
-            zrx::dxf::DocumentReader reader(scratch.get(), file.text(), fileName);
+            zrx::dxf::DocumentReader reader(scratch.get(), file.text(), label);
             reader.releaseMappedPages();
             if (renumber) reader.renumberHandles();
             reader.read();

@@ -50,7 +50,9 @@ ObjectHead readHead(Record& r, ReadContext& c, int handleCode)
     uint32_t opened = 0;
     for (size_t i = 0; i < r.size(); ++i) {
         const Tag& t = r[i];
-        if (t.code == 102) {
+        // An xrecord's data may hold any group, 102 too.
+        const bool xrecordData = r.type == "XRECORD" && r.markerAt(i) == "AcDbXrecord";
+        if (t.code == 102 && !xrecordData) {
             bool opens = !t.value.empty() && t.value[0] == '{';
             // Application groups do not nest, and each that opens closes: written back
             // otherwise, no reader could take them.
@@ -110,7 +112,7 @@ void readEntityCommon(Record& r, ReadContext& c, ZcDbEntity* e, Extras& keepInto
             e->setLayer(c.layer(c.text(r, i), t.line));
             break;
         case 6: {
-            ZcDbObjectId lt = c.linetype(c.text(t));
+            ZcDbObjectId lt = c.linetypeForEntity(c.text(t), t.line);
             if (!lt.isNull() && e->setLinetype(lt) == Zcad::eOk) r.use(i);
             break;
         }
@@ -223,9 +225,17 @@ std::unique_ptr<zrxhost::XdataStore> readXdata(Record& r, ReadContext& c, uint32
         case zrxhost::RbValueKind::kReal:
             items.real(t.code, r.real(i, c.file));
             break;
-        case zrxhost::RbValueKind::kShort:
+        case zrxhost::RbValueKind::kShort: {
+            // Some converters write the 16 bits unsigned; they are the same bits.
+            int64_t v = 0;
+            if (parseInt(t.value, v) && v > INT16_MAX && v <= UINT16_MAX) {
+                r.use(i);
+                items.integer(t.code, static_cast<short>(static_cast<uint16_t>(v)));
+                break;
+            }
             items.integer(t.code, static_cast<short>(r.integer(i, c.file)));
             break;
+        }
         case zrxhost::RbValueKind::kLong:
             items.integer(t.code, static_cast<int32_t>(r.integer(i, c.file)));
             break;

@@ -54,6 +54,58 @@ ZcDbObjectId ReadContext::linetype(std::string_view name)
     return lookup(db->linetypeTableId(), name, m_linetypeName, m_linetypeId);
 }
 
+namespace {
+
+// A record of the name in the table, with the defaults of a new one; null when the name
+// cannot be a record's.
+template <class Table, class Record>
+ZcDbObjectId makeRecord(ZcDbObjectId tableId, std::string_view name)
+{
+    auto* table = zrxhost::peek<Table>(tableId);
+    if (table == nullptr) return {};
+    auto* record = new Record;
+    ZcDbObjectId id;
+    if (record->setName(std::string(name).c_str()) != Zcad::eOk || table->add(id, record) != Zcad::eOk) {
+        delete record;
+        return {};
+    }
+    record->close();
+    return id;
+}
+
+}  // namespace
+
+ZcDbObjectId ReadContext::linetypeForEntity(std::string_view name, uint32_t line)
+{
+    ZcDbObjectId id = linetype(name);
+    if (!id.isNull()) return id;
+    id = makeRecord<ZcDbLinetypeTable, ZcDbLinetypeTableRecord>(db->linetypeTableId(), name);
+    if (!id.isNull()) repair(line, "linetype \"" + std::string(name) + "\" is not in the drawing; it is made continuous");
+    return id;
+}
+
+ZcDbObjectId ReadContext::textStyleForEntity(std::string_view name, uint32_t line)
+{
+    ZcDbObjectId id = textStyle(name);
+    if (!id.isNull()) return id;
+    id = makeRecord<ZcDbTextStyleTable, ZcDbTextStyleTableRecord>(db->textStyleTableId(), name);
+    if (!id.isNull()) {
+        repair(line, "text style \"" + std::string(name) + "\" is not in the drawing; it is made with the default font");
+    }
+    return id;
+}
+
+ZcDbObjectId ReadContext::dimStyleForEntity(std::string_view name, uint32_t line)
+{
+    ZcDbObjectId id = dimStyle(name);
+    if (!id.isNull()) return id;
+    id = makeRecord<ZcDbDimStyleTable, ZcDbDimStyleTableRecord>(db->dimStyleTableId(), name);
+    if (!id.isNull()) {
+        repair(line, "dimension style \"" + std::string(name) + "\" is not in the drawing; it is made with the defaults");
+    }
+    return id;
+}
+
 ZcDbObjectId ReadContext::textStyle(std::string_view name)
 {
     return lookup(db->textStyleTableId(), name, m_styleName, m_styleId);

@@ -66,6 +66,11 @@ public:
     ZcDbObjectId linetype(std::string_view name);
     ZcDbObjectId textStyle(std::string_view name);
     ZcDbObjectId dimStyle(std::string_view name);
+    // The same, made when an entity names one the table lacks, as the platform's recover
+    // does; the user is told.
+    ZcDbObjectId linetypeForEntity(std::string_view name, uint32_t line);
+    ZcDbObjectId textStyleForEntity(std::string_view name, uint32_t line);
+    ZcDbObjectId dimStyleForEntity(std::string_view name, uint32_t line);
     // A block a reference names; made empty when its definition comes later in the file.
     ZcDbObjectId block(std::string_view name, uint32_t line);
     // The application is registered when a drawing's xdata names one its table lacks.

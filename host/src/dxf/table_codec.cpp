@@ -149,6 +149,25 @@ bool readStyle(Record& r, ReadContext& c, ZcDbTextStyleTableRecord* rec)
     return true;
 }
 
+// Colours some converters write as wide garbage mean the default, ByBlock.
+int dimColour(Record& r, size_t i, ReadContext& c)
+{
+    int64_t v = 0;
+    const bool valid = parseInt(r[i].value, v) && v >= 0 && v <= 256;
+    r.use(i);
+    if (valid) return static_cast<int>(v);
+    c.repair(r[i].line, "dimension colour \"" + std::string(r[i].value.substr(0, 20)) + "\" is no colour index; ByBlock is used");
+    return 0;
+}
+
+// Files before R2000 name the arrow blocks with groups 5 to 7, which later hold handles:
+// an empty name is the default arrow; a named one the host does not keep.
+void oldArrowName(Record& r, size_t i, ReadContext& c)
+{
+    r.use(i);
+    if (!r[i].value.empty()) c.repair(r[i].line, "arrow block \"" + c.text(r[i]) + "\" of a dimension style is not kept");
+}
+
 bool readDimStyle(Record& r, ReadContext& c, ZcDbDimStyleTableRecord* rec)
 {
     zrxhost::DimVars& v = zrxhost::dimVarsForWrite(rec);
@@ -165,9 +184,14 @@ bool readDimStyle(Record& r, ReadContext& c, ZcDbDimStyleTableRecord* rec)
         case 144: v.dimlfac = r.real(i, c.file); break;
         case 271: v.dimdec = static_cast<int>(r.integer(i, c.file)); break;
         case 77: v.dimtad = static_cast<int>(r.integer(i, c.file)); break;
-        case 176: v.dimclrd = static_cast<int>(r.integer(i, c.file)); break;
-        case 177: v.dimclre = static_cast<int>(r.integer(i, c.file)); break;
-        case 178: v.dimclrt = static_cast<int>(r.integer(i, c.file)); break;
+        case 176: v.dimclrd = dimColour(r, i, c); break;
+        case 177: v.dimclre = dimColour(r, i, c); break;
+        case 178: v.dimclrt = dimColour(r, i, c); break;
+        case 5:
+        case 6:
+        case 7:
+            oldArrowName(r, i, c);
+            break;
         case 173: v.dimsah = r.integer(i, c.file) != 0; break;
         default: break;
         }

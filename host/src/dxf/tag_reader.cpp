@@ -82,7 +82,14 @@ bool TagReader::next(Tag& tag)
     return read(tag);
 }
 
-bool TagReader::read(Tag& tag) { return readPlain(tag) || readCarefully(tag); }
+bool TagReader::read(Tag& tag)
+{
+    // 999 is a comment, wherever it stands: no reader sees it.
+    while (readPlain(tag) || readCarefully(tag)) {
+        if (tag.code != 999) return true;
+    }
+    return false;
+}
 
 bool TagReader::readPlain(Tag& tag)
 {

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "editor/editor.h"
+#include "zrxhost/product_version.h"
 #include "editor/ucs_state.h"
 #include "editor/view_state.h"
 #include "util/text_case.h"
@@ -267,4 +268,10 @@ int zcedSetVar(const char* sym, const resbuf* value)
     auto& store = var.scope == Scope::Session ? sessionValues() : drawingValues(working());
     store[name] = std::move(v);
     return RTNORM;
+}
+
+void zrxhost::setProductVersion(const std::string& acadver)
+{
+    if (acadver.empty()) ed::sessionValues().erase("ACADVER");
+    else ed::sessionValues()["ACADVER"] = acadver;
 }

@@ -3,6 +3,9 @@
 
 #include "app/commands/commands.h"
 #include "app/commands/file_support.h"
+#include "db/access.h"
+#include "db/database_impl.h"
+#include "docs/docs.h"
 #include "editor/editor.h"
 #include "zrx/ed_input.h"
 #include "zrxhost/drawing_file.h"
@@ -30,8 +33,18 @@ void dxfoutCommand()
         if (precision <= 16) break;
         if (!ed::reject("Requires an integer between 0 and 16.", std::to_string(precision))) return;
     }
-    if (db->dxfOut(path.c_str(), precision, version) != Zcad::eOk) fileError(lastDrawingFileError());
-    else reportLeftOut(version);
+    ZcApDocument* doc = docs::current();
+    if (doc != nullptr && refuseUnreadable(doc, path)) return;
+    if (db->dxfOut(path.c_str(), precision, version) != Zcad::eOk) {
+        fileError(lastDrawingFileError());
+        return;
+    }
+    reportLeftOut(version);
+    // As the platform's DXFOUT does, the drawing now lives in the file written.
+    if (doc != nullptr && doc->database() == db) {
+        zrxhost::stateOf(db)->filename = path;
+        tookFile(doc, path, version);
+    }
 }
 
 }  // namespace zrxhost::app

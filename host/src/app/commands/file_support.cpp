@@ -72,7 +72,10 @@ std::string askFileName(const std::string& prompt, const std::string& fallback)
     std::string shown = "\n" + prompt + " <" + fallback + ">: ";
     int rc = zcedGetString(1, shown.c_str(), name, sizeof name);
     if (rc != RTNORM) return {};
-    return name[0] == '\0' ? fallback : std::string(name);
+    std::string given = name;
+    // A name between double quotes, as scripts write names with blanks, is the name inside.
+    if (given.size() >= 2 && given.front() == '"' && given.back() == '"') given = given.substr(1, given.size() - 2);
+    return given.empty() ? fallback : given;
 }
 
 std::string defaultName(const char* extension)
@@ -105,15 +108,35 @@ void reportLeftOut(ZcDb::ZcDbDwgVersion version)
               versionOf(version).keyword + " cannot hold " + (count == 1 ? "it" : "them") + "): " + leftOutSummary());
 }
 
+bool isOwnFormat(ZcDb::ZcDbDwgVersion version)
+{
+    return version == ZcDb::kDHL_CURRENT;
+}
+
+bool refuseUnreadable(ZcApDocument* doc, const std::string& path)
+{
+    if (!zrxhost::stateOf(doc)->unreadable) return false;
+    ed::write("\n" + zrxhost::stateOf(doc)->title + " could not be read; nothing is written to " + path + ".\n");
+    return true;
+}
+
+void tookFile(ZcApDocument* doc, const std::string& path, ZcDb::ZcDbDwgVersion version)
+{
+    zrxhost::DocumentState* state = zrxhost::stateOf(doc);
+    state->title = fs::path(path).filename().string();
+    state->saveVersion = version;
+    state->fileInOwnFormat = isOwnFormat(version);
+}
+
 void saveDocument(ZcApDocument* doc, const std::string& path, ZcDb::ZcDbDwgVersion version)
 {
+    if (refuseUnreadable(doc, path)) return;
     if (doc->database()->saveAs(path.c_str(), false, version) != Zcad::eOk) {
         fileError(lastDrawingFileError());
         return;
     }
     reportLeftOut(version);
-    zrxhost::stateOf(doc)->title = fs::path(path).filename().string();
-    zrxhost::stateOf(doc)->saveVersion = version;
+    tookFile(doc, path, version);
 }
 
 bool mayReplace(const std::string& path)

@@ -24,6 +24,10 @@ bool askVersion(const char* prompt, ZcDb::ZcDbDwgVersion& version);
 void reportLeftOut(ZcDb::ZcDbDwgVersion version);
 // Saves the document's drawing under a new name; the document takes that name.
 void saveDocument(ZcApDocument* doc, const std::string& path, ZcDb::ZcDbDwgVersion version);
+// A drawing a script could not open is never written: says so, and answers true.
+bool refuseUnreadable(ZcApDocument* doc, const std::string& path);
+// The document's drawing now lives in that file, written in that version.
+void tookFile(ZcApDocument* doc, const std::string& path, ZcDb::ZcDbDwgVersion version);
 // A file that is there already is replaced only when the user says so.
 bool mayReplace(const std::string& path);
 // A file format by its DXF name ("R2013").

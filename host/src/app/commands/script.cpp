@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/commands/commands.h"
+#include "app/commands/file_support.h"
 #include "editor/editor.h"
 #include "zrx/ed_input.h"
 #include "zrxhost/session.h"
@@ -13,7 +14,8 @@ void scriptCommand()
 {
     char name[1024];
     if (zcedGetString(1, "\nEnter script file name: ", name, sizeof name) != RTNORM || name[0] == '\0') return;
-    std::string path = name;
+    // A plug-in names its script by a Windows path (C:\TREVAN\SYSTEM\DXFOUT.scr).
+    std::string path = hostFile(name, "");
     if (!std::filesystem::exists(path) && std::filesystem::path(path).extension().empty()) path += ".scr";
     std::string error;
     if (!pushScriptFile(path, &error)) {
