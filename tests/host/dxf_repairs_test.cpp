@@ -93,6 +93,22 @@ TEST_F(DxfRepairs, ARecordWithoutANameIsDroppedAndTold)
     EXPECT_EQ(back->getZcDbObjectId(kept, false, ZcDbHandle(0x51)), Zcad::eOk);
 }
 
+TEST_F(DxfRepairs, ATableOfANameNoDrawingHasIsDroppedWithItsRecords)
+{
+    std::string odd = table("65536", "60", pairs({{0, "65536"}, {5, "61"}, {100, "AcDbSymbolTableRecord"}, {2, "X"}, {70, "0"}}));
+    std::string apps = table("APPID", "3", pairs({{0, "APPID"}, {5, "4"}, {100, "AcDbSymbolTableRecord"},
+                                                  {100, "AcDbRegAppTableRecord"}, {2, "STIFF"}, {70, "0"}}));
+    auto d = load(dxftest::r2000Drawing(odd + apps));
+    EXPECT_TRUE(reported("a table named \"65536\" is none a drawing has; it is dropped with its records")) << repairs;
+    ZcDbObjectId gone;
+    EXPECT_NE(d->getZcDbObjectId(gone, false, ZcDbHandle(0x61)), Zcad::eOk);
+    ZcDbObjectPointer<ZcDbRegAppTable> kept(d->regAppTableId(), ZcDb::kForRead);
+    EXPECT_TRUE(kept->has("STIFF"));
+    kept.close();
+    saveAndLoad(d.get());
+    EXPECT_EQ(dxftest::readFile(dir.file("again.dxf")).find("65536"), std::string::npos);
+}
+
 TEST_F(DxfRepairs, ARenamedDimensionStyleKeepsItsLinksToOtherRecords)
 {
     std::string styles = table("STYLE", "40", pairs({{0, "STYLE"}, {5, "41"}, {100, "AcDbSymbolTableRecord"},

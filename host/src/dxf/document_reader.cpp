@@ -339,6 +339,14 @@ bool hasName(const Record& r)
     return false;
 }
 
+// The tables a drawing file has.
+bool drawingTable(const std::string& name)
+{
+    static const char* const kTables[] = {"APPID", "BLOCK_RECORD", "DIMSTYLE", "LAYER", "LTYPE",
+                                          "STYLE", "UCS",          "VIEW",     "VPORT"};
+    return std::any_of(std::begin(kTables), std::end(kTables), [&](const char* t) { return name == t; });
+}
+
 }  // namespace
 
 void DocumentReader::table(Record& head)
@@ -351,6 +359,17 @@ void DocumentReader::table(Record& head)
         } else if (head[i].code == 70 && head.markerAt(i) != "AcDbDimStyleTable") {
             head.integer(i, c.file);  // the record count is written anew
         }
+    }
+    if (!drawingTable(name)) {
+        // No reader takes a table of another name back: it goes, with its records.
+        c.claimHandle(readHead(head, c).handle, head.line);
+        c.repair(head.line, "a table named \"" + name + "\" is none a drawing has; it is dropped with its records");
+        Record r;
+        while (nextRecord(r)) {
+            if (r.type == "ENDTAB") return;
+            c.claimHandle(readHead(r, c).handle, r.line);
+        }
+        truncated("the end of the " + name + " table (ENDTAB)");
     }
     ZcRxClass* modelled = modelledTableClass(name);
     ZcDbObject* tableObj = nullptr;
