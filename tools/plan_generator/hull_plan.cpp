@@ -7,6 +7,7 @@
 #include "TrevanCom2002.h"
 #include "hull_sections.h"
 #include "plan_layers.h"
+#include "working_drawing.h"
 #include "zrxhost/spaces.h"
 
 namespace {
@@ -279,20 +280,6 @@ private:
     ZcDbObjectPointer<ZcDbBlockTableRecord> m_modelSpace;
 };
 
-// The working drawing for as long as the plan is drawn.
-class WorkingDrawing {
-public:
-    explicit WorkingDrawing(ZcDbDatabase* db) : m_previous(zcdbHostApplicationServices()->workingDatabase())
-    {
-        zcdbHostApplicationServices()->setWorkingDatabase(db);
-    }
-    ~WorkingDrawing() { zcdbHostApplicationServices()->setWorkingDatabase(m_previous); }
-    WorkingDrawing(const WorkingDrawing&) = delete;
-    WorkingDrawing& operator=(const WorkingDrawing&) = delete;
-
-private:
-    ZcDbDatabase* m_previous;
-};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "TrevanCom2002.h"
 #include "hull_sections.h"
 #include "plan_layers.h"
+#include "working_drawing.h"
 #include "zrxhost/spaces.h"
 
 namespace {
@@ -145,21 +146,6 @@ private:
     ZcDbObjectId m_side;
 };
 
-// The records are written to the working drawing's entities: the drawing is the working one
-// while it is drawn.
-class WorkingDrawing {
-public:
-    explicit WorkingDrawing(ZcDbDatabase* db) : m_previous(zcdbHostApplicationServices()->workingDatabase())
-    {
-        zcdbHostApplicationServices()->setWorkingDatabase(db);
-    }
-    ~WorkingDrawing() { zcdbHostApplicationServices()->setWorkingDatabase(m_previous); }
-    WorkingDrawing(const WorkingDrawing&) = delete;
-    WorkingDrawing& operator=(const WorkingDrawing&) = delete;
-
-private:
-    ZcDbDatabase* m_previous;
-};
 
 }  // namespace
 
