@@ -38,7 +38,9 @@ sanitize: deps
 # stiffeners of the sample hull plan (examples/drawings/plan.dxf) with their records; and a
 # drafter's LISP program labelling every stiffener of that plan, drawn to $(BUILD)/labels.svg;
 # last, every stiffener of that plan with its texts and actual-plate lines in the actual-plate
-# display and two stiffeners' side arrows, drawn to $(BUILD)/plan-texts.png.
+# display and two stiffeners' side arrows, drawn to $(BUILD)/plan-texts.png; and a floor and
+# the web frame of that plan cut where they run into a longitudinal, drawn as the view
+# zoomed to the two crossings shows them, to $(BUILD)/cross-trim.png.
 demo: build
 	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/demo.svg -o $(BUILD)/demo.png
@@ -58,9 +60,9 @@ demo: build
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --load examples/demo/plan_texts.lsp --script examples/demo/plan_texts.scr --svg $(BUILD)/plan-texts.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/plan-texts.svg -o $(BUILD)/plan-texts.png
-	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/cross_trim.dxf \
-	  --script examples/demo/cross_trim.scr --svg $(BUILD)/cross-trim.svg
-	rsvg-convert -b white -w 1400 $(BUILD)/cross-trim.svg -o $(BUILD)/cross-trim.png
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
+	  --load examples/demo/plan_texts.lsp --script examples/demo/cross_plan.scr --svg $(BUILD)/cross-trim.svg --svg-view
+	rsvg-convert -b white -w 2000 $(BUILD)/cross-trim.svg -o $(BUILD)/cross-trim.png
 	$(BUILD)/host/cli/trevan convert tests/data/dwg $(BUILD)/demo-dxf --version R2000
 	$(BUILD)/host/cli/trevan render tests/data/dwg/r14_v.dwg -o $(BUILD)/dwg.svg
 

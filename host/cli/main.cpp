@@ -105,6 +105,11 @@ int finish(int status)
     return status;
 }
 
+zrxhost::SvgWindow svgWindow(const Options& o)
+{
+    return o.svgView ? zrxhost::SvgWindow::View : zrxhost::SvgWindow::Extents;
+}
+
 int run(const Options& o)
 {
     std::string error;
@@ -133,7 +138,7 @@ int run(const Options& o)
         fail(zrxhost::lastDrawingFileError());
         return finish(2);
     }
-    if (!o.svg.empty() && !zrxhost::renderSvgFile(db, o.svg, &error)) {
+    if (!o.svg.empty() && !zrxhost::renderSvgFile(db, o.svg, &error, svgWindow(o))) {
         fail(error);
         return finish(2);
     }
@@ -163,7 +168,7 @@ int repl(const Options& o)
     zrxhost::runCommandLoop();
     ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
     std::string error;
-    if (!o.svg.empty() && (db == nullptr || !zrxhost::renderSvgFile(db, o.svg, &error))) {
+    if (!o.svg.empty() && (db == nullptr || !zrxhost::renderSvgFile(db, o.svg, &error, svgWindow(o)))) {
         fail(db == nullptr ? "no drawing is open to draw" : error);
         return finish(2);
     }

@@ -20,9 +20,10 @@ std::string usage()
 {
     bool bundled = std::filesystem::is_directory(kSampleInstall);
     return "usage:\n"
-           "  trevan run    [--install DIR] [--drawing FILE] [--script FILE] [--save FILE] [--svg FILE]\n"
-           "                [--no-modules] [--load MODULE|FILE.lsp]...\n"
-           "  trevan repl   [--install DIR] [--drawing FILE] [--svg FILE] [--no-modules] [--load MODULE|FILE.lsp]...\n"
+           "  trevan run    [--install DIR] [--drawing FILE] [--script FILE] [--save FILE]\n"
+           "                [--svg FILE [--svg-view]] [--no-modules] [--load MODULE|FILE.lsp]...\n"
+           "  trevan repl   [--install DIR] [--drawing FILE] [--svg FILE [--svg-view]] [--no-modules]\n"
+           "                [--load MODULE|FILE.lsp]...\n"
            "  trevan render FILE.dxf|FILE.dwg -o FILE.svg\n"
            "  trevan convert SRC_FOLDER DST_FOLDER [--version V]\n"
            "  trevan --help\n"
@@ -52,6 +53,8 @@ std::string usage()
            "  --save FILE     after the script, save the current drawing to FILE (DXF)\n"
            "  --svg FILE      after the script (repl: when the session ends), draw the current drawing's\n"
            "                  model space to FILE, with the temporary vectors of its view\n"
+           "  --svg-view      draw only what the drawing's view shows (as ZOOM left it), not all of\n"
+           "                  model space\n"
            "  --load MODULE   also load this plug-in (a shared library exporting acrxEntryPoint),\n"
            "                  after the default ones; a FILE.lsp is loaded as a LISP program after\n"
            "                  the plug-ins (repeatable, in order)\n"
@@ -116,6 +119,8 @@ Options parseOptions(int argc, char** argv)
             o.save = value();
         } else if (arg == "--svg" && session) {
             o.svg = value();
+        } else if (arg == "--svg-view" && session) {
+            o.svgView = true;
         } else if (arg == "-o" && !session) {
             o.svg = value();
         } else if (arg == "--version" && convert) {

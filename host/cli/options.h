@@ -14,6 +14,7 @@ struct Options {
     std::string script;
     std::string save;
     std::string svg;
+    bool svgView = false;  // --svg-view: the SVG shows the drawing's view, not its extents
     std::string input;  // render: the drawing to draw; convert: the folder of DWG drawings
     std::string output;   // convert: the folder the DXF files go to
     std::string version;  // convert: the DXF version to write; empty: the host's own

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "support/editor_fixture.h"
+#include "zrx/gs_view.h"
 #include "zrxhost/display_state.h"
 #include "zrxhost/render.h"
 
@@ -130,6 +131,20 @@ TEST_F(RenderSvg, TemporaryVectorsShowInTheirDrawingsViewUntilARegen)
     zrxhost::runCommandLine("REGEN");
     EXPECT_TRUE(zrxhost::grDrawVectors().empty());
     EXPECT_EQ(count(zrxhost::renderSvg(db.get()), "grdraw"), 0);
+}
+
+TEST_F(RenderSvg, TheViewWindowIsWhatZoomShowsNotTheExtents)
+{
+    addLine(0, 0, 10000, 0);
+    ZcGsView zoomed;
+    zoomed.setView(ZcGePoint3d(500, 0, 1), ZcGePoint3d(500, 0, 0), ZcGeVector3d::kYAxis, 1600, 900);
+    ASSERT_TRUE(zcgsSetViewParameters(2, &zoomed, false, false, true));
+    // The screen's 1600 x 900 about the view's centre, no margin added; the line reaching
+    // out of it is clipped, not dropped.
+    std::string svg = zrxhost::renderSvg(db.get(), zrxhost::SvgWindow::View);
+    EXPECT_NE(svg.find("viewBox=\"-300 -450 1600 900\""), std::string::npos) << svg;
+    EXPECT_EQ(count(svg, "data-handle="), 1);
+    EXPECT_NE(zrxhost::renderSvg(db.get()).find("viewBox=\"-500 -500"), std::string::npos);
 }
 
 TEST(AciColours, ThePlatformsPalette)

@@ -7,6 +7,7 @@
 
 #include "db/database_impl.h"
 #include "editor/geometry.h"
+#include "editor/view_state.h"
 #include "ent/text_layout.h"
 #include "geom/spline_sample.h"
 #include "geom/text_metrics.h"
@@ -254,7 +255,7 @@ std::string vectorElement(const GrVector& v, double stroke)
 
 }  // namespace
 
-std::string renderSvg(ZcDbDatabase* db)
+std::string renderSvg(ZcDbDatabase* db, SvgWindow window)
 {
     zrxhost::HostAccess access;
     std::vector<const ZcDbEntity*> shown;
@@ -275,9 +276,15 @@ std::string renderSvg(ZcDbDatabase* db)
         all.addPoint(v.to);
     }
     if (zrxhost::isEmpty(all)) all.set(ZcGePoint3d(0, 0, 0), ZcGePoint3d(420, 297, 0));
+    double margin = 0.0;
+    if (window == SvgWindow::View) {
+        const ed::ViewState& view = ed::viewOf(db);
+        const ZcGeVector3d half(view.height * ed::kScreenWidth / ed::kScreenHeight / 2, view.height / 2, 0);
+        all.set(view.center - half, view.center + half);
+    }
     ZcGePoint3d lo = all.minPoint(), hi = all.maxPoint();
     double w = std::max(hi.x - lo.x, 1e-6), h = std::max(hi.y - lo.y, 1e-6);
-    double margin = 0.05 * std::max(w, h);
+    if (window == SvgWindow::Extents) margin = 0.05 * std::max(w, h);
     double size = std::max(w, h) + 2 * margin;
     SvgWriter writer(db, size / 1000.0, size * 2);
 
@@ -295,14 +302,14 @@ std::string renderSvg(ZcDbDatabase* db)
     return out.str();
 }
 
-bool renderSvgFile(ZcDbDatabase* db, const std::string& path, std::string* error)
+bool renderSvgFile(ZcDbDatabase* db, const std::string& path, std::string* error, SvgWindow window)
 {
     std::ofstream file(path, std::ios::binary);
     if (!file) {
         if (error != nullptr) *error = "cannot write " + path;
         return false;
     }
-    file << renderSvg(db);
+    file << renderSvg(db, window);
     file.close();
     if (!file) {
         if (error != nullptr) *error = "cannot write " + path;
