@@ -8,6 +8,7 @@
 #include "longi/link_long_check_command.h"
 #include "longi/link_long_command.h"
 #include "settings/test0522_command.h"
+#include "stiffener/stiff_arrow_size.h"
 
 namespace {
 
@@ -33,12 +34,16 @@ const TrevanCommandEntry kLinkLongEntry = {TREVANCOM_CMD_GROUP, "_TRV_LINKLONG",
 const TrevanCommandEntry kLinkLongCheckEntry = {TREVANCOM_CMD_GROUP, "_TRV_LINKLONGCHECK", "TRV_LINKLONGCHECK",
                                                 ZCRX_CMD_TRANSPARENT, TrevanCom_LinkLongCheck, nullptr, 0xFFFFFFFFu};
 
+const TrevanCommandEntry kSetSitiffAszEntry = {TREVANCOM_CMD_GROUP, "_TRV_SetSitiffAsz", "TRV_SetSitiffAsz",
+                                              ZCRX_CMD_TRANSPARENT, TrevanCom_SetSitiffAsz, nullptr, 0xFFFFFFFFu};
+
 // Each command joins the table when its worker is built.
 const TrevanCommandEntry* const kCommands[] = {
     &kTestEntry,
     &kDefLongLineEntry,
     &kLinkLongEntry,
     &kLinkLongCheckEntry,
+    &kSetSitiffAszEntry,
     &kTest0522Entry,
 };
 
