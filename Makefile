@@ -38,7 +38,9 @@ sanitize: deps
 # stiffeners of the sample hull plan (examples/drawings/plan.dxf) with their records; and a
 # drafter's LISP program labelling every stiffener of that plan, drawn to $(BUILD)/labels.svg;
 # last, every stiffener of that plan with its texts and actual-plate lines in the actual-plate
-# display and two stiffeners' side arrows, drawn to $(BUILD)/plan-texts.png.
+# display and two stiffeners' side arrows, drawn to $(BUILD)/plan-texts.png; and the plan's
+# arrows sized by TRV_SetSitiffAsz and changed to the module's arrow blocks, the top left
+# corner drawn to $(BUILD)/arrows.png.
 demo: build
 	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/demo.svg -o $(BUILD)/demo.png
@@ -58,6 +60,12 @@ demo: build
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --load examples/demo/plan_texts.lsp --script examples/demo/plan_texts.scr --svg $(BUILD)/plan-texts.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/plan-texts.svg -o $(BUILD)/plan-texts.png
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
+	  --script examples/demo/arrows.scr --svg $(BUILD)/arrows-plan.svg
+	sed -e '2s/width="[0-9.]*" height="[0-9.]*" viewBox="[^"]*"/width="1000" height="1100" viewBox="-300 -9000 4600 5060"/' \
+	  -e '3s/<rect [^>]*>/<rect x="-300" y="-9000" width="4600" height="5060" fill="#ffffff"\/>/' \
+	  $(BUILD)/arrows-plan.svg > $(BUILD)/arrows.svg
+	rsvg-convert -b white -w 1000 $(BUILD)/arrows.svg -o $(BUILD)/arrows.png
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db
