@@ -74,6 +74,7 @@ bench: build
 	$(BUILD)/bench/trevan_bench_lisp
 	$(BUILD)/bench/trevan_bench_longi_link
 	$(BUILD)/bench/trevan_bench_stiff_annotation
+	$(BUILD)/bench/trevan_bench_arrow_size
 
 clean:
 	rm -rf $(BUILD) $(ASAN)
