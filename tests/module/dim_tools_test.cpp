@@ -2,6 +2,7 @@
 // change type, the asking form with its remembered default, the arrow blocks made once, and
 // the lattice-dimension values kept in the data folder.
 #include "command_text.h"
+#include "zrxhost/contract.h"
 #include "stiff_arrow_fixture.h"
 
 namespace {
@@ -120,11 +121,14 @@ TEST_F(DimTools, OnlyDimensionsAreTakenAndEscChangesNothing)
     const ZcDbObjectId line = addLine(0, -50, 100, -50);
     play("(dimdirect1)", {pick(line), ""});
     EXPECT_EQ(strokes("LiOpen"), "none");
-    play("(dimdirect3)", {pick(rotated), "", "*cancel*"});
-    EXPECT_EQ(ends(rotated), "off");
-    EXPECT_EQ(strokes("LiOpen"), "none");
-    play("(dimdirect3)", {"*cancel*"});
-    EXPECT_EQ(ends(rotated), "off");
+    for (const std::vector<std::string>& answers : {std::vector<std::string>{pick(rotated), "", "*cancel*"},
+                                                      std::vector<std::string>{"*cancel*"}}) {
+        const std::string out = play("(dimdirect3)", answers);
+        EXPECT_EQ(out.find("Host check"), std::string::npos) << out;
+        EXPECT_EQ(zrxhost::openObjectCount(), 0);
+        EXPECT_EQ(ends(rotated), "off");
+        EXPECT_EQ(strokes("LiOpen"), "none");
+    }
 }
 
 TEST_F(DimTools, TheAskingFormOffersTheLastTypeRun)
@@ -137,6 +141,8 @@ TEST_F(DimTools, TheAskingFormOffersTheLastTypeRun)
     EXPECT_NE(install.bytesOf("TREVAN/SYSTEM/QXCOMMON/Default.ini").find("VALUE=2"), std::string::npos);
     out = play("(dimdirect)", {"*cancel*"});
     EXPECT_NE(out.find("<2>:"), std::string::npos) << out;
+    EXPECT_EQ(out.find("Host check"), std::string::npos) << out;
+    EXPECT_EQ(zrxhost::openObjectCount(), 0);
     EXPECT_EQ(ends(rotated), "LiOpenR,LiOpenR");
 }
 
