@@ -65,6 +65,8 @@ demo: build
 	rsvg-convert -b white -w 2000 $(BUILD)/cross-trim.svg -o $(BUILD)/cross-trim.png
 	$(BUILD)/host/cli/trevan convert tests/data/dwg $(BUILD)/demo-dxf --version R2000
 	$(BUILD)/host/cli/trevan render tests/data/dwg/r14_v.dwg -o $(BUILD)/dwg.svg
+	  --script examples/demo/arrows.scr --svg $(BUILD)/arrows.svg --svg-view
+	rsvg-convert -b white -w 1000 $(BUILD)/arrows.svg -o $(BUILD)/arrows.png
 
 bench: build
 	$(BUILD)/bench/trevan_bench_db
@@ -74,6 +76,7 @@ bench: build
 	$(BUILD)/bench/trevan_bench_longi_link
 	$(BUILD)/bench/trevan_bench_stiff_annotation
 	/usr/bin/python3 bench/dwg_open.py --tool $(BUILD)/bench/trevan_dwg_open --trevan $(BUILD)/host/cli/trevan
+	$(BUILD)/bench/trevan_bench_arrow_size
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

@@ -9,6 +9,7 @@
 #include "longi/link_long_command.h"
 #include "convert/dwg_to_dxf_command.h"
 #include "settings/test0522_command.h"
+#include "stiffener/stiff_arrow_size.h"
 
 namespace {
 
@@ -36,12 +37,16 @@ const TrevanCommandEntry kLinkLongCheckEntry = {TREVANCOM_CMD_GROUP, "_TRV_LINKL
 const TrevanCommandEntry kDwgToDxfEntry = {TREVANCOM_CMD_GROUP, "_TRV_DWGTODXF", "TRV_DWGTODXF",
                                            ZCRX_CMD_TRANSPARENT, TrevanCom_DwgToDxf, nullptr, 0xFFFFFFFFu};
 
+const TrevanCommandEntry kSetSitiffAszEntry = {TREVANCOM_CMD_GROUP, "_TRV_SetSitiffAsz", "TRV_SetSitiffAsz",
+                                              ZCRX_CMD_TRANSPARENT, TrevanCom_SetSitiffAsz, nullptr, 0xFFFFFFFFu};
+
 // Each command joins the table when its worker is built.
 const TrevanCommandEntry* const kCommands[] = {
     &kTestEntry,
     &kDefLongLineEntry,
     &kLinkLongEntry,
     &kLinkLongCheckEntry,
+    &kSetSitiffAszEntry,
     &kTest0522Entry,
     &kDwgToDxfEntry,
 };

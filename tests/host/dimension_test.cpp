@@ -225,3 +225,78 @@ TEST_F(Dimensions, TransformTurnsTheMeasuringDirection)
 }
 
 }  // namespace
+
+namespace {
+
+// A block like an open arrow: a stroke from (-1, 0) to the tip at the origin.
+ZcDbObjectId strokeBlock(ZcDbDatabase* db, const char* name)
+{
+    ZcDbObjectPointer<ZcDbBlockTable> blocks(db->blockTableId(), ZcDb::kForWrite);
+    auto* block = new ZcDbBlockTableRecord;
+    block->setName(name);
+    ZcDbObjectId id;
+    EXPECT_EQ(blocks->add(id, block), Zcad::eOk);
+    auto* stroke = new ZcDbLine({-1, 0, 0}, {0, 0, 0});
+    stroke->setColorIndex(0);
+    EXPECT_EQ(block->appendZcDbEntity(stroke), Zcad::eOk);
+    stroke->close();
+    block->close();
+    return id;
+}
+
+TEST_F(Dimensions, SeparateArrowBlocksAreDrawnPointingOutAtTheirEnds)
+{
+    const ZcDbObjectId first = strokeBlock(db.get(), "FIRST");
+    const ZcDbObjectId second = strokeBlock(db.get(), "SECOND");
+    std::unique_ptr<ZcDbRotatedDimension> dim(horizontalTen());
+    dim->setColorIndex(3);
+    ASSERT_EQ(dim->setDimblk1(first), Zcad::eOk);
+    ASSERT_EQ(dim->setDimblk2(second), Zcad::eOk);
+    {
+        // Without DIMSAH the blocks of the two ends are not used.
+        OwnedEntities out;
+        ASSERT_EQ(dim->explode(out.items), Zcad::eOk);
+        EXPECT_EQ(out.all<ZcDbPolyline>().size(), 2u);
+        EXPECT_TRUE(out.all<ZcDbBlockReference>().empty());
+    }
+    ASSERT_EQ(dim->setDimsah(true), Zcad::eOk);
+    ASSERT_EQ(dim->setDimasz(2.0), Zcad::eOk);
+    EXPECT_TRUE(dim->dimsah());
+    EXPECT_EQ(dim->dimblk2(), second);
+    OwnedEntities out;
+    ASSERT_EQ(dim->explode(out.items), Zcad::eOk);
+    EXPECT_TRUE(out.all<ZcDbPolyline>().empty());
+    const auto refs = out.all<ZcDbBlockReference>();
+    ASSERT_EQ(refs.size(), 2u);
+    // Tips on the extension lines, the block's +X pointing away from the other end.
+    EXPECT_EQ(refs[0]->blockTableRecord(), first);
+    EXPECT_TRUE(near(refs[0]->position(), {0, 5, 0}));
+    EXPECT_NEAR(refs[0]->rotation(), kPi, 1e-12);
+    EXPECT_EQ(refs[1]->blockTableRecord(), second);
+    EXPECT_TRUE(near(refs[1]->position(), {10, 5, 0}));
+    EXPECT_NEAR(refs[1]->rotation(), 0.0, 1e-12);
+    EXPECT_EQ(refs[1]->scaleFactors().sx, 2.0);
+    EXPECT_EQ(refs[1]->colorIndex(), 3);
+    // The strokes run inward from the tips, two arrow sizes of the line.
+    ZcDbExtents box;
+    ASSERT_EQ(dim->getGeomExtents(box), Zcad::eOk);
+    EXPECT_NEAR(box.minPoint().x, 0.0, 1e-9);
+    EXPECT_NEAR(box.maxPoint().x, 10.0, 1e-9);
+}
+
+TEST_F(Dimensions, OneArrowBlockServesBothEndsWithoutDimsah)
+{
+    const ZcDbObjectId both = strokeBlock(db.get(), "BOTH");
+    editStyle([&](zrxhost::DimVars& v) { v.dimblk = both; });
+    std::unique_ptr<ZcDbRotatedDimension> dim(horizontalTen());
+    ZcDbObjectId styleId = db->dimstyle();
+    dim->setDimensionStyle(styleId);
+    OwnedEntities out;
+    ASSERT_EQ(dim->explode(out.items), Zcad::eOk);
+    const auto refs = out.all<ZcDbBlockReference>();
+    ASSERT_EQ(refs.size(), 2u);
+    EXPECT_EQ(refs[0]->blockTableRecord(), both);
+    EXPECT_EQ(refs[1]->blockTableRecord(), both);
+}
+
+}  // namespace

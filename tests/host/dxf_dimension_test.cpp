@@ -173,6 +173,69 @@ TEST_F(DxfDimensions, ADimensionReadFromAFileKeepsItsBlockTextPlaceAndOtherOverr
     EXPECT_EQ(values, 3);
 }
 
+TEST_F(DxfDimensions, ArrowBlocksOfOneDimensionTravelInItsStyleOverridesWithTheirHandles)
+{
+    ZcDbObjectId arrow;
+    {
+        ZcDbObjectPointer<ZcDbBlockTable> blocks(db->blockTableId(), ZcDb::kForWrite);
+        auto* block = new ZcDbBlockTableRecord;
+        block->setName("LiOpen");
+        ASSERT_EQ(blocks->add(arrow, block), Zcad::eOk);
+        block->close();
+    }
+    auto* dim = new ZcDbAlignedDimension({0, 0, 0}, {600, 0, 0}, {0, 50, 0});
+    dim->setDimsah(true);
+    dim->setDimblk1(arrow);
+    dim->setDimblk2(ZcDbObjectId::kNull);
+    dim->setDimasz(6.0);
+    const ZcDbObjectId id = addToModelSpace(dim);
+    ASSERT_EQ(db->saveAs(path.c_str()), Zcad::eOk) << zrxhost::lastDrawingFileError();
+    const std::string saved = dxftest::readFile(path);
+    char handle[17];
+    ASSERT_TRUE(arrow.handle().getIntoAsciiBuffer(handle));
+    EXPECT_NE(saved.find("1001\nACAD\n1000\nDSTYLE\n1002\n{\n1070\n41\n1040\n6.0\n1070\n173\n1070\n1\n1070\n343\n1005\n" +
+                         std::string(handle) + "\n1070\n344\n1005\n0\n1002\n}"),
+              std::string::npos);
+    auto back = load(path);
+    auto d = open<ZcDbAlignedDimension>(back.get(), id.handle());
+    ASSERT_EQ(d.openStatus(), Zcad::eOk);
+    EXPECT_TRUE(d->dimsah());
+    EXPECT_EQ(d->dimblk1().handle(), arrow.handle());
+    EXPECT_TRUE(d->dimblk2().isNull());
+    EXPECT_EQ(d->dimasz(), 6.0);
+}
+
+TEST_F(DxfDimensions, AStyleKeepsEveryVariableItHolds)
+{
+    ZcDbObjectId styleId;
+    {
+        ZcDbObjectPointer<ZcDbDimStyleTable> table(db->dimStyleTableId(), ZcDb::kForWrite);
+        auto* rec = new ZcDbDimStyleTableRecord;
+        rec->setName("STIFF1");
+        rec->setDimtix(true);
+        rec->setDimzin(12);
+        rec->setDimtfac(0.75);
+        rec->setDimpost("<> mm");
+        rec->setDimdsep('.');
+        rec->setDimlwd(ZcDb::kLnWt050);
+        rec->setDimsah(true);
+        ASSERT_EQ(table->add(styleId, rec), Zcad::eOk);
+        rec->close();
+    }
+    ASSERT_EQ(db->saveAs(path.c_str()), Zcad::eOk) << zrxhost::lastDrawingFileError();
+    auto back = load(path);
+    auto rec = open<ZcDbDimStyleTableRecord>(back.get(), styleId.handle());
+    ASSERT_EQ(rec.openStatus(), Zcad::eOk);
+    EXPECT_TRUE(rec->dimtix());
+    EXPECT_EQ(rec->dimzin(), 12);
+    EXPECT_EQ(rec->dimtfac(), 0.75);
+    EXPECT_STREQ(rec->dimpost(), "<> mm");
+    EXPECT_EQ(rec->dimdsep(), '.');
+    EXPECT_EQ(rec->dimlwd(), ZcDb::kLnWt050);
+    EXPECT_TRUE(rec->dimsah());
+    EXPECT_TRUE(rec->dimtofl());
+}
+
 TEST_F(DxfDimensions, AngularDimensionsAreKeptAsTheyWere)
 {
     std::string angular = pairs({{0, "DIMENSION"}, {5, "2B"}, {8, "0"}, {2, "*D9"}, {10, "1.0"}, {20, "2.0"},

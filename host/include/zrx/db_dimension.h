@@ -53,6 +53,17 @@ public:
     Zcad::ErrorStatus setDimasz(double v);
     double dimscale() const;
     Zcad::ErrorStatus setDimscale(double v);
+    // Arrowheads: with DIMSAH on, dimblk1() and dimblk2() are the blocks at the first and
+    // second ends, else dimblk() is at both; a null id is the closed filled arrow. Each is the
+    // entity's override once set.
+    bool dimsah() const;
+    Zcad::ErrorStatus setDimsah(bool v);
+    ZcDbObjectId dimblk() const;
+    Zcad::ErrorStatus setDimblk(ZcDbObjectId blockId);
+    ZcDbObjectId dimblk1() const;
+    Zcad::ErrorStatus setDimblk1(ZcDbObjectId blockId);
+    ZcDbObjectId dimblk2() const;
+    Zcad::ErrorStatus setDimblk2(ZcDbObjectId blockId);
 
 protected:
     ZcDbDimension() = default;
@@ -79,6 +90,10 @@ private:
     ZcDbObjectId m_dimBlock;
     std::optional<double> m_dimasz;
     std::optional<double> m_dimscale;
+    std::optional<bool> m_dimsah;
+    std::optional<ZcDbObjectId> m_dimblk;
+    std::optional<ZcDbObjectId> m_dimblk1;
+    std::optional<ZcDbObjectId> m_dimblk2;
 };
 
 // A linear dimension measuring the true distance between its extension-line origins; the

@@ -2,6 +2,7 @@
 // dimension styles and registered applications.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "cm_color.h"
@@ -131,6 +132,114 @@ public:
     Zcad::ErrorStatus setDimsah(bool v) { assertWriteEnabled(); m_vars.dimsah = v; return Zcad::eOk; }
     ZcDbObjectId dimtxsty() const { assertReadEnabled(); return m_vars.dimtxsty; }
     Zcad::ErrorStatus setDimtxsty(ZcDbObjectId id) { assertWriteEnabled(); m_vars.dimtxsty = id; return Zcad::eOk; }
+    double dimlfac() const { assertReadEnabled(); return m_vars.dimlfac; }
+    Zcad::ErrorStatus setDimlfac(double v) { assertWriteEnabled(); m_vars.dimlfac = v; return Zcad::eOk; }
+    int dimtad() const { assertReadEnabled(); return m_vars.dimtad; }
+    Zcad::ErrorStatus setDimtad(int v) { assertWriteEnabled(); m_vars.dimtad = v; return Zcad::eOk; }
+    ZcCmColor dimclrd() const;
+    Zcad::ErrorStatus setDimclrd(const ZcCmColor& c) { assertWriteEnabled(); m_vars.dimclrd = c.colorIndex(); return Zcad::eOk; }
+    ZcCmColor dimclre() const;
+    Zcad::ErrorStatus setDimclre(const ZcCmColor& c) { assertWriteEnabled(); m_vars.dimclre = c.colorIndex(); return Zcad::eOk; }
+    ZcCmColor dimclrt() const;
+    Zcad::ErrorStatus setDimclrt(const ZcCmColor& c) { assertWriteEnabled(); m_vars.dimclrt = c.colorIndex(); return Zcad::eOk; }
+    ZcDb::LineWeight dimlwd() const { assertReadEnabled(); return m_vars.dimlwd; }
+    Zcad::ErrorStatus setDimlwd(ZcDb::LineWeight w) { assertWriteEnabled(); m_vars.dimlwd = w; return Zcad::eOk; }
+    ZcDb::LineWeight dimlwe() const { assertReadEnabled(); return m_vars.dimlwe; }
+    Zcad::ErrorStatus setDimlwe(ZcDb::LineWeight w) { assertWriteEnabled(); m_vars.dimlwe = w; return Zcad::eOk; }
+    char dimdsep() const { assertReadEnabled(); return m_vars.dimdsep; }
+    Zcad::ErrorStatus setDimdsep(char c) { assertWriteEnabled(); m_vars.dimdsep = c; return Zcad::eOk; }
+    const char* dimpost() const { assertReadEnabled(); return m_vars.dimpost.c_str(); }
+    Zcad::ErrorStatus setDimpost(const char* text);
+    const char* dimapost() const { assertReadEnabled(); return m_vars.dimapost.c_str(); }
+    Zcad::ErrorStatus setDimapost(const char* text);
+    // By block name, as the variables name them: "" or "." is the closed filled arrow; a
+    // name the working drawing's block table lacks is refused.
+    Zcad::ErrorStatus setDimblk(const char* name);
+    Zcad::ErrorStatus setDimblk1(const char* name);
+    Zcad::ErrorStatus setDimblk2(const char* name);
+    Zcad::ErrorStatus setDimldrblk(const char* name);
+    int dimadec() const { assertReadEnabled(); return m_vars.dimadec; }
+    Zcad::ErrorStatus setDimadec(int v) { assertWriteEnabled(); m_vars.dimadec = v; return Zcad::eOk; }
+    bool dimalt() const { assertReadEnabled(); return m_vars.dimalt; }
+    Zcad::ErrorStatus setDimalt(bool v) { assertWriteEnabled(); m_vars.dimalt = v; return Zcad::eOk; }
+    int dimaltd() const { assertReadEnabled(); return m_vars.dimaltd; }
+    Zcad::ErrorStatus setDimaltd(int v) { assertWriteEnabled(); m_vars.dimaltd = v; return Zcad::eOk; }
+    double dimaltf() const { assertReadEnabled(); return m_vars.dimaltf; }
+    Zcad::ErrorStatus setDimaltf(double v) { assertWriteEnabled(); m_vars.dimaltf = v; return Zcad::eOk; }
+    double dimaltrnd() const { assertReadEnabled(); return m_vars.dimaltrnd; }
+    Zcad::ErrorStatus setDimaltrnd(double v) { assertWriteEnabled(); m_vars.dimaltrnd = v; return Zcad::eOk; }
+    int dimalttd() const { assertReadEnabled(); return m_vars.dimalttd; }
+    Zcad::ErrorStatus setDimalttd(int v) { assertWriteEnabled(); m_vars.dimalttd = v; return Zcad::eOk; }
+    int dimalttz() const { assertReadEnabled(); return m_vars.dimalttz; }
+    Zcad::ErrorStatus setDimalttz(int v) { assertWriteEnabled(); m_vars.dimalttz = v; return Zcad::eOk; }
+    int dimaltu() const { assertReadEnabled(); return m_vars.dimaltu; }
+    Zcad::ErrorStatus setDimaltu(int v) { assertWriteEnabled(); m_vars.dimaltu = v; return Zcad::eOk; }
+    int dimaltz() const { assertReadEnabled(); return m_vars.dimaltz; }
+    Zcad::ErrorStatus setDimaltz(int v) { assertWriteEnabled(); m_vars.dimaltz = v; return Zcad::eOk; }
+    int dimatfit() const { assertReadEnabled(); return m_vars.dimatfit; }
+    Zcad::ErrorStatus setDimatfit(int v) { assertWriteEnabled(); m_vars.dimatfit = v; return Zcad::eOk; }
+    int dimaunit() const { assertReadEnabled(); return m_vars.dimaunit; }
+    Zcad::ErrorStatus setDimaunit(int v) { assertWriteEnabled(); m_vars.dimaunit = v; return Zcad::eOk; }
+    int dimazin() const { assertReadEnabled(); return m_vars.dimazin; }
+    Zcad::ErrorStatus setDimazin(int v) { assertWriteEnabled(); m_vars.dimazin = v; return Zcad::eOk; }
+    double dimcen() const { assertReadEnabled(); return m_vars.dimcen; }
+    Zcad::ErrorStatus setDimcen(double v) { assertWriteEnabled(); m_vars.dimcen = v; return Zcad::eOk; }
+    double dimdle() const { assertReadEnabled(); return m_vars.dimdle; }
+    Zcad::ErrorStatus setDimdle(double v) { assertWriteEnabled(); m_vars.dimdle = v; return Zcad::eOk; }
+    double dimdli() const { assertReadEnabled(); return m_vars.dimdli; }
+    Zcad::ErrorStatus setDimdli(double v) { assertWriteEnabled(); m_vars.dimdli = v; return Zcad::eOk; }
+    int dimfrac() const { assertReadEnabled(); return m_vars.dimfrac; }
+    Zcad::ErrorStatus setDimfrac(int v) { assertWriteEnabled(); m_vars.dimfrac = v; return Zcad::eOk; }
+    int dimjust() const { assertReadEnabled(); return m_vars.dimjust; }
+    Zcad::ErrorStatus setDimjust(int v) { assertWriteEnabled(); m_vars.dimjust = v; return Zcad::eOk; }
+    bool dimlim() const { assertReadEnabled(); return m_vars.dimlim; }
+    Zcad::ErrorStatus setDimlim(bool v) { assertWriteEnabled(); m_vars.dimlim = v; return Zcad::eOk; }
+    int dimlunit() const { assertReadEnabled(); return m_vars.dimlunit; }
+    Zcad::ErrorStatus setDimlunit(int v) { assertWriteEnabled(); m_vars.dimlunit = v; return Zcad::eOk; }
+    double dimrnd() const { assertReadEnabled(); return m_vars.dimrnd; }
+    Zcad::ErrorStatus setDimrnd(double v) { assertWriteEnabled(); m_vars.dimrnd = v; return Zcad::eOk; }
+    bool dimsd1() const { assertReadEnabled(); return m_vars.dimsd1; }
+    Zcad::ErrorStatus setDimsd1(bool v) { assertWriteEnabled(); m_vars.dimsd1 = v; return Zcad::eOk; }
+    bool dimsd2() const { assertReadEnabled(); return m_vars.dimsd2; }
+    Zcad::ErrorStatus setDimsd2(bool v) { assertWriteEnabled(); m_vars.dimsd2 = v; return Zcad::eOk; }
+    bool dimse1() const { assertReadEnabled(); return m_vars.dimse1; }
+    Zcad::ErrorStatus setDimse1(bool v) { assertWriteEnabled(); m_vars.dimse1 = v; return Zcad::eOk; }
+    bool dimse2() const { assertReadEnabled(); return m_vars.dimse2; }
+    Zcad::ErrorStatus setDimse2(bool v) { assertWriteEnabled(); m_vars.dimse2 = v; return Zcad::eOk; }
+    bool dimsoxd() const { assertReadEnabled(); return m_vars.dimsoxd; }
+    Zcad::ErrorStatus setDimsoxd(bool v) { assertWriteEnabled(); m_vars.dimsoxd = v; return Zcad::eOk; }
+    int dimtdec() const { assertReadEnabled(); return m_vars.dimtdec; }
+    Zcad::ErrorStatus setDimtdec(int v) { assertWriteEnabled(); m_vars.dimtdec = v; return Zcad::eOk; }
+    double dimtfac() const { assertReadEnabled(); return m_vars.dimtfac; }
+    Zcad::ErrorStatus setDimtfac(double v) { assertWriteEnabled(); m_vars.dimtfac = v; return Zcad::eOk; }
+    bool dimtih() const { assertReadEnabled(); return m_vars.dimtih; }
+    Zcad::ErrorStatus setDimtih(bool v) { assertWriteEnabled(); m_vars.dimtih = v; return Zcad::eOk; }
+    bool dimtix() const { assertReadEnabled(); return m_vars.dimtix; }
+    Zcad::ErrorStatus setDimtix(bool v) { assertWriteEnabled(); m_vars.dimtix = v; return Zcad::eOk; }
+    double dimtm() const { assertReadEnabled(); return m_vars.dimtm; }
+    Zcad::ErrorStatus setDimtm(double v) { assertWriteEnabled(); m_vars.dimtm = v; return Zcad::eOk; }
+    int dimtmove() const { assertReadEnabled(); return m_vars.dimtmove; }
+    Zcad::ErrorStatus setDimtmove(int v) { assertWriteEnabled(); m_vars.dimtmove = v; return Zcad::eOk; }
+    bool dimtofl() const { assertReadEnabled(); return m_vars.dimtofl; }
+    Zcad::ErrorStatus setDimtofl(bool v) { assertWriteEnabled(); m_vars.dimtofl = v; return Zcad::eOk; }
+    bool dimtoh() const { assertReadEnabled(); return m_vars.dimtoh; }
+    Zcad::ErrorStatus setDimtoh(bool v) { assertWriteEnabled(); m_vars.dimtoh = v; return Zcad::eOk; }
+    bool dimtol() const { assertReadEnabled(); return m_vars.dimtol; }
+    Zcad::ErrorStatus setDimtol(bool v) { assertWriteEnabled(); m_vars.dimtol = v; return Zcad::eOk; }
+    int dimtolj() const { assertReadEnabled(); return m_vars.dimtolj; }
+    Zcad::ErrorStatus setDimtolj(int v) { assertWriteEnabled(); m_vars.dimtolj = v; return Zcad::eOk; }
+    double dimtp() const { assertReadEnabled(); return m_vars.dimtp; }
+    Zcad::ErrorStatus setDimtp(double v) { assertWriteEnabled(); m_vars.dimtp = v; return Zcad::eOk; }
+    double dimtsz() const { assertReadEnabled(); return m_vars.dimtsz; }
+    Zcad::ErrorStatus setDimtsz(double v) { assertWriteEnabled(); m_vars.dimtsz = v; return Zcad::eOk; }
+    double dimtvp() const { assertReadEnabled(); return m_vars.dimtvp; }
+    Zcad::ErrorStatus setDimtvp(double v) { assertWriteEnabled(); m_vars.dimtvp = v; return Zcad::eOk; }
+    int dimtzin() const { assertReadEnabled(); return m_vars.dimtzin; }
+    Zcad::ErrorStatus setDimtzin(int v) { assertWriteEnabled(); m_vars.dimtzin = v; return Zcad::eOk; }
+    bool dimupt() const { assertReadEnabled(); return m_vars.dimupt; }
+    Zcad::ErrorStatus setDimupt(bool v) { assertWriteEnabled(); m_vars.dimupt = v; return Zcad::eOk; }
+    int dimzin() const { assertReadEnabled(); return m_vars.dimzin; }
+    Zcad::ErrorStatus setDimzin(int v) { assertWriteEnabled(); m_vars.dimzin = v; return Zcad::eOk; }
 
 private:
     friend struct zrxhost::Access;
@@ -155,6 +264,52 @@ private:
         ZcDbObjectId dimblk2;
         ZcDbObjectId dimldrblk;  // leader arrow block
         ZcDbObjectId dimtxsty;   // text style
+        ZcDb::LineWeight dimlwd = ZcDb::kLnWtByBlock;  // dimension line weight
+        ZcDb::LineWeight dimlwe = ZcDb::kLnWtByBlock;  // extension line weight
+        char dimdsep = ',';      // decimal separator
+        std::string dimpost;     // text around the measurement
+        std::string dimapost;    // text around the alternate measurement
+        int dimadec = 0;                // angular decimal places
+        bool dimalt = false;            // alternate units shown
+        int dimaltd = 3;                // alternate decimal places
+        double dimaltf = 0.03937;       // alternate unit factor
+        double dimaltrnd = 0.0;         // alternate rounding
+        int dimalttd = 3;               // alternate tolerance decimals
+        int dimalttz = 0;               // alternate tolerance zeros
+        int dimaltu = 2;                // alternate unit format
+        int dimaltz = 0;                // alternate zeros
+        int dimatfit = 3;               // what moves out when text and arrows do not fit
+        int dimaunit = 0;               // angle format
+        int dimazin = 0;                // angular zeros
+        double dimcen = 2.5;            // centre mark size
+        double dimdle = 0.0;            // dimension line beyond ticks
+        double dimdli = 3.75;           // baseline spacing
+        int dimfrac = 0;                // fraction format
+        int dimjust = 0;                // horizontal text position
+        bool dimlim = false;            // limits shown
+        int dimlunit = 2;               // linear unit format
+        double dimrnd = 0.0;            // rounding
+        bool dimsd1 = false;            // first dimension line suppressed
+        bool dimsd2 = false;            // second dimension line suppressed
+        bool dimse1 = false;            // first extension line suppressed
+        bool dimse2 = false;            // second extension line suppressed
+        bool dimsoxd = false;           // no dimension line outside the extension lines
+        int dimtdec = 2;                // tolerance decimals
+        double dimtfac = 1.0;           // tolerance text scale
+        bool dimtih = false;            // inside text horizontal
+        bool dimtix = false;            // text forced inside
+        double dimtm = 0.0;             // minus tolerance
+        int dimtmove = 0;               // text movement
+        bool dimtofl = true;            // dimension line drawn between extension lines
+        bool dimtoh = false;            // outside text horizontal
+        bool dimtol = false;            // tolerances shown
+        int dimtolj = 0;                // tolerance vertical justification
+        double dimtp = 0.0;             // plus tolerance
+        double dimtsz = 0.0;            // tick size (0: arrows)
+        double dimtvp = 0.0;            // text vertical position
+        int dimtzin = 8;                // tolerance zeros
+        bool dimupt = false;            // user-positioned text
+        int dimzin = 8;                 // linear zeros
     };
     Vars m_vars;
 };

@@ -3,7 +3,9 @@
 // public headers.
 #pragma once
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "zrx/db_block_reference.h"
@@ -58,6 +60,13 @@ struct Access {
     static const char* dimensionText(const ZcDbDimension* d) { d->assertReadEnabled(); return d->m_text.c_str(); }
     static bool hasDimaszOverride(const ZcDbDimension* d) { d->assertReadEnabled(); return d->m_dimasz.has_value(); }
     static bool hasDimscaleOverride(const ZcDbDimension* d) { d->assertReadEnabled(); return d->m_dimscale.has_value(); }
+    static std::optional<bool> dimsahOverride(const ZcDbDimension* d) { d->assertReadEnabled(); return d->m_dimsah; }
+    // The arrow block overrides: DIMBLK, DIMBLK1, DIMBLK2.
+    static std::array<std::optional<ZcDbObjectId>, 3> dimblkOverrides(const ZcDbDimension* d)
+    {
+        d->assertReadEnabled();
+        return {d->m_dimblk, d->m_dimblk1, d->m_dimblk2};
+    }
     static bool hasDimaszOverride(const ZcDbLeader* l) { l->assertReadEnabled(); return l->m_dimaszOverride >= 0.0; }
 
     // setXData without the chain and its copy, for xdata the host encoded itself (the file
@@ -103,6 +112,8 @@ inline DimVars effectiveDimVars(const ZcDbDimension* d) { return Access::effecti
 inline const char* dimensionText(const ZcDbDimension* d) { return Access::dimensionText(d); }
 inline bool hasDimaszOverride(const ZcDbDimension* d) { return Access::hasDimaszOverride(d); }
 inline bool hasDimscaleOverride(const ZcDbDimension* d) { return Access::hasDimscaleOverride(d); }
+inline std::optional<bool> dimsahOverride(const ZcDbDimension* d) { return Access::dimsahOverride(d); }
+inline std::array<std::optional<ZcDbObjectId>, 3> dimblkOverrides(const ZcDbDimension* d) { return Access::dimblkOverrides(d); }
 inline bool hasDimaszOverride(const ZcDbLeader* l) { return Access::hasDimaszOverride(l); }
 
 }  // namespace zrxhost

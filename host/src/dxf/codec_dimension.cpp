@@ -97,6 +97,12 @@ ZcDbEntity* readDimension(Record& r, ReadContext& c)
     DimOverrides overrides = readDimOverrides(r);
     if (overrides.dimasz && e->setDimasz(*overrides.dimasz) != Zcad::eOk) return nullptr;
     if (overrides.dimscale && e->setDimscale(*overrides.dimscale) != Zcad::eOk) return nullptr;
+    if (overrides.dimsah) e->setDimsah(*overrides.dimsah);
+    // A handle naming no block leaves the style's arrow.
+    const auto arrow = [&c](uint64_t handle) { return handle == 0 ? ZcDbObjectId::kNull : c.idOf(handle); };
+    if (overrides.dimblk && (*overrides.dimblk == 0 || !arrow(*overrides.dimblk).isNull())) e->setDimblk(arrow(*overrides.dimblk));
+    if (overrides.dimblk1 && (*overrides.dimblk1 == 0 || !arrow(*overrides.dimblk1).isNull())) e->setDimblk1(arrow(*overrides.dimblk1));
+    if (overrides.dimblk2 && (*overrides.dimblk2 == 0 || !arrow(*overrides.dimblk2).isNull())) e->setDimblk2(arrow(*overrides.dimblk2));
     return e.release();
 }
 
@@ -154,6 +160,15 @@ void writeDimension(ObjectOut& o, const ZcDbEntity* ent, WriteContext&)
     DimOverrides overrides;
     if (zrxhost::hasDimaszOverride(d)) overrides.dimasz = d->dimasz();
     if (zrxhost::hasDimscaleOverride(d)) overrides.dimscale = d->dimscale();
+    overrides.dimsah = zrxhost::dimsahOverride(d);
+    const auto handleOf = [](const std::optional<ZcDbObjectId>& id) -> std::optional<uint64_t> {
+        if (!id) return std::nullopt;
+        return id->isNull() || id->isErased() ? 0 : static_cast<uint64_t>(id->handle());
+    };
+    const auto blocks = zrxhost::dimblkOverrides(d);
+    overrides.dimblk = handleOf(blocks[0]);
+    overrides.dimblk1 = handleOf(blocks[1]);
+    overrides.dimblk2 = handleOf(blocks[2]);
     o.replaceXdata(withDimOverrides(d->xData(), overrides));
 }
 

@@ -1,8 +1,11 @@
 // Dimension variables a single dimension overrides travel in the ACAD application's xdata
 // as a DSTYLE group: 1000 "DSTYLE", 1002 "{", then each variable as 1070 <its group code>
-// and its value, 1002 "}". The host models DIMASZ (41) and DIMSCALE (40) of them.
+// and its value, 1002 "}". The host models DIMSCALE (40), DIMASZ (41), DIMSAH (173) and the
+// arrow blocks DIMBLK (342), DIMBLK1 (343) and DIMBLK2 (344) of them; a block is named by
+// its handle (1005), 0 for the closed filled arrow.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "dxf/record.h"
@@ -13,6 +16,10 @@ namespace zrx::dxf {
 struct DimOverrides {
     std::optional<double> dimasz;
     std::optional<double> dimscale;
+    std::optional<bool> dimsah;
+    std::optional<uint64_t> dimblk;
+    std::optional<uint64_t> dimblk1;
+    std::optional<uint64_t> dimblk2;
 };
 
 // The overrides in a record's ACAD xdata; the pairs stay for the xdata reader.

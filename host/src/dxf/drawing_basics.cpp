@@ -78,6 +78,28 @@ void DocumentReader::ensureBasics()
     if (d->dimstyle.isNull()) d->dimstyle = dimStandard;
 }
 
+namespace {
+
+// An entry kept as read because it named nothing would stand beside the one that replaces it.
+void dropKeptEntry(ReadContext& c, ZcDbObjectId dictId, const std::string& key)
+{
+    auto found = c.state.extras.find(static_cast<uint64_t>(dictId.handle()));
+    if (found == c.state.extras.end()) return;
+    for (ExtraSection& s : found->second.sections) {
+        if (s.marker != "AcDbDictionary") continue;
+        for (size_t i = 0; i + 1 < s.tags.size();) {
+            if (s.tags[i].code == 3 && s.tags[i].value == key) {
+                c.repair(0, "dictionary entry \"" + key + "\" (" + s.tags[i + 1].value + ") names nothing; a new one takes its place");
+                s.tags.erase(s.tags.begin() + static_cast<std::ptrdiff_t>(i), s.tags.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            } else {
+                i += 2;
+            }
+        }
+    }
+}
+
+}  // namespace
+
 void DocumentReader::ensureObjects()
 {
     zrxhost::DatabaseState* d = zrxhost::stateOf(c.db);
@@ -88,6 +110,7 @@ void DocumentReader::ensureObjects()
     }
     if (d->groupDictionary.isNull()) {
         auto* root = zrxhost::peek<ZcDbDictionary>(d->namedObjects);
+        dropKeptEntry(c, d->namedObjects, "ACAD_GROUP");
         auto* groups = new ZcDbDictionary;
         root->setAt("ACAD_GROUP", groups, d->groupDictionary);
         groups->close();

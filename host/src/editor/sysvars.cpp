@@ -16,6 +16,7 @@
 #include "zrx/ed_sysvars.h"
 #include "zrxhost/contract.h"
 #include "zrxhost/drive_map.h"
+#include "db/access.h"
 #include "db/database_impl.h"
 #include "db/record_name.h"
 
@@ -109,6 +110,69 @@ std::map<std::string, Var>& table()
         t["SCREENSIZE"] = {Point2{double(kScreenWidth), double(kScreenHeight)}, Scope::Session, true, {}, {}, {}};
         t["DIMASZ"] = {2.5, Scope::Drawing, false, realAtLeast(0.0), {}, {}};
         t["DIMSCALE"] = {1.0, Scope::Drawing, false, realAtLeast(0.0), {}, {}};
+        // The dimension variables of the current style; a dimension style update sets them.
+        t["DIMADEC"] = {short(zrxhost::DimVars{}.dimadec), Scope::Drawing, false, {}, {}, {}};
+        t["DIMALTD"] = {short(zrxhost::DimVars{}.dimaltd), Scope::Drawing, false, {}, {}, {}};
+        t["DIMALTTD"] = {short(zrxhost::DimVars{}.dimalttd), Scope::Drawing, false, {}, {}, {}};
+        t["DIMALTTZ"] = {short(zrxhost::DimVars{}.dimalttz), Scope::Drawing, false, {}, {}, {}};
+        t["DIMALTU"] = {short(zrxhost::DimVars{}.dimaltu), Scope::Drawing, false, {}, {}, {}};
+        t["DIMALTZ"] = {short(zrxhost::DimVars{}.dimaltz), Scope::Drawing, false, {}, {}, {}};
+        t["DIMATFIT"] = {short(zrxhost::DimVars{}.dimatfit), Scope::Drawing, false, {}, {}, {}};
+        t["DIMAUNIT"] = {short(zrxhost::DimVars{}.dimaunit), Scope::Drawing, false, {}, {}, {}};
+        t["DIMAZIN"] = {short(zrxhost::DimVars{}.dimazin), Scope::Drawing, false, {}, {}, {}};
+        t["DIMDEC"] = {short(zrxhost::DimVars{}.dimdec), Scope::Drawing, false, {}, {}, {}};
+        t["DIMFRAC"] = {short(zrxhost::DimVars{}.dimfrac), Scope::Drawing, false, {}, {}, {}};
+        t["DIMJUST"] = {short(zrxhost::DimVars{}.dimjust), Scope::Drawing, false, {}, {}, {}};
+        t["DIMLUNIT"] = {short(zrxhost::DimVars{}.dimlunit), Scope::Drawing, false, {}, {}, {}};
+        t["DIMTAD"] = {short(zrxhost::DimVars{}.dimtad), Scope::Drawing, false, {}, {}, {}};
+        t["DIMTDEC"] = {short(zrxhost::DimVars{}.dimtdec), Scope::Drawing, false, {}, {}, {}};
+        t["DIMTMOVE"] = {short(zrxhost::DimVars{}.dimtmove), Scope::Drawing, false, {}, {}, {}};
+        t["DIMTOLJ"] = {short(zrxhost::DimVars{}.dimtolj), Scope::Drawing, false, {}, {}, {}};
+        t["DIMTZIN"] = {short(zrxhost::DimVars{}.dimtzin), Scope::Drawing, false, {}, {}, {}};
+        t["DIMZIN"] = {short(zrxhost::DimVars{}.dimzin), Scope::Drawing, false, {}, {}, {}};
+        t["DIMCLRD"] = {short(zrxhost::DimVars{}.dimclrd), Scope::Drawing, false, {}, {}, {}};
+        t["DIMCLRE"] = {short(zrxhost::DimVars{}.dimclre), Scope::Drawing, false, {}, {}, {}};
+        t["DIMCLRT"] = {short(zrxhost::DimVars{}.dimclrt), Scope::Drawing, false, {}, {}, {}};
+        t["DIMALT"] = {short(zrxhost::DimVars{}.dimalt ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMLIM"] = {short(zrxhost::DimVars{}.dimlim ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMSAH"] = {short(zrxhost::DimVars{}.dimsah ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMSD1"] = {short(zrxhost::DimVars{}.dimsd1 ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMSD2"] = {short(zrxhost::DimVars{}.dimsd2 ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMSE1"] = {short(zrxhost::DimVars{}.dimse1 ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMSE2"] = {short(zrxhost::DimVars{}.dimse2 ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMSOXD"] = {short(zrxhost::DimVars{}.dimsoxd ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMTIH"] = {short(zrxhost::DimVars{}.dimtih ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMTIX"] = {short(zrxhost::DimVars{}.dimtix ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMTOFL"] = {short(zrxhost::DimVars{}.dimtofl ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMTOH"] = {short(zrxhost::DimVars{}.dimtoh ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMTOL"] = {short(zrxhost::DimVars{}.dimtol ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMUPT"] = {short(zrxhost::DimVars{}.dimupt ? 1 : 0), Scope::Drawing, false, shortRange(0, 1), {}, {}};
+        t["DIMALTF"] = {zrxhost::DimVars{}.dimaltf, Scope::Drawing, false, {}, {}, {}};
+        t["DIMALTRND"] = {zrxhost::DimVars{}.dimaltrnd, Scope::Drawing, false, {}, {}, {}};
+        t["DIMCEN"] = {zrxhost::DimVars{}.dimcen, Scope::Drawing, false, {}, {}, {}};
+        t["DIMDLE"] = {zrxhost::DimVars{}.dimdle, Scope::Drawing, false, {}, {}, {}};
+        t["DIMDLI"] = {zrxhost::DimVars{}.dimdli, Scope::Drawing, false, {}, {}, {}};
+        t["DIMEXE"] = {zrxhost::DimVars{}.dimexe, Scope::Drawing, false, {}, {}, {}};
+        t["DIMEXO"] = {zrxhost::DimVars{}.dimexo, Scope::Drawing, false, {}, {}, {}};
+        t["DIMGAP"] = {zrxhost::DimVars{}.dimgap, Scope::Drawing, false, {}, {}, {}};
+        t["DIMLFAC"] = {zrxhost::DimVars{}.dimlfac, Scope::Drawing, false, {}, {}, {}};
+        t["DIMRND"] = {zrxhost::DimVars{}.dimrnd, Scope::Drawing, false, {}, {}, {}};
+        t["DIMTFAC"] = {zrxhost::DimVars{}.dimtfac, Scope::Drawing, false, {}, {}, {}};
+        t["DIMTM"] = {zrxhost::DimVars{}.dimtm, Scope::Drawing, false, {}, {}, {}};
+        t["DIMTP"] = {zrxhost::DimVars{}.dimtp, Scope::Drawing, false, {}, {}, {}};
+        t["DIMTSZ"] = {zrxhost::DimVars{}.dimtsz, Scope::Drawing, false, {}, {}, {}};
+        t["DIMTVP"] = {zrxhost::DimVars{}.dimtvp, Scope::Drawing, false, {}, {}, {}};
+        t["DIMTXT"] = {zrxhost::DimVars{}.dimtxt, Scope::Drawing, false, {}, {}, {}};
+        t["DIMLWD"] = {short(zrxhost::DimVars{}.dimlwd), Scope::Drawing, false, {}, {}, {}};
+        t["DIMLWE"] = {short(zrxhost::DimVars{}.dimlwe), Scope::Drawing, false, {}, {}, {}};
+        t["DIMBLK"] = {std::string(""), Scope::Drawing, false, {}, {}, {}};
+        t["DIMBLK1"] = {std::string(""), Scope::Drawing, false, {}, {}, {}};
+        t["DIMBLK2"] = {std::string(""), Scope::Drawing, false, {}, {}, {}};
+        t["DIMLDRBLK"] = {std::string(""), Scope::Drawing, false, {}, {}, {}};
+        t["DIMPOST"] = {std::string(""), Scope::Drawing, false, {}, {}, {}};
+        t["DIMAPOST"] = {std::string(""), Scope::Drawing, false, {}, {}, {}};
+        t["DIMDSEP"] = {std::string(","), Scope::Drawing, false, {}, {}, {}};
+        t["DIMTXSTY"] = {std::string("Standard"), Scope::Drawing, false, {}, {}, {}};
         t["TEXTSIZE"] = {2.5, Scope::Drawing, false, realAtLeast(0.0, false), {}, {}};
         t["LTSCALE"] = {1.0, Scope::Drawing, false, realAtLeast(0.0, false), {}, {}};
         t["PDMODE"] = {short(0), Scope::Drawing, false, {}, {}, {}};

@@ -93,6 +93,11 @@ Zcad::ErrorStatus explodeGraphics(const ZcDbDimension& dim, const LinearDimensio
         dress(triangle.get(), dim, def.vars.dimclrd);
         made.push_back(std::move(triangle));
     }
+    for (const zrx::ent::ArrowBlock& arrow : g.arrowBlocks) {
+        std::unique_ptr<ZcDbBlockReference> ref = zrx::ent::arrowReference(arrow);
+        dress(ref.get(), dim, def.vars.dimclrd);
+        made.push_back(std::move(ref));
+    }
     if (!g.text.text.empty()) {
         auto text = std::make_unique<ZcDbText>();
         text->setTextString(g.text.text.c_str());
@@ -210,6 +215,10 @@ zrxhost::DimVars zrxhost::Access::effectiveDimVars(const ZcDbDimension* d)
     }
     if (d->m_dimasz) vars.dimasz = *d->m_dimasz;
     if (d->m_dimscale) vars.dimscale = *d->m_dimscale;
+    if (d->m_dimsah) vars.dimsah = *d->m_dimsah;
+    if (d->m_dimblk) vars.dimblk = *d->m_dimblk;
+    if (d->m_dimblk1) vars.dimblk1 = *d->m_dimblk1;
+    if (d->m_dimblk2) vars.dimblk2 = *d->m_dimblk2;
     return vars;
 }
 
@@ -230,6 +239,40 @@ Zcad::ErrorStatus ZcDbDimension::setDimscale(double v)
     assertWriteEnabled();
     if (!(v >= 0.0)) return Zcad::eInvalidInput;
     m_dimscale = v;
+    return Zcad::eOk;
+}
+
+bool ZcDbDimension::dimsah() const { return zrxhost::effectiveDimVars(this).dimsah; }
+
+Zcad::ErrorStatus ZcDbDimension::setDimsah(bool v)
+{
+    assertWriteEnabled();
+    m_dimsah = v;
+    return Zcad::eOk;
+}
+
+ZcDbObjectId ZcDbDimension::dimblk() const { return zrxhost::effectiveDimVars(this).dimblk; }
+ZcDbObjectId ZcDbDimension::dimblk1() const { return zrxhost::effectiveDimVars(this).dimblk1; }
+ZcDbObjectId ZcDbDimension::dimblk2() const { return zrxhost::effectiveDimVars(this).dimblk2; }
+
+Zcad::ErrorStatus ZcDbDimension::setDimblk(ZcDbObjectId blockId)
+{
+    assertWriteEnabled();
+    m_dimblk = blockId;
+    return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbDimension::setDimblk1(ZcDbObjectId blockId)
+{
+    assertWriteEnabled();
+    m_dimblk1 = blockId;
+    return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbDimension::setDimblk2(ZcDbObjectId blockId)
+{
+    assertWriteEnabled();
+    m_dimblk2 = blockId;
     return Zcad::eOk;
 }
 

@@ -98,8 +98,14 @@ LinearDimensionGraphics layoutLinearDimension(const LinearDimensionDefinition& d
     const double length = f1.distanceTo(f2);
     const ZcGeVector3d along = length > 0.0 ? (f2 - f1) / length : f.direction;
     const bool arrowsInside = length >= 2.0 * arrowSize;
-    g.arrowheads.push_back(arrowhead(f1, arrowsInside ? along : -along, f.normal, arrowSize));
-    g.arrowheads.push_back(arrowhead(f2, arrowsInside ? -along : along, f.normal, arrowSize));
+    const ZcDbObjectId blocks[2] = {v.dimsah ? v.dimblk1 : v.dimblk, v.dimsah ? v.dimblk2 : v.dimblk};
+    const std::pair<ZcGePoint3d, ZcGeVector3d> ends[2] = {{f1, arrowsInside ? along : -along},
+                                                          {f2, arrowsInside ? -along : along}};
+    for (int i = 0; i < 2; ++i) {
+        const auto& [tip, back] = ends[i];
+        if (!blocks[i].isNull() && !blocks[i].isErased()) g.arrowBlocks.push_back({blocks[i], tip, -back, f.normal, arrowSize});
+        else g.arrowheads.push_back(arrowhead(tip, back, f.normal, arrowSize));
+    }
 
     PlacedDimensionText& t = g.text;
     t.text = shownDimensionText(def.userText, formatDistance(linearMeasurement(def) * v.dimlfac, v.dimdec));
@@ -153,10 +159,24 @@ ZcDbExtents extentsOf(const LinearDimensionGraphics& g)
     for (const auto& arrow : g.arrowheads) {
         for (const ZcGePoint3d& p : arrow) ext.addPoint(p);
     }
+    for (const ArrowBlock& arrow : g.arrowBlocks) {
+        ZcDbExtents blockExt;
+        if (arrowReference(arrow)->getGeomExtents(blockExt) == Zcad::eOk) ext.addExt(blockExt);
+        else ext.addPoint(arrow.tip);
+    }
     if (!g.text.text.empty()) {
         for (const ZcGePoint3d& p : g.text.box) ext.addPoint(p);
     }
     return ext;
+}
+
+std::unique_ptr<ZcDbBlockReference> arrowReference(const ArrowBlock& arrow)
+{
+    auto ref = std::make_unique<ZcDbBlockReference>(arrow.tip, arrow.block);
+    ref->setNormal(arrow.normal);
+    ref->setRotation(angleInPlane(arrow.outward, arrow.normal));
+    if (arrow.size > 0.0) ref->setScaleFactors(ZcGeScale3d(arrow.size));
+    return ref;
 }
 
 }  // namespace zrx::ent

@@ -4,7 +4,8 @@
 //
 // Sizes are the variables times DIMSCALE (0 counts as 1). Extension lines start DIMEXO from
 // their origins and run DIMEXE past the dimension line. Arrowheads are DIMASZ long and a
-// third of that wide, inside the extension lines when two of them fit, outside otherwise.
+// third of that wide, inside the extension lines when two of them fit, outside otherwise;
+// an end with an arrow block (DIMBLK, or DIMBLK1 and DIMBLK2 under DIMSAH) draws the block.
 // The text is DIMTXT high, aligned with the dimension line and turned to read upright; with
 // DIMTAD set its box sits DIMGAP above the line, otherwise it is centred on the line, which
 // is broken DIMGAP either side of it. The measurement shows with DIMDEC decimals after DIMLFAC,
@@ -12,11 +13,13 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "db/access.h"
+#include "zrx/db_block_reference.h"
 #include "zrx/db_extents.h"
 #include "zrx/ge_point3d.h"
 
@@ -49,10 +52,21 @@ struct PlacedDimensionText {
     std::array<ZcGePoint3d, 4> box;
 };
 
+// A block drawn for an arrowhead: its origin at the tip, its +X pointing away from the
+// dimension line's other end, scaled to the arrow size.
+struct ArrowBlock {
+    ZcDbObjectId block;
+    ZcGePoint3d tip;
+    ZcGeVector3d outward;
+    ZcGeVector3d normal;
+    double size = 0.0;
+};
+
 struct LinearDimensionGraphics {
     std::vector<Segment> extensionLines;
     std::vector<Segment> dimensionLines;
     std::vector<std::array<ZcGePoint3d, 3>> arrowheads;  // tip first
+    std::vector<ArrowBlock> arrowBlocks;
     PlacedDimensionText text;
 };
 
@@ -63,5 +77,7 @@ ZRX_API std::string formatDistance(double value, int decimals);
 ZRX_API std::string shownDimensionText(const std::string& userText, const std::string& measured);
 ZRX_API LinearDimensionGraphics layoutLinearDimension(const LinearDimensionDefinition& def);
 ZRX_API ZcDbExtents extentsOf(const LinearDimensionGraphics& graphics);
+// The reference that draws an arrow block, outside any database; the caller owns it.
+ZRX_API std::unique_ptr<ZcDbBlockReference> arrowReference(const ArrowBlock& arrow);
 
 }  // namespace zrx::ent

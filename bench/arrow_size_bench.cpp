@@ -1,0 +1,138 @@
+// TRV_SetSitiffAsz over whole plans: for generated hull plans of 10^3, 10^4 and 10^5
+// stiffeners (lines and dimension-type stiffeners with Y marks), the arrow sizes and marks
+// of every stiffener are set inside one command. One run reports the cost per stiffener at
+// each size against the smallest (goal: linear, flat within 1.5x) and against a bare walk of
+// model space opening every entity (goal: within 10x), with the reading of every stiffener's
+// record alone beside it, which the command cannot do without. Ratios are reported, nothing
+// fails on time. TREVAN_BENCH_QUICK=1 leaves out 10^5.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "TrevanCom2002.h"
+#include "bench_plan.h"
+#include "zrxhost/spaces.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+long scanModelSpace(ZcDbDatabase* db)
+{
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db), ZcDb::kForRead);
+    ZcDbBlockTableRecordIterator* raw = nullptr;
+    ms->newIterator(raw);
+    std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
+    long visible = 0;
+    for (; !it->done(); it->step()) {
+        ZcDbEntity* e = nullptr;
+        if (it->getEntity(e, ZcDb::kForRead) != Zcad::eOk) continue;
+        visible += e->visibility() == ZcDb::kVisible ? 1 : 0;
+        e->close();
+    }
+    return visible;
+}
+
+// Scale of the first Y mark met, to tell that the command did its work.
+double firstMarkScale(ZcDbDatabase* db)
+{
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db), ZcDb::kForRead);
+    ZcDbBlockTableRecordIterator* raw = nullptr;
+    ms->newIterator(raw);
+    std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
+    for (; !it->done(); it->step()) {
+        ZcDbObjectId id;
+        it->getEntityId(id);
+        ZcDbObjectPointer<ZcDbBlockReference> ref(id, ZcDb::kForRead);
+        if (ref.openStatus() == Zcad::eOk) return ref->scaleFactors().sx;
+    }
+    return 0.0;
+}
+
+struct Result {
+    long stiffeners = 0, entities = 0;
+    double command = 0, scan = 0, records = 0;
+};
+
+// Every stiffener's record read once, as the command must to find the shortest.
+double readRecords()
+{
+    const Clock::time_point t = Clock::now();
+    ZcDbObjectIdArray ids;
+    TrevanCom_GetAllStiffObjectIdArray(ids);
+    long read = 0;
+    for (int i = 0; i < ids.length(); ++i) {
+        CStiffData stiff;
+        read += TrevanComARX_GetStiffdata(ids[i], stiff) ? 1 : 0;
+    }
+    return read == ids.length() ? secondsSince(t) : -1.0;
+}
+
+bool measure(long size, Result& r)
+{
+    auto db = std::make_unique<ZcDbDatabase>();
+    HullPlanOptions options;
+    options.stiffeners = size;
+    HullPlanSummary summary;
+    std::string error;
+    if (!drawHullPlan(db.get(), options, summary, error)) {
+        std::fprintf(stderr, "plan of %ld stiffeners: %s\n", size, error.c_str());
+        return false;
+    }
+    zcdbHostApplicationServices()->setWorkingDatabase(db.get());
+    const double before = firstMarkScale(db.get());
+    Clock::time_point t = Clock::now();
+    if (zcedCommand(RTSTR, "BENCHARROWS", RTNONE) != RTNORM) return false;
+    r.command = secondsSince(t);
+    if (firstMarkScale(db.get()) == before) {
+        std::fprintf(stderr, "plan of %ld stiffeners: the marks were not sized\n", size);
+        return false;
+    }
+    r.records = readRecords();
+    t = Clock::now();
+    r.entities = scanModelSpace(db.get());
+    r.scan = secondsSince(t);
+    r.stiffeners = summary.stiffeners;
+    zcdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    return true;
+}
+
+}  // namespace
+
+int main()
+{
+    useSampleInstallation();
+    zcedRegCmds->addCommand("TREVAN_BENCH", "BENCHARROWS", "BENCHARROWS", ZCRX_CMD_MODAL, TrevanCom_SetSitiffAsz);
+    std::vector<long> sizes = {1000, 10000, 100000};
+    if (const char* quick = std::getenv("TREVAN_BENCH_QUICK"); quick != nullptr && *quick != '\0' && *quick != '0')
+        sizes.pop_back();
+    std::vector<Result> results;
+    for (long size : sizes) {
+        Result r;
+        if (!measure(size, r)) return 1;
+        results.push_back(r);
+    }
+    zcedRegCmds->removeGroup("TREVAN_BENCH");
+    // The host's messages (the plans have no "ISO-25" to make the styles from) end mid-line.
+    std::printf("\n%-10s %10s %12s %12s %12s %12s %12s\n", "stiffeners", "entities", "us/stiffener", "vs smallest",
+                "scan ms", "cmd/scan", "records/scan");
+    double worst = 1.0, worstScan = 0.0;
+    const double base = results.front().command / results.front().stiffeners;
+    for (const Result& r : results) {
+        const double perStiffener = r.command / r.stiffeners;
+        const double growth = perStiffener / base;
+        const double ratio = r.command / r.scan;
+        worst = std::max(worst, growth);
+        worstScan = std::max(worstScan, ratio);
+        std::printf("%-10ld %10ld %12.2f %11.2fx %12.1f %11.1fx %11.1fx\n", r.stiffeners, r.entities,
+                    perStiffener * 1e6, growth, r.scan * 1e3, ratio, r.records / r.scan);
+    }
+    std::printf("cost per stiffener grows at most %.2fx (goal 1.5x): %s\n", worst, worst <= 1.5 ? "met" : "NOT met");
+    std::printf("TRV_SetSitiffAsz at most %.1fx a bare model-space scan (goal 10x): %s\n", worstScan,
+                worstScan <= 10.0 ? "met" : "NOT met");
+    return 0;
+}
