@@ -65,6 +65,7 @@ demo: build
 	rsvg-convert -b white -w 2000 $(BUILD)/cross-trim.svg -o $(BUILD)/cross-trim.png
 	$(BUILD)/host/cli/trevan convert tests/data/dwg $(BUILD)/demo-dxf --version R2000
 	$(BUILD)/host/cli/trevan render tests/data/dwg/r14_v.dwg -o $(BUILD)/dwg.svg
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --script examples/demo/arrows.scr --svg $(BUILD)/arrows.svg --svg-view
 	rsvg-convert -b white -w 1000 $(BUILD)/arrows.svg -o $(BUILD)/arrows.png
 
