@@ -79,7 +79,9 @@ int TrevanComARX_StiffCopyLispFunc()
     {
         ZcDbObjectPointer<ZcDbEntity> pStiff(stiffId, ZcDb::kForRead);
         if (pStiff.openStatus() != Zcad::eOk) return args.fail();
-        strLayer = pStiff->layer();
+        char* pszLayer = pStiff->layer();
+        strLayer = pszLayer;
+        zcutDelString(pszLayer);
         pCopy.reset(ZcDbEntity::cast(pStiff->clone()));
     }
     if (pCopy == nullptr) return TrevanLispArgs::retNil();

@@ -101,10 +101,6 @@ protected:
         blocks.close();
         return addToModelSpace(new ZcDbBlockReference(at, blockId));
     }
-    struct Drawn {
-        std::vector<ZcDbLine*> lines;
-        std::vector<std::string> kinds;
-    };
     // Model space after the call: its kinds, and for each line its ends, colour, type and scale.
     std::vector<std::string> modelSpace()
     {
@@ -119,8 +115,10 @@ protected:
             std::string d = e->isA()->name();
             char buf[160];
             if (auto* l = ZcDbLine::cast(e)) {
+                char* linetype = l->linetype();
                 std::snprintf(buf, sizeof buf, " %g,%g-%g,%g c%d %s s%g", l->startPoint().x, l->startPoint().y,
-                              l->endPoint().x, l->endPoint().y, l->colorIndex(), l->linetype(), l->linetypeScale());
+                              l->endPoint().x, l->endPoint().y, l->colorIndex(), linetype, l->linetypeScale());
+                zcutDelString(linetype);
                 d += buf;
             } else if (auto* r = ZcDbBlockReference::cast(e)) {
                 ZcDbObjectPointer<ZcDbBlockTableRecord> b(r->blockTableRecord(), ZcDb::kForRead);

@@ -57,8 +57,10 @@ protected:
         std::vector<Section> out;
         for (int i = 0; i < ids.length(); ++i) {
             ZcDbObjectPointer<ZcDbEntity> ent(ids[i], ZcDb::kForRead);
-            const char* layer = ent->layer();
-            if (std::string(layer) == "SHELL" && !ent->isKindOf(ZcDbLine::desc())) shell.push_back(ids[i]);
+            char* layer = ent->layer();
+            const bool onShell = std::string(layer) == "SHELL";
+            zcutDelString(layer);
+            if (onShell && !ent->isKindOf(ZcDbLine::desc())) shell.push_back(ids[i]);
         }
         for (int i = 0; i < ids.length(); ++i) {
             CLongData record;

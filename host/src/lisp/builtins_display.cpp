@@ -20,17 +20,13 @@ Chain vectorChain(const ValuePtr& vlist)
     Chain head;
     resbuf* last = nullptr;
     for (const ValuePtr& item : toVector(list(vlist))) {
-        resbuf* rb = nullptr;
-        if (item->kind == Value::kInt) {
-            rb = zcutNewRb(RTSHORT);
-            rb->resval.rint = static_cast<short>(item->i);
-        } else {
-            rb = zcutNewRb(RT3DPOINT);
-            point(item, rb->resval.rpoint);
-        }
+        // Joined to the chain before it is filled, so that a bad item leaves nothing behind.
+        resbuf* rb = zcutNewRb(item->kind == Value::kInt ? RTSHORT : RT3DPOINT);
         if (last == nullptr) head.reset(rb);
         else last->rbnext = rb;
         last = rb;
+        if (item->kind == Value::kInt) rb->resval.rint = static_cast<short>(item->i);
+        else point(item, rb->resval.rpoint);
     }
     return head;
 }
