@@ -17,26 +17,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-long scanModelSpace(ZcDbDatabase* db)
-{
-    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db), ZcDb::kForRead);
-    ZcDbBlockTableRecordIterator* raw = nullptr;
-    ms->newIterator(raw);
-    std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
-    long visible = 0;
-    for (; !it->done(); it->step()) {
-        ZcDbEntity* e = nullptr;
-        if (it->getEntity(e, ZcDb::kForRead) != Zcad::eOk) continue;
-        visible += e->visibility() == ZcDb::kVisible ? 1 : 0;
-        e->close();
-    }
-    return visible;
-}
-
 // Scale of the first Y mark met, to tell that the command did its work.
 double firstMarkScale(ZcDbDatabase* db)
 {

@@ -3,10 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 #include "zrxhost/drive_map.h"
 #include "zrxhost/registry.h"
 #include "zrxhost/session.h"
+#include "zrxhost/spaces.h"
 
 namespace {
 
@@ -61,4 +63,20 @@ BenchPlan& benchPlan(benchmark::State& state)
     zcdbHostApplicationServices()->setWorkingDatabase(p->db.get());
     state.counters["entities"] = static_cast<double>(p->summary.entities);
     return *p;
+}
+
+long scanModelSpace(ZcDbDatabase* db)
+{
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db), ZcDb::kForRead);
+    ZcDbBlockTableRecordIterator* raw = nullptr;
+    ms->newIterator(raw);
+    std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
+    long visible = 0;
+    for (; !it->done(); it->step()) {
+        ZcDbEntity* e = nullptr;
+        if (it->getEntity(e, ZcDb::kForRead) != Zcad::eOk) continue;
+        visible += e->visibility() == ZcDb::kVisible ? 1 : 0;
+        e->close();
+    }
+    return visible;
 }

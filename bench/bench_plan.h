@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -22,3 +23,10 @@ void useSampleInstallation();
 // The plan of state.range(0) stiffeners, made the working drawing, with its size as the
 // "entities" counter. The benchmark is skipped when the plan could not be drawn.
 BenchPlan& benchPlan(benchmark::State& state);
+
+using Clock = std::chrono::steady_clock;
+inline double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// Every entity of model space opened for read and closed, as any walk of the drawing does:
+// the bare scan the commands are measured against. Gives the number of visible entities.
+long scanModelSpace(ZcDbDatabase* db);

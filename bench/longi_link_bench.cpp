@@ -118,8 +118,6 @@ bool linked(const LinkDrawing& d)
     return ok;
 }
 
-using Clock = std::chrono::steady_clock;
-
 // Seconds per scan, over a fifth of a second of scans.
 double timeScan(bool xdata)
 {

@@ -18,27 +18,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-// Every entity of model space opened for read and closed, as any walk of the drawing does.
-long scanModelSpace(ZcDbDatabase* db)
-{
-    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(db), ZcDb::kForRead);
-    ZcDbBlockTableRecordIterator* raw = nullptr;
-    ms->newIterator(raw);
-    std::unique_ptr<ZcDbBlockTableRecordIterator> it(raw);
-    long visible = 0;
-    for (; !it->done(); it->step()) {
-        ZcDbEntity* e = nullptr;
-        if (it->getEntity(e, ZcDb::kForRead) != Zcad::eOk) continue;
-        visible += e->visibility() == ZcDb::kVisible ? 1 : 0;
-        e->close();
-    }
-    return visible;
-}
-
 struct Result {
     long stiffeners = 0, entities = 0;
     double annotate = 0, switches = 0, scan = 0;
