@@ -4,6 +4,9 @@
 // left, and the system variables, the layers, the documents and the drawing are as they
 // were. A line ";keeps" marks where the command keeps its finished work on Esc, as LINE
 // keeps its segments: from there on the result must equal that of Enter at that prompt.
+// A line ";queues" says that the finished command queues a command string, which runs at
+// a command prompt of its own. Lines ";setup LINE" are played at the command prompt when
+// the session starts, before the command, for a command that needs a drawing of its own.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -26,6 +29,8 @@ namespace fs = std::filesystem;
 struct EscScript {
     std::vector<std::string> answers;  // the command's name first
     size_t keepsFrom = SIZE_MAX;       // the first prompt whose Esc keeps finished work
+    std::vector<std::string> setup;    // played before the command
+    size_t queued = 0;                 // command strings the finished command queues
 };
 
 std::string replaceAll(std::string s, const std::string& from, const std::string& to)
@@ -40,8 +45,11 @@ EscScript readScript(const std::string& name, const std::string& work)
     std::ifstream in(fs::path(TREVAN_ESC_SCRIPTS) / (name + ".scr"));
     for (std::string line; std::getline(in, line);) {
         if (line == ";keeps") script.keepsFrom = script.answers.size();
-        if (!line.empty() && line[0] == ';') continue;
+        if (line == ";queues") ++script.queued;
         line = replaceAll(line, "%EXAMPLES%", TREVAN_EXAMPLES);
+        line = replaceAll(line, "%SIBLING%", TREVAN_SIBLING_PATH);
+        if (line.rfind(";setup ", 0) == 0) script.setup.push_back(line.substr(7));
+        if (!line.empty() && line[0] == ';') continue;
         line = replaceAll(line, "%ESC%", TREVAN_ESC_SCRIPTS);
         script.answers.push_back(replaceAll(line, "%WORK%", work));
     }
@@ -83,12 +91,14 @@ protected:
     // them off, a line, and the block TAGGED with two attributes. The line is a landing line
     // with one longitudinal section linked to it. Drive C: is a copy of the sample
     // installation with a TEMP folder.
-    void startSession()
+    void startSession(const std::vector<std::string>& setup = {})
     {
         for (const auto& entry : fs::directory_iterator(work)) fs::remove_all(entry.path());
         fs::copy(fs::path(TREVAN_EXAMPLES) / "install", work / "install", fs::copy_options::recursive);
         fs::create_directories(work / "install" / "drive_c" / "TEMP");
         zrxhost::setDrive('C', (work / "install" / "drive_c").string());
+        // As the product's setup leaves it: its system folder on the support path.
+        zrxhost::setSupportFolders({(work / "install" / "drive_c" / "TREVAN" / "SYSTEM").string()});
         zrxhost::startApplication();
         zrxhost::clearCheckFailures();
         ASSERT_TRUE(zcrxDynamicLinker->loadModule(TREVANCOM_MODULE_PATH, false));
@@ -147,12 +157,17 @@ protected:
             record->close();
         }
         zcDocManager->unlockDocument(zcDocManager->curDocument());
+        if (!setup.empty()) {
+            const std::string shown = play(setup);
+            ASSERT_TRUE(played) << "the setup stopped\n" << shown;
+        }
         transcript();
     }
     void endSession()
     {
         zrxhost::endApplication();
         zrxhost::clearDrives();
+        zrxhost::setSupportFolders({});
         zcdbHostApplicationServices()->setWorkingDatabase(db.get());
     }
     static ZcDbDatabase* working() { return zcdbHostApplicationServices()->workingDatabase(); }
@@ -161,9 +176,12 @@ protected:
     std::string play(std::vector<std::string> lines)
     {
         zrxhost::LineSource source("esc.scr", std::move(lines));
+        // Played as a script is: a prompt that asks again after Esc stops once the lines end.
+        zrxhost::setInputMode(zrxhost::InputMode::Script);
         zrxhost::setBaseInput(&source);
         played = zrxhost::runCommandLoop();
         zrxhost::setBaseInput(nullptr);
+        zrxhost::setInputMode(zrxhost::InputMode::Interactive);
         return transcript();
     }
 
@@ -240,13 +258,14 @@ TEST_P(EscAtEveryPrompt, LeavesNothingBehind)
     ASSERT_FALSE(script.answers.empty());
 
     // The whole answer sequence is the command's own: every answer is taken at one of its
-    // prompts, and the command prompt comes back only at the end.
-    startSession();
+    // prompts, and the command prompt comes back only at the end (a command string the
+    // command queued then runs at a prompt of its own).
+    startSession(script.setup);
     std::string shown = play(script.answers);
     expectNothingLeft("the full answers", shown);
     size_t commandPrompts = 0;
     for (size_t at = shown.find("Command: "); at != std::string::npos; at = shown.find("Command: ", at + 1)) ++commandPrompts;
-    EXPECT_EQ(commandPrompts, 2u) << shown;
+    EXPECT_EQ(commandPrompts, 2u + script.queued) << shown;
     endSession();
 
     for (size_t n = 1; n < script.answers.size(); ++n) {
@@ -254,14 +273,14 @@ TEST_P(EscAtEveryPrompt, LeavesNothingBehind)
         std::vector<std::string> lines(script.answers.begin(), script.answers.begin() + static_cast<long>(n));
         std::string expected;
         if (n >= script.keepsFrom) {
-            startSession();
+            startSession(script.setup);
             lines.push_back("");
             play(lines);
             expected = snapshot();
             lines.pop_back();
             endSession();
         }
-        startSession();
+        startSession(script.setup);
         if (n < script.keepsFrom) expected = snapshot();
         lines.push_back("*cancel*");
         shown = play(lines);
