@@ -9,8 +9,8 @@
 #define TREVANCOM_BRACKET_AXIS_APP "CROSS_SUPPORTBRACKET_AXIS"
 #define TREVANCOM_BRACKET_PARENT_APP "CROSS_SUPPORTBRACKET_PARENT_HanleName"
 
-// Brackets stand out from the white member lines in red.
-constexpr int kTrevanBracketColour = 1;
+// Magenta: apart from the red and yellow actual-plate lines they lie against.
+constexpr int kTrevanBracketColour = 6;
 
 // Draws the point's brackets on side "R" or "L" in the point's drawing, from the plates of
 // its detail drawing. False when the point, its members or its detail cannot be read (a

@@ -114,7 +114,7 @@ TEST_F(CrossPoints, APlacedPointCarriesItsMembersDetailAndNameAndGetsItsBracketO
     EXPECT_EQ(str(brackets[0], "CROSS_SUPPORTBRACKET_AXIS"), "R");
     EXPECT_EQ(str(brackets[0], "CROSS_SUPPORTBRACKET_PARENT_HanleName"), hex(point));
     ZcDbObjectPointer<ZcDbEntity> b(brackets[0], ZcDb::kForRead);
-    EXPECT_EQ(b->colorIndex(), 1);
+    EXPECT_EQ(b->colorIndex(), 6);
     EXPECT_STREQ(TrevanComARX_GetEntityLayerName(brackets[0]).str().c_str(), "SSS_CROSSPOINT");
 }
 
