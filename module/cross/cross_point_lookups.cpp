@@ -12,8 +12,8 @@ void TrevanComARX_GetCrossSupportBracket(const char* pointHandle, ZcDbObjectIdAr
     TrevanCom_GetAllObjectIdArray(pDb, all, TREVANCOM_BRACKET_APP);
     for (ZcDbObjectId id : all) {
         CString parent;
-        if (TrevanComARX_GetXdataStr(id, TREVANCOM_BRACKET_PARENT_APP, parent) == 1 && parent.CompareNoCase(pointHandle) == 0)
-            bracketIds.append(id);
+        if (TrevanComARX_GetXdataStr(id, TREVANCOM_BRACKET_PARENT_APP, parent) != 1) continue;
+        if (parent.CompareNoCase(pointHandle) == 0) bracketIds.append(id);
     }
 }
 

@@ -83,7 +83,8 @@ bool TrevanCom_MakeCrossSupportBracket(ZcDbObjectId pointId, const char* side, i
     CBracketFrame frames[2];
     bool framed[2] = {false, false};
     for (int s = 0; s < 2; ++s) {
-        if (partnerOf[s] >= 0) framed[s] = TrevanCom_BracketFrame(plan.m_through, plan.m_partners[partnerOf[s]], side, frames[s]);
+        if (partnerOf[s] < 0) continue;
+        framed[s] = TrevanCom_BracketFrame(plan.m_through, plan.m_partners[partnerOf[s]], side, frames[s]);
     }
     ZcGePoint3d c1, c2;
     TrevanCom_DetailWebCentre(detail.m_records.m_through, detail.m_ptRefStart, detail.m_ptRefEnd, c1, c2);
@@ -94,7 +95,8 @@ bool TrevanCom_MakeCrossSupportBracket(ZcDbObjectId pointId, const char* side, i
         int plateSide = 0;
         const auto* pPlate = static_cast<const ZcDbEntity*>(detail.m_plates[i]);
         if (!TrevanCom_PlateReach(pPlate, c1, c2, from, to, plateSide) || !framed[plateSide]) continue;
-        const ZcGePoint3dArray corners = TrevanCom_BracketCorners(frames[plateSide], from, to, detail.m_attrs[i].m_rPWT);
+        const double thick = detail.m_attrs[i].m_rPWT;
+        const ZcGePoint3dArray corners = TrevanCom_BracketCorners(frames[plateSide], from, to, thick);
         all = appendBracket(corners, side, colour, parent, pointId.database()) && all;
     }
     return all;

@@ -15,7 +15,8 @@ CStringArray parentsOf(const ZcDbObjectIdArray& bracketIds)
     CStringArray parents;
     for (ZcDbObjectId id : bracketIds) {
         CString parent;
-        if (TrevanComARX_GetXdataStr(id, TREVANCOM_BRACKET_PARENT_APP, parent) != 1 || parent.IsEmpty()) continue;
+        if (TrevanComARX_GetXdataStr(id, TREVANCOM_BRACKET_PARENT_APP, parent) != 1) continue;
+        if (parent.IsEmpty()) continue;
         bool known = false;
         for (INT_PTR i = 0; i < parents.GetSize() && !known; ++i) known = parents[i].CompareNoCase(parent) == 0;
         if (!known) parents.Add(parent);

@@ -121,7 +121,8 @@ TEST_F(CrossPoints, APlacedPointCarriesItsMembersDetailAndNameAndGetsItsBracketO
 TEST_F(CrossPoints, OnlyPointStylesThatHideThePointAreChanged)
 {
     rightDetail();
-    for (const auto& [before, after] : std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 2}, {3, 3}, {5, 5}, {34, 34}}) {
+    const std::vector<std::pair<int, int>> styles = {{0, 3}, {1, 3}, {2, 2}, {3, 3}, {5, 5}, {34, 34}};
+    for (const auto& [before, after] : styles) {
         setVar("PDMODE", before);
         answer(placing("SYM1"));
         call("(crossset)");
