@@ -180,6 +180,23 @@ TEST_F(SupportBrackets, TwoBracketsOfOnePointPickedTogetherTurnOnce)
     expectCorners(brackets[1], {{405, -12}, {605, -12}, {605, -21}, {405, -21}});
 }
 
+TEST_F(SupportBrackets, AThroughMemberChangedSinceLeavesItsPointWithoutBracketsWhenTurned)
+{
+    writeDetail("S1234", "F150-F200", "SYM1", rightOnly({nearPlate}));
+    ZcDbObjectId through = member(throughSection, {0, -1000, 0}, {0, 1000, 0});
+    ZcDbObjectId partner = member(rightSection, {0, 0, 0}, {1000, 0, 0});
+    actualPlateDisplay();
+    ZcDbObjectId point = place(through, {partner}, "SYM1");
+    ASSERT_EQ(bracketsOf(point).length(), 1);
+    CStiffData thicker;
+    ASSERT_TRUE(TrevanComARX_GetStiffdata(through, thicker));
+    thicker.m_rWebThick = 11;
+    ASSERT_TRUE(TrevanComARX_SetStiffdata(through, thicker));
+    EXPECT_NE(turn({bracketsOf(point)[0]}).find("\n通し部材の断面が交差部図と異なります."), std::string::npos);
+    EXPECT_EQ(bracketsOf(point).length(), 0);
+    EXPECT_EQ(carrying("Point_StiffCross").length(), 1);
+}
+
 TEST_F(SupportBrackets, PickingNoBracketSaysNoPointWasFound)
 {
     ZcDbObjectId stray = addToModelSpace(new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(10, 0, 0)));
