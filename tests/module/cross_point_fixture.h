@@ -31,12 +31,43 @@ struct DetailDrawing {
     bool refLine = true;
 };
 
+// The corners of a closed polyline, in order.
+inline void expectCorners(ZcDbObjectId polyId, const std::vector<ZcGePoint2d>& expected)
+{
+    ZcDbObjectPointer<ZcDbPolyline> poly(polyId, ZcDb::kForRead);
+    ASSERT_EQ(poly.openStatus(), Zcad::eOk);
+    ASSERT_EQ(poly->numVerts(), expected.size());
+    EXPECT_TRUE(poly->isClosed());
+    for (unsigned int i = 0; i < expected.size(); ++i) {
+        ZcGePoint2d p;
+        poly->getPointAt(i, p);
+        EXPECT_NEAR(p.x, expected[i].x, 1e-6) << "corner " << i;
+        EXPECT_NEAR(p.y, expected[i].y, 1e-6) << "corner " << i;
+    }
+}
+
+// The string an entity carries under the application; "" when none.
+inline std::string xdataStr(ZcDbObjectId id, const char* app)
+{
+    CString value;
+    TrevanComARX_GetXdataStr(id, app, value);
+    return value.str();
+}
+
 class CrossPointTest : public LispCallTest {
 protected:
     void SetUp() override
     {
         LispCallTest::SetUp();
         TrevanComARX_MakeLayer("STIFF", 4, "CONTINUOUS", -3, "", db.get());
+        define("crossset", TrevanComARX_StiffCrossDataSetFunc);
+        define("crossturn", TrevanComARX_StiffCrossReverseFunc);
+    }
+    ZcDbObjectIdArray carrying(const char* app)
+    {
+        ZcDbObjectIdArray ids;
+        TrevanCom_GetAllObjectIdArray(db.get(), ids, app);
+        return ids;
     }
 
     static CStiffData section(const char* ftype, const char* code, double web, double thick, const char* side = "R")
@@ -124,4 +155,9 @@ protected:
 
     SampleInstall install;
     ZcDbObjectIdArray members;
+    CStiffData throughSection = section("LONG_F", "F150", 150, 10, "R");
+    CStiffData rightSection = section("LONG_F", "F200", 200, 12, "R");
+    CStiffData leftSection = section("LONG_F", "F250", 250, 14, "L");
+    // Reaching 20 to 300 from the detail's web centre (x 5) on its right, 12 thick.
+    DetailPlate nearPlate{{{25, -700}, {305, -700}, {305, -560}, {25, -600}}, 12, "AH32"};
 };

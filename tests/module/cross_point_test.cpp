@@ -10,27 +10,6 @@
 
 namespace {
 
-void expectCorners(ZcDbObjectId polyId, const std::vector<ZcGePoint2d>& expected)
-{
-    ZcDbObjectPointer<ZcDbPolyline> poly(polyId, ZcDb::kForRead);
-    ASSERT_EQ(poly.openStatus(), Zcad::eOk);
-    ASSERT_EQ(poly->numVerts(), expected.size());
-    EXPECT_TRUE(poly->isClosed());
-    for (unsigned int i = 0; i < expected.size(); ++i) {
-        ZcGePoint2d p;
-        poly->getPointAt(i, p);
-        EXPECT_NEAR(p.x, expected[i].x, 1e-6) << "corner " << i;
-        EXPECT_NEAR(p.y, expected[i].y, 1e-6) << "corner " << i;
-    }
-}
-
-std::string str(ZcDbObjectId id, const char* app)
-{
-    CString value;
-    EXPECT_EQ(TrevanComARX_GetXdataStr(id, app, value), 1) << app;
-    return value.str();
-}
-
 class CrossPoints : public CrossPointTest {
 protected:
     void SetUp() override
@@ -39,8 +18,6 @@ protected:
         through = member(throughSection, {0, -1000, 0}, {0, 1000, 0});
         right = member(rightSection, {0, 0, 0}, {1000, 0, 0});
         actualPlateDisplay();
-        define("crossset", TrevanComARX_StiffCrossDataSetFunc);
-        define("crossturn", TrevanComARX_StiffCrossReverseFunc);
         setVar("PICKSTYLE", 0);
     }
     void setVar(const char* name, int value)
@@ -56,19 +33,13 @@ protected:
         zcedGetVar(name, &rb);
         return rb.resval.rint;
     }
-    ZcDbObjectIdArray carrying(const char* app)
-    {
-        ZcDbObjectIdArray ids;
-        TrevanCom_GetAllObjectIdArray(db.get(), ids, app);
-        return ids;
-    }
     // One bracket plate right of the through member, reaching 20 to 300 from its web centre.
     std::string rightDetail(const std::string& symbol = "SYM1")
     {
         DetailDrawing d;
         d.through = &throughSection;
         d.right = &rightSection;
-        d.plates = {{{{25, -700}, {305, -700}, {305, -560}, {25, -600}}, 12, "AH32"}};
+        d.plates = {nearPlate};
         return writeDetail("S1234", "F150-F200", symbol, d);
     }
     std::vector<std::string> placing(const std::string& symbol, const std::string& name = "X1")
@@ -76,9 +47,6 @@ protected:
         return {pick(through), pick(right), "", "select 202 S1234", "select 201 " + symbol, "click 1", name};
     }
 
-    CStiffData throughSection = section("LONG_F", "F150", 150, 10, "R");
-    CStiffData rightSection = section("LONG_F", "F200", 200, 12, "R");
-    CStiffData leftSection = section("LONG_F", "F250", 250, 14, "L");
     ZcDbObjectId through, right;
 };
 
@@ -97,12 +65,12 @@ TEST_F(CrossPoints, APlacedPointCarriesItsMembersDetailAndNameAndGetsItsBracketO
         EXPECT_TRUE(p->position().isEqualTo(ZcGePoint3d(0, 0, 0)));
         EXPECT_STREQ(TrevanComARX_GetEntityLayerName(point).str().c_str(), "SSS_CROSSPOINT");
     }
-    EXPECT_EQ(str(point, "Point_StiffCross"), "DMY");
-    EXPECT_EQ(str(point, "Point_StiffCrossA_HanleName"), hex(through));
-    EXPECT_EQ(str(point, "Point_StiffCrossB1_HanleName"), hex(right));
-    EXPECT_EQ(str(point, "Point_StiffCrossB2_HanleName"), "");
-    EXPECT_EQ(CString(str(point, "Point_StiffCross_DwgName").c_str()).CompareNoCase(path.c_str()), 0);
-    EXPECT_EQ(str(point, "Point_StiffCross_Name"), "X1");
+    EXPECT_EQ(xdataStr(point, "Point_StiffCross"), "DMY");
+    EXPECT_EQ(xdataStr(point, "Point_StiffCrossA_HanleName"), hex(through));
+    EXPECT_EQ(xdataStr(point, "Point_StiffCrossB1_HanleName"), hex(right));
+    EXPECT_EQ(xdataStr(point, "Point_StiffCrossB2_HanleName"), "");
+    EXPECT_EQ(CString(xdataStr(point, "Point_StiffCross_DwgName").c_str()).CompareNoCase(path.c_str()), 0);
+    EXPECT_EQ(xdataStr(point, "Point_StiffCross_Name"), "X1");
     EXPECT_EQ(var("PDMODE"), 3);
     EXPECT_EQ(var("PICKSTYLE"), 0);
 
@@ -111,8 +79,8 @@ TEST_F(CrossPoints, APlacedPointCarriesItsMembersDetailAndNameAndGetsItsBracketO
     const ZcDbObjectIdArray brackets = carrying("CROSS_SUPPORTBRACKET");
     ASSERT_EQ(brackets.length(), 1);
     expectCorners(brackets[0], {{25, 0}, {305, 0}, {305, 12}, {25, 12}});
-    EXPECT_EQ(str(brackets[0], "CROSS_SUPPORTBRACKET_AXIS"), "R");
-    EXPECT_EQ(str(brackets[0], "CROSS_SUPPORTBRACKET_PARENT_HanleName"), hex(point));
+    EXPECT_EQ(xdataStr(brackets[0], "CROSS_SUPPORTBRACKET_AXIS"), "R");
+    EXPECT_EQ(xdataStr(brackets[0], "CROSS_SUPPORTBRACKET_PARENT_HanleName"), hex(point));
     ZcDbObjectPointer<ZcDbEntity> b(brackets[0], ZcDb::kForRead);
     EXPECT_EQ(b->colorIndex(), 6);
     EXPECT_STREQ(TrevanComARX_GetEntityLayerName(brackets[0]).str().c_str(), "SSS_CROSSPOINT");
@@ -168,7 +136,7 @@ TEST_F(CrossPoints, EscAtEveryPromptLeavesNothingOpenNoPointAndPickstyleAsItWas)
     const ZcDbObjectIdArray after = carrying("CROSS_SUPPORTBRACKET");
     ASSERT_EQ(after.length(), 1);
     EXPECT_EQ(after[0], before[0]);
-    EXPECT_EQ(str(after[0], "CROSS_SUPPORTBRACKET_AXIS"), "R");
+    EXPECT_EQ(xdataStr(after[0], "CROSS_SUPPORTBRACKET_AXIS"), "R");
 }
 
 TEST_F(CrossPoints, TheDialogOffersTheSymbolsDrawnForThePickedSectionsAndGivesTheChosenPath)

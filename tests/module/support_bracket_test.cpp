@@ -10,50 +10,10 @@
 
 namespace {
 
-std::vector<ZcGePoint2d> cornersOf(ZcDbObjectId polyId)
-{
-    std::vector<ZcGePoint2d> out;
-    ZcDbObjectPointer<ZcDbPolyline> poly(polyId, ZcDb::kForRead);
-    if (poly.openStatus() != Zcad::eOk) return out;
-    for (unsigned int i = 0; i < poly->numVerts(); ++i) {
-        ZcGePoint2d p;
-        poly->getPointAt(i, p);
-        out.push_back(p);
-    }
-    return out;
-}
-
-void expectCorners(ZcDbObjectId polyId, const std::vector<ZcGePoint2d>& expected)
-{
-    const std::vector<ZcGePoint2d> got = cornersOf(polyId);
-    ASSERT_EQ(got.size(), expected.size());
-    for (size_t i = 0; i < got.size(); ++i) {
-        EXPECT_NEAR(got[i].x, expected[i].x, 1e-6) << "corner " << i;
-        EXPECT_NEAR(got[i].y, expected[i].y, 1e-6) << "corner " << i;
-    }
-}
-
-std::string sideOf(ZcDbObjectId bracket)
-{
-    CString side;
-    TrevanComARX_GetXdataStr(bracket, "CROSS_SUPPORTBRACKET_AXIS", side);
-    return side.str();
-}
+std::string sideOf(ZcDbObjectId bracket) { return xdataStr(bracket, "CROSS_SUPPORTBRACKET_AXIS"); }
 
 class SupportBrackets : public CrossPointTest {
 protected:
-    void SetUp() override
-    {
-        CrossPointTest::SetUp();
-        define("crossset", TrevanComARX_StiffCrossDataSetFunc);
-        define("crossturn", TrevanComARX_StiffCrossReverseFunc);
-    }
-    ZcDbObjectIdArray carrying(const char* app)
-    {
-        ZcDbObjectIdArray ids;
-        TrevanCom_GetAllObjectIdArray(db.get(), ids, app);
-        return ids;
-    }
     // Places a point on the through member and its partners with the detail's symbol.
     ZcDbObjectId place(ZcDbObjectId through, std::vector<ZcDbObjectId> partners, const std::string& symbol)
     {
@@ -94,12 +54,6 @@ protected:
         d.plates = std::move(plates);
         return d;
     }
-
-    CStiffData throughSection = section("LONG_F", "F150", 150, 10, "R");
-    CStiffData rightSection = section("LONG_F", "F200", 200, 12, "R");
-    CStiffData leftSection = section("LONG_F", "F250", 250, 14, "L");
-    // Reaching 20 to 300 from the detail's web centre (x 5) on its right, 12 thick.
-    DetailPlate nearPlate{{{25, -700}, {305, -700}, {305, -560}, {25, -600}}, 12, "AH32"};
 };
 
 TEST_F(SupportBrackets, AnObliquePartnerCarriesItsBracketAlongItsWeb)
