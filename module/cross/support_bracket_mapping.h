@@ -1,7 +1,9 @@
 // Where a detail's support plates stand in the plan. A bracket is a plate lapped on a
 // partner's web: the detail's elevation gives how far it reaches along the partner from the
 // through member's web centre, its thickness how far it stands off the web face. In the plan
-// it is drawn in a frame of the partner, on the web face its side letter names.
+// it is drawn in a frame of the partner, on the web face its side letter names. The detail's
+// elevation looks along the through member, so a partner crossing it obliquely is drawn there
+// at its true length along its web: the reach is a length along the partner either way.
 #pragma once
 
 #include "zrx.h"
