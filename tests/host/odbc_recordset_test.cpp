@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "odbc/access_connect.h"
 #include "win_fixture.h"
 #include "zrx.h"
 
@@ -34,7 +35,8 @@ protected:
         put("odbc/odbcinst.ini", "[Microsoft Access Driver (*.mdb)]\nDescription=Access by name, SQLite underneath\nDriver=" + driver + "\n");
         ::setenv("ODBCSYSINI", (root / "odbc").c_str(), 1);
         ::setenv("ODBCINSTINI", "odbcinst.ini", 1);
-        std::filesystem::create_directories(root / "Trevan/SYS/QXPRO");
+        // An empty file is an empty SQLite database; the Access driver name makes no file.
+        put("Trevan/SYS/QXPRO/system.mdb", "");
         CDatabase db;
         ASSERT_TRUE(db.OpenEx(kConnect, CDatabase::noOdbcDialog));
         db.ExecuteSQL("CREATE TABLE MATERIAL (MATERIAL VARCHAR(20), KIND SMALLINT, CODE INTEGER, RATIO REAL, GRAVITY DOUBLE, NOTE VARCHAR(40))");
@@ -176,6 +178,81 @@ TEST_F(MaterialDatabase, AnUnknownDriverFailsToOpen)
     }
     EXPECT_TRUE(caught);
     EXPECT_FALSE(db.IsOpen());
+}
+
+TEST_F(MaterialDatabase, AccessColumnTypesKeepTheirKindsInTheSQLiteFile)
+{
+    CDatabase db;
+    ASSERT_TRUE(db.OpenEx(kConnect, CDatabase::noOdbcDialog));
+    db.ExecuteSQL("CREATE TABLE GRADE (A SHORT, B LONG, C SINGLE, D BYTE, E YESNO, F COUNTER)");
+    db.ExecuteSQL("INSERT INTO GRADE VALUES (-7, 70000, 2.5, 200, 1, 9)");
+    CRecordset rs(&db);
+    ASSERT_TRUE(rs.Open(CRecordset::snapshot, "select * from GRADE", CRecordset::readOnly));
+    CDBVariant v;
+    rs.GetFieldValue("A", v);
+    ASSERT_EQ(v.m_dwType, static_cast<DWORD>(DBVT_SHORT));
+    EXPECT_EQ(v.m_iVal, -7);
+    rs.GetFieldValue("B", v);
+    ASSERT_EQ(v.m_dwType, static_cast<DWORD>(DBVT_LONG));
+    EXPECT_EQ(v.m_lVal, 70000);
+    rs.GetFieldValue("C", v);
+    ASSERT_EQ(v.m_dwType, static_cast<DWORD>(DBVT_SINGLE));
+    EXPECT_EQ(v.m_fltVal, 2.5f);
+    rs.GetFieldValue("D", v);
+    ASSERT_EQ(v.m_dwType, static_cast<DWORD>(DBVT_UCHAR));
+    EXPECT_EQ(v.m_chVal, 200);
+    rs.GetFieldValue("E", v);
+    ASSERT_EQ(v.m_dwType, static_cast<DWORD>(DBVT_BOOL));
+    EXPECT_TRUE(v.m_boolVal);
+    rs.GetFieldValue("F", v);
+    ASSERT_EQ(v.m_dwType, static_cast<DWORD>(DBVT_LONG));
+    EXPECT_EQ(v.m_lVal, 9);
+}
+
+TEST_F(MaterialDatabase, AMissingAccessFileIsRefusedAndNotMade)
+{
+    std::filesystem::remove(root / "Trevan/SYS/QXPRO/system.mdb");
+    CDatabase db;
+    std::string error;
+    try {
+        db.OpenEx(kConnect, CDatabase::noOdbcDialog);
+    } catch (CDBException* e) {
+        error = e->m_strError.str();
+        e->Delete();
+    }
+    EXPECT_EQ(error, "ファイル 'C:\\Trevan\\SYS\\QXPRO\\system.mdb' が見つかりません。");
+    EXPECT_FALSE(db.IsOpen());
+    EXPECT_FALSE(std::filesystem::exists(root / "Trevan/SYS/QXPRO/system.mdb"));
+}
+
+// What a file named as an Access database holds decides the driver that reads it.
+class AccessDriverChoice : public wintest::DriveTest {
+protected:
+    std::string driverFor(const std::string& bytes, const char* driver = "{Microsoft Access Driver (*.mdb)}")
+    {
+        put("db/system.mdb", bytes);
+        return zrxodbc::driverConnectString(std::string("ODBC;DBQ=C:\\DB\\SYSTEM.MDB;Driver=") + driver + ";FIL=MS Access");
+    }
+    static std::string jetPage(const char* engine)
+    {
+        std::string page(2048, '\0');
+        page.replace(0, 4, std::string("\0\x01\0\0", 4));
+        page.replace(4, 15, engine);
+        return page;
+    }
+};
+
+TEST_F(AccessDriverChoice, AJetOrAceFileGoesToMdbtoolsAndAnythingElseKeepsTheAccessName)
+{
+    const std::string file = (root / "db/system.mdb").string();
+    EXPECT_EQ(driverFor(jetPage("Standard Jet DB")), "DBQ=" + file + ";Driver={MDBTools};FIL=MS Access;Database=" + file);
+    EXPECT_EQ(driverFor(jetPage("Standard ACE DB")), "DBQ=" + file + ";Driver={MDBTools};FIL=MS Access;Database=" + file);
+    const std::string access = "DBQ=" + file + ";Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;Database=" + file;
+    EXPECT_EQ(driverFor(std::string("SQLite format 3\0", 16) + std::string(100, '\0')), access);
+    EXPECT_EQ(driverFor(""), access);
+    EXPECT_EQ(driverFor("Standard Jet DB"), access);
+    // Another driver's connection is left as it was, whatever the file.
+    EXPECT_EQ(driverFor(jetPage("Standard Jet DB"), "{SQLite3}"), "DBQ=" + file + ";Driver={SQLite3};FIL=MS Access;Database=" + file);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <strings.h>
+
 #include <cstring>
 
 namespace zrxodbc {
@@ -150,6 +152,25 @@ Value readValue(SQLHSTMT stmt, SQLUSMALLINT col, int sqlType)
     return v;
 }
 
+// Access's own type names, which the SQLite driver does not know and reports as text: an
+// SQLite file standing in for an Access database keeps the kinds of the Access columns.
+int accessColumnType(SQLHSTMT stmt, SQLUSMALLINT col, int reported)
+{
+    if (reported != SQL_VARCHAR && reported != SQL_CHAR && reported != SQL_LONGVARCHAR) return reported;
+    SQLCHAR name[64] = {};
+    SQLSMALLINT len = 0;
+    if (!SQL_SUCCEEDED(SQLColAttribute(stmt, col, SQL_DESC_TYPE_NAME, name, sizeof name, &len, nullptr))) return reported;
+    static const struct {
+        const char* name;
+        int type;
+    } kAccess[] = {{"SHORT", SQL_SMALLINT}, {"LONG", SQL_INTEGER}, {"COUNTER", SQL_INTEGER}, {"SINGLE", SQL_REAL},
+                   {"BYTE", SQL_TINYINT},   {"YESNO", SQL_BIT}};
+    for (const auto& a : kAccess) {
+        if (strcasecmp(reinterpret_cast<char*>(name), a.name) == 0) return a.type;
+    }
+    return reported;
+}
+
 }  // namespace
 
 Connection::Connection(const std::string& connectString)
@@ -215,7 +236,7 @@ std::unique_ptr<Statement> Connection::query(const std::string& sql)
             SQLSMALLINT nullable = 0;
             check(SQLDescribeCol(stmt, i, name, sizeof name, &nameLen, &type, &size, &digits, &nullable), SQL_HANDLE_STMT, stmt,
                   "column cannot be described");
-            columns.push_back(Column{reinterpret_cast<char*>(name), type});
+            columns.push_back(Column{reinterpret_cast<char*>(name), accessColumnType(stmt, i, type)});
         }
     } catch (...) {
         SQLFreeHandle(SQL_HANDLE_STMT, stmt);
