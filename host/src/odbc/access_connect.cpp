@@ -74,8 +74,9 @@ AccessFile accessFileKind(const std::string& hostPath)
     return AccessFile::Other;
 }
 
-std::string driverConnectString(const std::string& connect)
+std::string driverConnectString(const std::string& connect, bool* toJet)
 {
+    if (toJet != nullptr) *toJet = false;
     std::string s = connect;
     if (s.size() >= 5 && zrxhost::equalsNoCase(std::string_view(s).substr(0, 5), "ODBC;")) s.erase(0, 5);
     auto attrs = parseConnect(s);
@@ -95,7 +96,10 @@ std::string driverConnectString(const std::string& connect)
     if (driver != nullptr && !dbq.empty() && isAccessDriver(driver->value)) {
         switch (accessFileKind(dbq)) {
         case AccessFile::Missing: throw Failure("ファイル '" + dbqAsGiven + "' が見つかりません。", "HY000", 0, -1);
-        case AccessFile::Jet: driver->value = kJetDriver; break;
+        case AccessFile::Jet:
+            driver->value = kJetDriver;
+            if (toJet != nullptr) *toJet = true;
+            break;
         case AccessFile::Other: break;
         }
     }

@@ -22,6 +22,7 @@ inline constexpr const char* kJetDriver = "{MDBTools}";
 // driver name a Jet file goes to kJetDriver, which reads it read-only; any other file keeps
 // the name, which the installation registers against the SQLite ODBC driver; a missing file
 // is refused as the Access driver refuses it (Failure), since the SQLite driver would make it.
-ZRX_API std::string driverConnectString(const std::string& connect);
+// toJet, when given, tells whether the connection went to kJetDriver.
+ZRX_API std::string driverConnectString(const std::string& connect, bool* toJet = nullptr);
 
 }  // namespace zrxodbc

@@ -144,7 +144,10 @@ BOOL CDatabase::OpenEx(LPCTSTR connect, DWORD /*options*/)
 {
     Close();
     try {
-        m_connection = std::make_unique<zrxodbc::Connection>(zrxodbc::driverConnectString(connect != nullptr ? connect : ""));
+        // mdbtools, which reads a real Access file, has no ORDER BY.
+        bool toJet = false;
+        std::string driverConnect = zrxodbc::driverConnectString(connect != nullptr ? connect : "", &toJet);
+        m_connection = std::make_unique<zrxodbc::Connection>(driverConnect, !toJet);
     } catch (const zrxodbc::Failure& f) {
         rethrow(f);
     }
