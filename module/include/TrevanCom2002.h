@@ -80,6 +80,8 @@
 #include "settings/object_colour.h"
 #include "settings/text_styles.h"
 #include "settings/dim_style_update.h"
+#include "settings/record_set_values.h"
+#include "settings/material_gravity.h"
 #include "stiffener/stiff_label.h"
 #include "stiffener/stiff_label_lisp.h"
 #include "stiffener/stiff_text_style.h"
