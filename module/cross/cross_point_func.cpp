@@ -7,6 +7,7 @@
 #include "cross/cross_point.h"
 #include "cross/cross_point_dialog.h"
 #include "cross/cross_point_record.h"
+#include "cross/cross_point_weight.h"
 #include "cross/member_lines.h"
 #include "cross/support_bracket.h"
 #include "cross/trim_session.h"
@@ -48,6 +49,14 @@ bool namePoint(ZcDbObjectId pointId)
     return TrevanComARX_SetXdataStr(pointId, TREVANCOM_CROSS_NAME_APP, name) == 1;
 }
 
+void recordAreaWeight(ZcDbObjectId pointId, double area, double weight)
+{
+    ZcDbObjectPointer<ZcDbEntity> point(pointId, ZcDb::kForWrite);
+    if (point.openStatus() != Zcad::eOk) return;
+    TrevanComARX_SetXdataReal(point.object(), TREVANCOM_CROSS_AREA_APP, area);
+    TrevanComARX_SetXdataReal(point.object(), TREVANCOM_CROSS_WEIGHT_APP, weight);
+}
+
 void placePoint(ZcDbObjectId throughId)
 {
     ZcDbObjectIdArray partnerIds;
@@ -62,6 +71,8 @@ void placePoint(ZcDbObjectId throughId)
     ZcDbObjectId pointId;
     if (!TrevanCom_MakeCrossPoint(at, keys, pointId) || !namePoint(pointId)) return;
     TrevanCom_MakeCrossSupportBracket(pointId, "R", kTrevanBracketColour);
+    double area = 0.0, weight = 0.0;
+    if (TrevanCom_CrossPlateAreaWeight(keys.m_strDwgName, area, weight)) recordAreaWeight(pointId, area, weight);
 }
 
 }  // namespace

@@ -86,6 +86,29 @@ TEST_F(CrossPoints, APlacedPointCarriesItsMembersDetailAndNameAndGetsItsBracketO
     EXPECT_STREQ(TrevanComARX_GetEntityLayerName(brackets[0]).str().c_str(), "SSS_CROSSPOINT");
 }
 
+TEST_F(CrossPoints, AreaAndWeightComeFromTheDetailsPlatesWithTheGravityOfEachMaterial)
+{
+    DetailDrawing d;
+    d.through = &throughSection;
+    d.right = &rightSection;
+    d.plates = {{{{25, -700}, {125, -700}, {125, -500}, {25, -500}}, 10, "A5083"},
+                {{{325, -700}, {625, -700}, {625, -600}, {325, -600}}, 12, "SUS304"},
+                {{{25, -900}, {305, -900}, {305, -760}, {25, -800}}, 12, "NOSUCH"}};
+    writeDetail("S1234", "F150-F200", "SYM1", d);
+    answer(placing("SYM1"));
+    call("(crossset)");
+    const ZcDbObjectIdArray points = carrying("Point_StiffCross");
+    ASSERT_EQ(points.length(), 1);
+    ZcDbObjectPointer<ZcDbEntity> point(points[0], ZcDb::kForRead);
+    double area = 0, weight = 0;
+    ASSERT_EQ(TrevanComARX_GetXdataReal(point.object(), "Point_StiffCross_AAREA", area), 1);
+    ASSERT_EQ(TrevanComARX_GetXdataReal(point.object(), "Point_StiffCross_AWEIGHT", weight), 1);
+    // 100 × 200 of aluminium 10 thick, 300 × 100 of stainless 12 thick, and a trapezium of
+    // 33600 of a material the database lacks, which weighs as mild steel.
+    EXPECT_NEAR(area, 20000 + 30000 + 33600, 1e-6);
+    EXPECT_NEAR(weight, 20000 * 10e-3 * 2.66e-3 + 30000 * 12e-3 * 7.93e-3 + 33600 * 12e-3 * 7.85e-3, 1e-9);
+}
+
 TEST_F(CrossPoints, OnlyPointStylesThatHideThePointAreChanged)
 {
     rightDetail();

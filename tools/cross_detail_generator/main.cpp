@@ -91,7 +91,7 @@ bool writeDetail(const CStiffData& planThrough, const CStiffData& planPartner, c
     const double bracket[][2] = {{20, 0}, {320, 0}, {120, -200}, {20, -200}};
     const double rib[][2] = {{340, 0}, {440, 0}, {440, -150}, {340, -150}};
     plate(detail, c1.x, top, side, bracket, 4, "BKT1", "AH32", 12);
-    plate(detail, c1.x, top, side, rib, 4, "RIB1", "SS400", 10);
+    plate(detail, c1.x, top, side, rib, 4, "RIB1", "KA", 10);
     zcdbHostApplicationServices()->setWorkingDatabase(working);
 
     CString folder;
