@@ -41,6 +41,8 @@ sanitize: deps
 # display and two stiffeners' side arrows, drawn to $(BUILD)/plan-texts.png; and a floor and
 # the web frame of that plan cut where they run into a longitudinal, drawn as the view
 # zoomed to the two crossings shows them, to $(BUILD)/cross-trim.png.
+# Intersection points of that plan's detail SPB1, their brackets on the floors' webs, one
+# pair turned onto the plate side: $(BUILD)/cross-points.png.
 demo: build
 	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/demo.svg -o $(BUILD)/demo.png
@@ -63,6 +65,10 @@ demo: build
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --load examples/demo/plan_texts.lsp --script examples/demo/cross_plan.scr --svg $(BUILD)/cross-trim.svg --svg-view
 	rsvg-convert -b white -w 2000 $(BUILD)/cross-trim.svg -o $(BUILD)/cross-trim.png
+	$(BUILD)/tools/cross_detail_generator --install $(BUILD)/demo-install examples/drawings/plan.dxf 3C 5C S1234 SPB1
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
+	  --load examples/demo/plan_texts.lsp --script examples/demo/cross_points.scr --svg $(BUILD)/cross-points.svg --svg-view
+	rsvg-convert -b white -w 1400 $(BUILD)/cross-points.svg -o $(BUILD)/cross-points.png
 	$(BUILD)/host/cli/trevan convert tests/data/dwg $(BUILD)/demo-dxf --version R2000
 	$(BUILD)/host/cli/trevan render tests/data/dwg/r14_v.dwg -o $(BUILD)/dwg.svg
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \

@@ -2,6 +2,7 @@
 // folder, beside drive_c, so that a run changes nothing outside it.
 #include "installation.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,5 +29,10 @@ bool useInstallation(const std::string& dir, std::string* error)
     if (std::optional<std::string> system = zrxhost::hostPath("C:\\TREVAN\\SYSTEM"); system && fs::is_directory(*system, ec))
         zrxhost::setSupportFolders({*system});
     zrxhost::ensureWindowsEnvironment();
+    // The installation's ODBC drivers (the Access driver name the module asks for) stand in
+    // for the machine's own for this run, unless the user has chosen a configuration.
+    if (fs::path odbc = root / "odbc"; fs::is_regular_file(odbc / "odbcinst.ini", ec) && std::getenv("ODBCSYSINI") == nullptr &&
+                                       std::getenv("ODBCINSTINI") == nullptr)
+        ::setenv("ODBCSYSINI", odbc.lexically_normal().c_str(), 1);
     return true;
 }

@@ -42,7 +42,9 @@ std::string usage()
            "\n"
            "options:\n"
            "  --install DIR   the installation the module works in: drive C: is DIR/drive_c\n"
-           "                  (DIR itself when it has none) and the registry is DIR/registry.reg.\n" +
+           "                  (DIR itself when it has none) and the registry is DIR/registry.reg.\n"
+           "                  DIR/odbc/odbcinst.ini, when there, registers the ODBC drivers\n"
+           "                  unless ODBCSYSINI or ODBCINSTINI is set.\n" +
            std::string(bundled ? "                  Default: the sample installation, " + kSampleInstall + ".\n"
                                : "                  Default: none; without it no drive is mapped.\n") +
            "  --drawing FILE  the drawing to open first. Default: the sample hull plan,\n"

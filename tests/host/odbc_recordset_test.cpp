@@ -1,11 +1,13 @@
 // The module's Access database read through CDatabase and CRecordset. The driver name the
-// module asks for is registered, in a test-local odbcinst.ini, against the SQLite ODBC driver.
+// module asks for is registered against the SQLite ODBC driver by the sample installation's
+// odbcinst.ini, which serves the whole test process (support/odbc_drivers.cpp).
 #include <gtest/gtest.h>
 
 #include <glob.h>
 
 #include <cstdlib>
 
+#include "odbc/access_connect.h"
 #include "win_fixture.h"
 #include "zrx.h"
 
@@ -29,12 +31,9 @@ protected:
     void SetUp() override
     {
         DriveTest::SetUp();
-        std::string driver = sqliteDriver();
-        if (driver.empty()) GTEST_SKIP() << "the SQLite ODBC driver (libsqliteodbc) is not installed";
-        put("odbc/odbcinst.ini", "[Microsoft Access Driver (*.mdb)]\nDescription=Access by name, SQLite underneath\nDriver=" + driver + "\n");
-        ::setenv("ODBCSYSINI", (root / "odbc").c_str(), 1);
-        ::setenv("ODBCINSTINI", "odbcinst.ini", 1);
-        std::filesystem::create_directories(root / "Trevan/SYS/QXPRO");
+        if (sqliteDriver().empty()) GTEST_SKIP() << "the SQLite ODBC driver (libsqliteodbc) is not installed";
+        // An empty file is an empty SQLite database; the Access driver name makes no file.
+        put("Trevan/SYS/QXPRO/system.mdb", "");
         CDatabase db;
         ASSERT_TRUE(db.OpenEx(kConnect, CDatabase::noOdbcDialog));
         db.ExecuteSQL("CREATE TABLE MATERIAL (MATERIAL VARCHAR(20), KIND SMALLINT, CODE INTEGER, RATIO REAL, GRAVITY DOUBLE, NOTE VARCHAR(40))");
@@ -176,6 +175,52 @@ TEST_F(MaterialDatabase, AnUnknownDriverFailsToOpen)
     }
     EXPECT_TRUE(caught);
     EXPECT_FALSE(db.IsOpen());
+}
+
+TEST_F(MaterialDatabase, AMissingAccessFileIsRefusedAndNotMade)
+{
+    std::filesystem::remove(root / "Trevan/SYS/QXPRO/system.mdb");
+    CDatabase db;
+    std::string error;
+    try {
+        db.OpenEx(kConnect, CDatabase::noOdbcDialog);
+    } catch (CDBException* e) {
+        error = e->m_strError.str();
+        e->Delete();
+    }
+    EXPECT_EQ(error, "ファイル 'C:\\Trevan\\SYS\\QXPRO\\system.mdb' が見つかりません。");
+    EXPECT_FALSE(db.IsOpen());
+    EXPECT_FALSE(std::filesystem::exists(root / "Trevan/SYS/QXPRO/system.mdb"));
+}
+
+// What a file named as an Access database holds decides the driver that reads it.
+class AccessDriverChoice : public wintest::DriveTest {
+protected:
+    std::string driverFor(const std::string& bytes, const char* driver = "{Microsoft Access Driver (*.mdb)}")
+    {
+        put("db/system.mdb", bytes);
+        return zrxodbc::driverConnectString(std::string("ODBC;DBQ=C:\\DB\\SYSTEM.MDB;Driver=") + driver + ";FIL=MS Access");
+    }
+    static std::string jetPage(const char* engine)
+    {
+        std::string page(2048, '\0');
+        page.replace(0, 4, std::string("\0\x01\0\0", 4));
+        page.replace(4, 15, engine);
+        return page;
+    }
+};
+
+TEST_F(AccessDriverChoice, AJetOrAceFileGoesToMdbtoolsAndAnythingElseKeepsTheAccessName)
+{
+    const std::string file = (root / "db/system.mdb").string();
+    EXPECT_EQ(driverFor(jetPage("Standard Jet DB")), "DBQ=" + file + ";Driver={MDBTools};FIL=MS Access;Database=" + file);
+    EXPECT_EQ(driverFor(jetPage("Standard ACE DB")), "DBQ=" + file + ";Driver={MDBTools};FIL=MS Access;Database=" + file);
+    const std::string access = "DBQ=" + file + ";Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;Database=" + file;
+    EXPECT_EQ(driverFor(std::string("SQLite format 3\0", 16) + std::string(100, '\0')), access);
+    EXPECT_EQ(driverFor(""), access);
+    EXPECT_EQ(driverFor("Standard Jet DB"), access);
+    // Another driver's connection is left as it was, whatever the file.
+    EXPECT_EQ(driverFor(jetPage("Standard Jet DB"), "{SQLite3}"), "DBQ=" + file + ";Driver={SQLite3};FIL=MS Access;Database=" + file);
 }
 
 }  // namespace

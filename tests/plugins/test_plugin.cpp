@@ -1,5 +1,6 @@
-// A plug-in written as the module is: commands on the command stack, a LISP function, and
-// the editor's questions, each printing what the host answered.
+// A plug-in written as the module is: commands on the command stack, LISP functions (one of
+// them reads a database through the host's ODBC classes), and the editor's questions, each
+// printing what the host answered.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -225,10 +226,40 @@ int showArgs()
     return RSRSLT;
 }
 
+// (odbcfirst CONNECT SQL): the first column of the first row as text, nil without a row; a
+// database error is printed and gives nil.
+int odbcFirst()
+{
+    resbuf* args = zcedGetArgs();
+    if (args == nullptr || args->restype != RTSTR || args->rbnext == nullptr || args->rbnext->restype != RTSTR) {
+        zcedRetNil();
+        return RSRSLT;
+    }
+    try {
+        CDatabase db;
+        db.OpenEx(args->resval.rstring, CDatabase::noOdbcDialog);
+        CRecordset rs(&db);
+        rs.Open(CRecordset::snapshot, args->rbnext->resval.rstring, CRecordset::readOnly);
+        if (rs.IsEOF()) {
+            zcedRetNil();
+            return RSRSLT;
+        }
+        CString text;
+        rs.GetFieldValue(static_cast<short>(0), text);
+        zcedRetStr(text);
+    } catch (CDBException* e) {
+        zcutPrintf("\n%s\n", static_cast<LPCTSTR>(e->m_strError));
+        e->Delete();
+        zcedRetNil();
+    }
+    return RSRSLT;
+}
+
 int dispatch()
 {
     switch (zcedGetFunCode()) {
     case 1: return showArgs();
+    case 2: return odbcFirst();
     default: return RSERR;
     }
 }
@@ -255,6 +286,7 @@ extern "C" __attribute__((visibility("default"))) ZcRx::AppRetCode acrxEntryPoin
         break;
     case ZcRx::kLoadDwgMsg:
         zcedDefun("showargs", 1);
+        zcedDefun("odbcfirst", 2);
         break;
     case ZcRx::kInvkSubrMsg:
         return dispatch() == RSRSLT ? ZcRx::kRetOK : ZcRx::kRetError;

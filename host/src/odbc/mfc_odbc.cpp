@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "odbc/access_connect.h"
 #include "odbc/odbc_session.h"
 #include "util/text_case.h"
-#include "win/windows_path.h"
 
 IMPLEMENT_DYNAMIC(CLongBinary, CObject)
 IMPLEMENT_DYNAMIC(CDBException, CException)
@@ -26,70 +26,6 @@ GlobalBlock* blockOf(HGLOBAL h) { return static_cast<GlobalBlock*>(h); }
 [[noreturn]] void rethrow(const zrxodbc::Failure& f)
 {
     AfxThrowDBException(static_cast<RETCODE>(f.code), f.what(), zrxodbc::stateNativeOrigin(f).c_str());
-}
-
-struct Attribute {
-    std::string key;
-    std::string value;
-};
-
-// "key=value;key={value with ;}" into its attributes.
-std::vector<Attribute> parseConnect(const std::string& s)
-{
-    std::vector<Attribute> out;
-    size_t i = 0;
-    while (i < s.size()) {
-        size_t eq = s.find('=', i);
-        size_t semi = s.find(';', i);
-        if (eq == std::string::npos || (semi != std::string::npos && semi < eq)) {
-            std::string bare = s.substr(i, semi == std::string::npos ? std::string::npos : semi - i);
-            if (!bare.empty()) out.push_back({bare, ""});
-            if (semi == std::string::npos) break;
-            i = semi + 1;
-            continue;
-        }
-        Attribute a{s.substr(i, eq - i), ""};
-        size_t v = eq + 1;
-        if (v < s.size() && s[v] == '{') {
-            size_t close = s.find('}', v);
-            a.value = s.substr(v, close == std::string::npos ? std::string::npos : close - v + 1);
-            i = close == std::string::npos ? s.size() : close + 1;
-            if (i < s.size() && s[i] == ';') ++i;
-        } else {
-            size_t end = s.find(';', v);
-            a.value = s.substr(v, end == std::string::npos ? std::string::npos : end - v);
-            i = end == std::string::npos ? s.size() : end + 1;
-        }
-        out.push_back(a);
-    }
-    return out;
-}
-
-// The connection string the driver gets: without MFC's "ODBC;", the Access file named by
-// DBQ mapped to the host's file, and given as Database too, the attribute the drivers on
-// this side (the SQLite driver among them) read where Access reads DBQ.
-std::string hostConnect(const std::string& connect)
-{
-    std::string s = connect;
-    if (s.size() >= 5 && zrxhost::equalsNoCase(std::string_view(s).substr(0, 5), "ODBC;")) s.erase(0, 5);
-    auto attrs = parseConnect(s);
-    std::string dbq;
-    bool hasDatabase = false;
-    for (auto& a : attrs) {
-        if (zrxhost::equalsNoCase(a.key, "DBQ")) {
-            if (auto r = zrxhost::resolveWindowsPath(a.value)) a.value = r->host;
-            dbq = a.value;
-        }
-        if (zrxhost::equalsNoCase(a.key, "Database")) hasDatabase = true;
-    }
-    if (!dbq.empty() && !hasDatabase) attrs.push_back({"Database", dbq});
-    std::string out;
-    for (const auto& a : attrs) {
-        if (!out.empty()) out += ';';
-        out += a.key;
-        if (!a.value.empty() || a.key.find('=') == std::string::npos) out += "=" + a.value;
-    }
-    return out;
 }
 
 void assign(CDBVariant& out, const zrxodbc::Value& v)
@@ -208,7 +144,10 @@ BOOL CDatabase::OpenEx(LPCTSTR connect, DWORD /*options*/)
 {
     Close();
     try {
-        m_connection = std::make_unique<zrxodbc::Connection>(hostConnect(connect != nullptr ? connect : ""));
+        // mdbtools, which reads a real Access file, has no ORDER BY.
+        bool toJet = false;
+        std::string driverConnect = zrxodbc::driverConnectString(connect != nullptr ? connect : "", &toJet);
+        m_connection = std::make_unique<zrxodbc::Connection>(driverConnect, !toJet);
     } catch (const zrxodbc::Failure& f) {
         rethrow(f);
     }

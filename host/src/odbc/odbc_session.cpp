@@ -1,9 +1,14 @@
 // ODBC through unixODBC: one environment for the process, connections and statements.
 #include "odbc/odbc_session.h"
 
+#include "odbc/order_by.h"
+
 #include <sql.h>
 #include <sqlext.h>
 
+#include <strings.h>
+
+#include <algorithm>
 #include <cstring>
 
 namespace zrxodbc {
@@ -150,9 +155,28 @@ Value readValue(SQLHSTMT stmt, SQLUSMALLINT col, int sqlType)
     return v;
 }
 
+// Access's own type names, which the SQLite driver does not know and reports as text: an
+// SQLite file standing in for an Access database keeps the kinds of the Access columns.
+int accessColumnType(SQLHSTMT stmt, SQLUSMALLINT col, int reported)
+{
+    if (reported != SQL_VARCHAR && reported != SQL_CHAR && reported != SQL_LONGVARCHAR) return reported;
+    SQLCHAR name[64] = {};
+    SQLSMALLINT len = 0;
+    if (!SQL_SUCCEEDED(SQLColAttribute(stmt, col, SQL_DESC_TYPE_NAME, name, sizeof name, &len, nullptr))) return reported;
+    static const struct {
+        const char* name;
+        int type;
+    } kAccess[] = {{"SHORT", SQL_SMALLINT}, {"LONG", SQL_INTEGER}, {"SINGLE", SQL_REAL},
+                   {"BYTE", SQL_TINYINT},   {"YESNO", SQL_BIT}};
+    for (const auto& a : kAccess) {
+        if (strcasecmp(reinterpret_cast<char*>(name), a.name) == 0) return a.type;
+    }
+    return reported;
+}
+
 }  // namespace
 
-Connection::Connection(const std::string& connectString)
+Connection::Connection(const std::string& connectString, bool driverOrdersRows) : m_driverOrdersRows(driverOrdersRows)
 {
     SQLHDBC dbc = SQL_NULL_HDBC;
     check(SQLAllocHandle(SQL_HANDLE_DBC, environment(), &dbc), SQL_HANDLE_ENV, environment(), "connection cannot be made");
@@ -198,6 +222,15 @@ void Connection::execute(const std::string& sql)
 
 std::unique_ptr<Statement> Connection::query(const std::string& sql)
 {
+    std::optional<SplitQuery> split;
+    if (!m_driverOrdersRows) split = splitOrderBy(sql);
+    std::unique_ptr<Statement> statement = run(split ? split->query : sql);
+    if (split) statement->sortRows(split->keys);
+    return statement;
+}
+
+std::unique_ptr<Statement> Connection::run(const std::string& sql)
+{
     SQLHSTMT stmt = SQL_NULL_HSTMT;
     check(SQLAllocHandle(SQL_HANDLE_STMT, m_dbc, &stmt), SQL_HANDLE_DBC, m_dbc, "statement cannot be made");
     std::vector<Column> columns;
@@ -215,7 +248,7 @@ std::unique_ptr<Statement> Connection::query(const std::string& sql)
             SQLSMALLINT nullable = 0;
             check(SQLDescribeCol(stmt, i, name, sizeof name, &nameLen, &type, &size, &digits, &nullable), SQL_HANDLE_STMT, stmt,
                   "column cannot be described");
-            columns.push_back(Column{reinterpret_cast<char*>(name), type});
+            columns.push_back(Column{reinterpret_cast<char*>(name), accessColumnType(stmt, i, type)});
         }
     } catch (...) {
         SQLFreeHandle(SQL_HANDLE_STMT, stmt);
@@ -227,6 +260,37 @@ std::unique_ptr<Statement> Connection::query(const std::string& sql)
 Statement::~Statement() { SQLFreeHandle(SQL_HANDLE_STMT, m_stmt); }
 
 std::optional<std::vector<Value>> Statement::fetch()
+{
+    if (!m_sorted) return fetchFromDriver();
+    if (m_rows.empty()) return std::nullopt;
+    std::vector<Value> row = std::move(m_rows.front());
+    m_rows.pop_front();
+    return row;
+}
+
+void Statement::sortRows(const std::vector<OrderKey>& keys)
+{
+    std::vector<std::pair<size_t, bool>> by;
+    for (const OrderKey& k : keys) {
+        size_t i = 0;
+        while (i < m_columns.size() && strcasecmp(m_columns[i].name.c_str(), k.column.c_str()) != 0) ++i;
+        if (i == m_columns.size()) throw Failure("ORDER BY の列 " + k.column + " が結果にありません。", "42S22", 0, SQL_ERROR);
+        by.emplace_back(i, k.descending);
+    }
+    std::vector<std::vector<Value>> rows;
+    while (auto row = fetchFromDriver()) rows.push_back(std::move(*row));
+    std::stable_sort(rows.begin(), rows.end(), [&by](const std::vector<Value>& a, const std::vector<Value>& b) {
+        for (const auto& [column, descending] : by) {
+            int c = compareValues(a[column], b[column]);
+            if (c != 0) return descending ? c > 0 : c < 0;
+        }
+        return false;
+    });
+    m_rows.assign(std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    m_sorted = true;
+}
+
+std::optional<std::vector<Value>> Statement::fetchFromDriver()
 {
     if (m_done) return std::nullopt;
     SQLRETURN rc = SQLFetch(m_stmt);

@@ -3,11 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "zrx/zrx_export.h"
 
 namespace zrxodbc {
 
@@ -44,11 +47,14 @@ struct Column {
 };
 
 class Statement;
+struct OrderKey;
 
-class Connection {
+class ZRX_API Connection {
 public:
-    // Connects with a connection string, never prompting.
-    explicit Connection(const std::string& connectString);
+    // Connects with a connection string, never prompting. A driver whose SQL has no ORDER BY
+    // gets its queries without a trailing ORDER BY of column names, and the rows are sorted
+    // here (order_by.h).
+    explicit Connection(const std::string& connectString, bool driverOrdersRows = true);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -58,12 +64,14 @@ public:
     std::unique_ptr<Statement> query(const std::string& sql);
 
 private:
+    std::unique_ptr<Statement> run(const std::string& sql);
     friend class Statement;
     void* m_dbc = nullptr;
     std::string m_completed;
+    bool m_driverOrdersRows;
 };
 
-class Statement {
+class ZRX_API Statement {
 public:
     ~Statement();
     Statement(const Statement&) = delete;
@@ -75,9 +83,14 @@ public:
 private:
     friend class Connection;
     Statement(void* stmt, std::vector<Column> columns) : m_stmt(stmt), m_columns(std::move(columns)) {}
+    std::optional<std::vector<Value>> fetchFromDriver();
+    // Reads every row and sorts them by the keys, stable, for fetch to hand out.
+    void sortRows(const std::vector<OrderKey>& keys);
     void* m_stmt;
     std::vector<Column> m_columns;
     bool m_done = false;
+    bool m_sorted = false;
+    std::deque<std::vector<Value>> m_rows;
 };
 
 // The SQL state, native error and message of a failure, in MFC's "State:...,Native:...,Origin:..." form.
