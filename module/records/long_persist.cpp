@@ -89,9 +89,12 @@ TrevanLongRead TrevanCom_ReadLongRecord(ZcDbEntity* pEnt, const char* appName, C
     CString path;
     if (!TrevanCom_StdFilePath(kLongEnt, path)) return TrevanLongRead::kNone;
     resbuf* list = QorComARX_Getxdata_List(pEnt, appName, path);
-    if (list == nullptr && TrevanCom_StdFilePath(kLongOld, path)) list = QorComARX_Getxdata_List(pEnt, appName, path);
-    if (list == nullptr)
-        return TrevanComARX_HasXdata(pEnt, appName) ? TrevanLongRead::kUnreadable : TrevanLongRead::kNone;
+    if (list == nullptr) {
+        // Most entities a walk meets carry no record at all.
+        if (!TrevanComARX_HasXdata(pEnt, appName)) return TrevanLongRead::kNone;
+        if (TrevanCom_StdFilePath(kLongOld, path)) list = QorComARX_Getxdata_List(pEnt, appName, path);
+        if (list == nullptr) return TrevanLongRead::kUnreadable;
+    }
     const bool parsed = parseList(list, record);
     zcutRelRb(list);
     if (!parsed) return TrevanLongRead::kNone;

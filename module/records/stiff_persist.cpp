@@ -100,15 +100,18 @@ bool CStiffData::setStiffdata(ZcDbEntity* pEnt, const char* appName)
     return written;
 }
 
-TrevanStiffRead TrevanCom_ReadStiffRecord(ZcDbEntity* pEnt, const char* appName, CStiffData& stiff)
+TrevanStiffRead TrevanCom_ReadStiffRecord(const ZcDbEntity* pEnt, const char* appName, CStiffData& stiff)
 {
     if (pEnt == nullptr) return TrevanStiffRead::kNone;
     CString sysDir;
     if (!TrevanComARX_GetSysDirFunc(sysDir)) return TrevanStiffRead::kNone;
     resbuf* list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffEnt);
-    if (list == nullptr) list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffOld);
-    if (list == nullptr)
-        return TrevanComARX_HasXdata(pEnt, appName) ? TrevanStiffRead::kUnreadable : TrevanStiffRead::kNone;
+    if (list == nullptr) {
+        // Most entities a walk meets carry no record at all.
+        if (!TrevanComARX_HasXdata(pEnt, appName)) return TrevanStiffRead::kNone;
+        list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffOld);
+        if (list == nullptr) return TrevanStiffRead::kUnreadable;
+    }
     const bool parsed = TrevanCom_ParseStiffList(list, stiff);
     zcutRelRb(list);
     if (!parsed) return TrevanStiffRead::kNone;

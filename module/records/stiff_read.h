@@ -13,4 +13,4 @@ enum class TrevanStiffRead {
 
 // What CStiffData::getStiffdata does, with the answer told apart: a writer that changes one
 // field of a stored record must not write a record it never read.
-TrevanStiffRead TrevanCom_ReadStiffRecord(ZcDbEntity* pEnt, const char* appName, CStiffData& stiff);
+TrevanStiffRead TrevanCom_ReadStiffRecord(const ZcDbEntity* pEnt, const char* appName, CStiffData& stiff);
