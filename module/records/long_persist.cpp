@@ -83,7 +83,7 @@ bool CLongData::getData(ZcDbObjectId objId, const char* appName) const
     return written;
 }
 
-TrevanLongRead TrevanCom_ReadLongRecord(ZcDbEntity* pEnt, const char* appName, CLongData& record)
+TrevanLongRead TrevanCom_ReadLongRecord(const ZcDbEntity* pEnt, const char* appName, CLongData& record)
 {
     if (pEnt == nullptr) return TrevanLongRead::kNone;
     CString path;

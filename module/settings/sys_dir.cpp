@@ -5,6 +5,8 @@
 #include "settings/ini_file.h"
 
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 #include "settings/folder_watch.h"
 #include "settings/system_ini_path.h"
@@ -20,12 +22,14 @@ public:
 
     bool get(CString& folder)
     {
-        const CString ini = TrevanCom_SystemIniPath();
-        if (!m_watch.quiet() || ini != m_ini) {
+        const char* windir = std::getenv("windir");
+        const std::string_view now = windir != nullptr ? windir : "";
+        if (!m_watch.quiet() || now != m_windir) {
             // Watched before the file is read, so that a change made meanwhile counts as later.
-            if (ini == m_ini && m_watch.valid()) m_watch.rearm();
+            const CString ini = TrevanCom_SystemIniPath();
+            if (now == m_windir && m_watch.valid()) m_watch.rearm();
             else m_watch = CTrevanFolderWatch(ini);
-            m_ini = ini;
+            m_windir = now;
             m_found = TrevanComARX_GetIniData(ini, TREVAN_DIR_SECTION, m_key, m_value);
         }
         folder = m_value;
@@ -34,7 +38,7 @@ public:
 
 private:
     const char* m_key;
-    CString m_ini;
+    std::string m_windir;
     CString m_value;
     bool m_found = false;
     CTrevanFolderWatch m_watch;
