@@ -96,7 +96,7 @@ bool CStiffData::setStiffdata(ZcDbEntity* pEnt, const char* appName)
     return written;
 }
 
-TrevanStiffRead TrevanCom_ReadStiffRecord(const ZcDbEntity* pEnt, const char* appName, CStiffData& stiff)
+TrevanStiffRead TrevanCom_ReadStiffRecord(const ZcDbEntity* pEnt, const char* appName, CStiffData& stiff, bool geometry)
 {
     if (pEnt == nullptr) return TrevanStiffRead::kNone;
     CString sysDir;
@@ -111,7 +111,7 @@ TrevanStiffRead TrevanCom_ReadStiffRecord(const ZcDbEntity* pEnt, const char* ap
     const bool parsed = TrevanCom_ParseStiffList(list, stiff);
     zcutRelRb(list);
     if (!parsed) return TrevanStiffRead::kNone;
-    TrevanCom_ReadStiffGeometry(pEnt, stiff);
+    if (geometry) TrevanCom_ReadStiffGeometry(pEnt, stiff);
     return TrevanStiffRead::kRead;
 }
 
