@@ -1,6 +1,9 @@
 // The command stack, the command loop with its checks, host commands run from a plug-in,
 // and the documents the commands run in.
 #include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "support/editor_fixture.h"
 #include "zrxhost/spaces.h"
@@ -313,6 +316,67 @@ TEST_F(AppTest, DocumentsHaveTheirOwnDatabasesAndCountedLocks)
     EXPECT_EQ(zcDocManager->closeDocument(first), Zcad::eOk);
     EXPECT_EQ(curDoc(), second);
     EXPECT_EQ(zcdbHostApplicationServices()->workingDatabase(), second->database());
+}
+
+TEST_F(AppTest, ANewDocumentHasItsOwnDrawingLocksAndCommandLine)
+{
+    ZcApDocument* first = curDoc();
+    play({"LINE", "0,0", "1,1", ""});
+    ASSERT_EQ(zcDocManager->appContextNewDocument(""), Zcad::eOk);
+    ZcApDocument* second = curDoc();
+    ASSERT_NE(second, first);
+    EXPECT_NE(second->database(), first->database());
+    EXPECT_EQ(zcdbHostApplicationServices()->workingDatabase(), second->database());
+    // A write lock on one drawing does not hold up another.
+    EXPECT_EQ(zcDocManager->lockDocument(first, ZcAp::kWrite), Zcad::eOk);
+    EXPECT_EQ(zcDocManager->lockDocument(second, ZcAp::kWrite), Zcad::eOk);
+    EXPECT_EQ(second->lockMode(), ZcAp::kWrite);
+    EXPECT_EQ(zcDocManager->unlockDocument(first), Zcad::eOk);
+    EXPECT_EQ(first->lockMode(), ZcAp::kNotLocked);
+    EXPECT_EQ(second->lockMode(), ZcAp::kWrite);
+    EXPECT_EQ(zcDocManager->unlockDocument(second), Zcad::eOk);
+    // Enter repeats the last command of the drawing it is pressed in.
+    play({""});
+    EXPECT_EQ(modelSpaceCount(), 0);
+    EXPECT_EQ(zcDocManager->setCurDocument(first), Zcad::eOk);
+    play({"", "1,1", "5,1", ""});
+    EXPECT_EQ(modelSpaceCount(), 2);
+}
+
+TEST_F(AppTest, AStringSentToADrawingThatIsNotCurrentWaitsForIt)
+{
+    static std::vector<std::string> ranIn;
+    ranIn.clear();
+    zcedRegCmds->addCommand("TEST", "WHERE", "WHERE", ZCRX_CMD_MODAL, [] { ranIn.push_back(curDoc()->docTitle()); });
+    zcedRegCmds->addCommand("TEST", "SENDFIRST", "SENDFIRST", ZCRX_CMD_MODAL, [] {
+        std::unique_ptr<ZcApDocumentIterator> it(zcDocManager->newZcApDocumentIterator());
+        zcDocManager->sendStringToExecute(it->document(), "WHERE\n", false, true, false);
+    });
+    ASSERT_EQ(zcDocManager->appContextNewDocument(""), Zcad::eOk);
+    play({"SENDFIRST", "WHERE"});
+    EXPECT_EQ(ranIn, std::vector<std::string>({"Drawing2.dwg"}));
+    play({"DOCUMENTS", "1"});
+    EXPECT_EQ(ranIn, std::vector<std::string>({"Drawing2.dwg", "Drawing1.dwg"}));
+    EXPECT_STREQ(curDoc()->docTitle(), "Drawing1.dwg");
+}
+
+TEST_F(AppTest, ACommandThatMovesToANewDrawingIsHeldToTheLocksItTookInEach)
+{
+    static ZcApDocument* made = nullptr;
+    zcedRegCmds->addCommand("TEST", "DETAIL", "DETAIL", ZCRX_CMD_MODAL, [] {
+        zcDocManager->appContextNewDocument("");
+        made = curDoc();
+        zcDocManager->lockDocument(made, ZcAp::kWrite);
+    });
+    ZcApDocument* plan = curDoc();
+    play({"DETAIL"});
+    ASSERT_EQ(zrxhost::checkFailures().size(), 1u);
+    EXPECT_EQ(zrxhost::checkFailures()[0], "DETAIL left 1 document lock(s) taken in Drawing2.dwg");
+    EXPECT_EQ(made->lockMode(), ZcAp::kNotLocked);
+    // The drawing the command started in has its lock back and is idle again.
+    EXPECT_EQ(plan->lockMode(), ZcAp::kNotLocked);
+    EXPECT_TRUE(plan->isQuiescent());
+    EXPECT_EQ(curDoc(), made);
 }
 
 TEST_F(AppTest, CloseEndsTheDocumentAndNewStartsOne)

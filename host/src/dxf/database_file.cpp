@@ -207,17 +207,20 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
     return Zcad::eOk;
 }
 
+// Plug-ins name drawings by their Windows paths (C:\SHIP\A.dwg): the drive map says
+// where such a file is.
+std::optional<std::string> mappedWindowsPath(const char* fileName)
+{
+    bool windows = fileName != nullptr && (std::strchr(fileName, '\\') != nullptr ||
+                                           (std::isalpha(static_cast<unsigned char>(fileName[0])) && fileName[1] == ':'));
+    return windows ? zrxhost::hostPath(fileName) : std::nullopt;
+}
+
 }  // namespace
 
 Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const char* fileName, int, bool, const char*)
 {
-    // Plug-ins name drawings by their Windows paths (C:\SHIP\A.dwg): the drive map says
-    // where such a file is.
-    bool windows = fileName != nullptr && (std::strchr(fileName, '\\') != nullptr ||
-                                           (std::isalpha(static_cast<unsigned char>(fileName[0])) && fileName[1] == ':'));
-    if (windows) {
-        if (std::optional<std::string> host = zrxhost::hostPath(fileName)) return dxfIn(host->c_str(), nullptr);
-    }
+    if (std::optional<std::string> host = mappedWindowsPath(fileName)) return dxfIn(host->c_str(), nullptr);
     return dxfIn(fileName, nullptr);
 }
 
@@ -285,8 +288,10 @@ Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
 
 Zcad::ErrorStatus ZcDbDatabase::saveAs(const char* fileName, bool, ZcDb::ZcDbDwgVersion version)
 {
-    Zcad::ErrorStatus es = save(this, fileName, 16, version);
-    if (es == Zcad::eOk) m_impl->filename = fileName;
+    std::optional<std::string> host = mappedWindowsPath(fileName);
+    const char* target = host ? host->c_str() : fileName;
+    Zcad::ErrorStatus es = save(this, target, 16, version);
+    if (es == Zcad::eOk) m_impl->filename = target;
     return es;
 }
 
