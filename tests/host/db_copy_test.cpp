@@ -270,8 +270,11 @@ TEST_F(DrawingCopy, InsertWithAMatrixPutsTheSourceModelSpaceIntoThisOne)
         EXPECT_NE(xd, nullptr);
         zcutRelRb(xd);
     }
-    // This drawing's own record of a name wins; what it lacked is brought in.
+    // The tables are merged: this drawing's own record of a name wins, what it lacked is
+    // brought in, used or not.
     EXPECT_EQ(layerColor(&target, "STIFF"), 1);
+    EXPECT_EQ(layerColor(&target, "UNUSED"), 4);
+    EXPECT_FALSE(recordId<ZcDbBlockTable>(&target, target.blockTableId(), "MARK").isNull());
     EXPECT_FALSE(recordId<ZcDbLinetypeTable>(&target, target.linetypeTableId(), "DASHED").isNull());
     {
         ZcDbObjectPointer<ZcDbBlockReference> ref(all[3], ZcDb::kForRead);

@@ -101,7 +101,8 @@ public:
     Zcad::ErrorStatus insert(ZcDbObjectId& blockId, const char* blockName, ZcDbDatabase* source,
                              bool preserveSourceDatabase = true);
     // The source's model-space entities, transformed by xform, into this drawing's model
-    // space, with the records they use (this drawing's own of the same name win). The
+    // space; the source's symbol tables and named blocks are merged into this drawing's
+    // (this drawing's own records of the same name win). The
     // source is only read, whatever preserveSourceDatabase says; the caller deletes it.
     // eNullObjectPointer without a source, eSelfReference for this database itself.
     Zcad::ErrorStatus insert(const ZcGeMatrix3d& xform, ZcDbDatabase* source, bool preserveSourceDatabase = true);

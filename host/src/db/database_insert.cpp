@@ -31,6 +31,7 @@ Zcad::ErrorStatus ZcDbDatabase::insert(const ZcGeMatrix3d& xform, ZcDbDatabase* 
     auto* space = zrxhost::peek<ZcDbBlockTableRecord>(zrxhost::modelSpaceId(source));
     if (space == nullptr) return Zcad::eOk;
     zrxhost::DrawingCopier copier(source, this);
+    copier.mergeTables();
     for (ZcDbObjectId id : zrxhost::entityIds(space)) {
         auto* entity = id.isErased() ? nullptr : zrxhost::peek<ZcDbEntity>(id);
         if (entity == nullptr) continue;

@@ -118,6 +118,40 @@ ZcDbObjectId DrawingCopier::linetype(ZcDbObjectId source)
     return id.isNull() ? m_to->byLayerLinetype() : id;
 }
 
+void DrawingCopier::mergeTables()
+{
+    mergeTable<ZcDbLinetypeTable>(m_from->linetypeTableId(), m_to->linetypeTableId());
+    mergeTable<ZcDbTextStyleTable>(m_from->textStyleTableId(), m_to->textStyleTableId());
+    mergeTable<ZcDbLayerTable>(m_from->layerTableId(), m_to->layerTableId());
+    mergeTable<ZcDbDimStyleTable>(m_from->dimStyleTableId(), m_to->dimStyleTableId());
+    mergeTable<ZcDbRegAppTable>(m_from->regAppTableId(), m_to->regAppTableId());
+    auto* blocks = peek<ZcDbBlockTable>(m_from->blockTableId());
+    if (blocks == nullptr) return;
+    ZcDbSymbolTableIterator* it = nullptr;
+    if (blocks->newIterator(it) != Zcad::eOk) return;
+    std::unique_ptr<ZcDbSymbolTableIterator> owned(it);
+    for (; !it->done(); it->step()) {
+        ZcDbObjectId id;
+        it->getRecordId(id);
+        auto* block = peek<ZcDbBlockTableRecord>(id);
+        // Anonymous blocks belong to the entities that use them; they come with those.
+        if (block != nullptr && !block->isLayout() && !block->isAnonymous()) blockFor(id);
+    }
+}
+
+template <class Table>
+void DrawingCopier::mergeTable(ZcDbObjectId source, ZcDbObjectId target)
+{
+    auto* table = peek<Table>(source);
+    ZcDbSymbolTableIterator* it = nullptr;
+    if (table == nullptr || table->newIterator(it) != Zcad::eOk) return;
+    std::unique_ptr<ZcDbSymbolTableIterator> owned(it);
+    for (; !it->done(); it->step()) {
+        ZcDbObjectId id;
+        if (it->getRecordId(id) == Zcad::eOk) record<Table>(id, target);
+    }
+}
+
 // The record of this drawing with the source record's name; a copy of it when there is
 // none. Null when the source id is not a record of that table.
 template <class Table>

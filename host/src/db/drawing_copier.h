@@ -20,6 +20,9 @@ public:
 
     // A new block named name holding copies of the source block's entities.
     Zcad::ErrorStatus copyBlock(ZcDbObjectId sourceBlock, const std::string& name, ZcDbObjectId& made);
+    // Every record of the source's tables and every named block it defines, as far as the
+    // target lacks them.
+    void mergeTables();
     // A copy of the entity appended to the target's block, transformed when a matrix is given.
     Zcad::ErrorStatus copyEntity(const ZcDbEntity* entity, ZcDbObjectId block, const ZcGeMatrix3d* xform = nullptr);
 
@@ -28,6 +31,8 @@ private:
     ZcDbObjectId linetype(ZcDbObjectId source);
     template <class Table>
     ZcDbObjectId record(ZcDbObjectId source, ZcDbObjectId table);
+    template <class Table>
+    void mergeTable(ZcDbObjectId source, ZcDbObjectId target);
     template <class Table, class Record>
     Record* translatedCopy(const Record* from);
     template <class Table, class Record>
