@@ -75,8 +75,8 @@ public:
     // Drawing files (ASCII DXF; a .dwg path holds the same text). Reading replaces the
     // database's content only when the whole file was read; on failure the content is
     // unchanged.
-    // Saving writes a temporary file and renames it over the target. readDwgFile and saveAs
-    // take a Windows path (drive letter or backslashes) through the drive map.
+    // Saving writes a temporary file and renames it over the target. readDwgFile, saveAs and
+    // dxfOut take a Windows path (drive letter or backslashes) through the drive map.
     Zcad::ErrorStatus readDwgFile(const char* fileName, int shareMode = 0, bool allowCPConversion = false,
                                   const char* password = nullptr);
     Zcad::ErrorStatus dxfIn(const char* fileName, const char* logFilename = nullptr);

@@ -147,7 +147,9 @@ Zcad::ErrorStatus failWith(const DxfError& e)
     return e.status();
 }
 
-Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, ZcDb::ZcDbDwgVersion version)
+// shownName is the file as the caller named it (a Windows path, say), for the command line.
+Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, ZcDb::ZcDbDwgVersion version,
+                       const char* shownName)
 {
     zrxhost::t_lastError.clear();
     zrxhost::t_leftOut.clear();
@@ -198,7 +200,7 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
             throw DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot replace: ") + std::strerror(errno));
         }
         for (const auto& [kind, count] : doc.droppedEntities()) zrxhost::t_leftOut.push_back({kind, count});
-        tellDxfContent(path, version);
+        tellDxfContent(shownName != nullptr ? shownName : path, version);
     } catch (const DxfError& e) {
         if (out != nullptr) std::fclose(out);
         std::remove(temp.c_str());
@@ -290,12 +292,13 @@ Zcad::ErrorStatus ZcDbDatabase::saveAs(const char* fileName, bool, ZcDb::ZcDbDwg
 {
     std::optional<std::string> host = mappedWindowsPath(fileName);
     const char* target = host ? host->c_str() : fileName;
-    Zcad::ErrorStatus es = save(this, target, 16, version);
+    Zcad::ErrorStatus es = save(this, target, 16, version, fileName);
     if (es == Zcad::eOk) m_impl->filename = target;
     return es;
 }
 
 Zcad::ErrorStatus ZcDbDatabase::dxfOut(const char* fileName, int precision, ZcDb::ZcDbDwgVersion version, bool)
 {
-    return save(this, fileName, precision, version);
+    std::optional<std::string> host = mappedWindowsPath(fileName);
+    return save(this, host ? host->c_str() : fileName, precision, version, fileName);
 }
