@@ -4,7 +4,11 @@
 // command, as the product's commands do it. One run reports
 // the cost per stiffener at each size against the smallest (goal: flat within 1.5x) and the
 // two display switches against a bare walk of model space opening every entity (goal: within
-// 10x). Ratios are reported, nothing fails on time. TREVAN_BENCH_QUICK=1 leaves out 10^5.
+// 10x). The switches and the walk are each timed as the best of a few rounds, so that a busy
+// machine does not decide the ratio, and the look at the display mode that tells the switch
+// happened is not timed. Ratios are reported, nothing fails on time. TREVAN_BENCH_QUICK=1
+// leaves out 10^5.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -27,12 +31,22 @@ struct Result {
 const ZcDbObjectIdArray* g_ids = nullptr;
 PlanAnnotation g_made;
 bool g_switched = false;
+double g_switchSeconds = 0;
+
+constexpr int kRounds = 3;
 
 void annotateCommand() { g_made = annotateStiffeners(*g_ids); }
+// Both switches are timed, the checks between them are not.
 void switchCommand()
 {
-    g_switched = TrevanCom_JitsuitaHyouji(*g_ids) && !TrevanCom_GetStiffShowMode() && TrevanCom_MoldHyouji(*g_ids) &&
-                 TrevanCom_GetStiffShowMode();
+    Clock::time_point t = Clock::now();
+    const bool actual = TrevanCom_JitsuitaHyouji(*g_ids);
+    g_switchSeconds = secondsSince(t);
+    const bool shownActual = actual && !TrevanCom_GetStiffShowMode();
+    t = Clock::now();
+    const bool mold = TrevanCom_MoldHyouji(*g_ids);
+    g_switchSeconds += secondsSince(t);
+    g_switched = shownActual && mold && TrevanCom_GetStiffShowMode();
 }
 
 // Seconds the command takes; negative when the host refuses it.
@@ -62,9 +76,14 @@ bool measure(long size, Result& r)
     g_switched = false;
     r.annotate = timeCommand("BENCHANNOTATE");
     // The first switch of a session also reads the installation's files into the host's
-    // caches; the pair timed is the next one, as a drafter switches back and forth.
+    // caches; the pairs timed are the next ones, as a drafter switches back and forth.
     timeCommand("BENCHSWITCH");
-    r.switches = timeCommand("BENCHSWITCH");
+    r.switches = -1.0;
+    for (int round = 0; round < kRounds; ++round) {
+        g_switched = false;
+        if (timeCommand("BENCHSWITCH") < 0 || !g_switched) break;
+        r.switches = round == 0 ? g_switchSeconds : std::min(r.switches, g_switchSeconds);
+    }
     g_ids = nullptr;
     if (r.annotate < 0 || g_made.stiffeners != size || g_made.failed != 0) {
         std::fprintf(stderr, "plan of %ld stiffeners: %ld of %ld not annotated\n", size, g_made.failed, g_made.stiffeners);
@@ -75,9 +94,11 @@ bool measure(long size, Result& r)
         return false;
     }
     // The scan twice, as the display was switched twice.
-    const Clock::time_point t = Clock::now();
-    r.entities = scanModelSpace(db.get()) + scanModelSpace(db.get());
-    r.scan = secondsSince(t);
+    for (int round = 0; round < kRounds; ++round) {
+        const Clock::time_point t = Clock::now();
+        r.entities = scanModelSpace(db.get()) + scanModelSpace(db.get());
+        r.scan = round == 0 ? secondsSince(t) : std::min(r.scan, secondsSince(t));
+    }
     r.stiffeners = g_made.stiffeners;
     zcdbHostApplicationServices()->setWorkingDatabase(nullptr);
     return true;

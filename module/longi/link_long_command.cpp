@@ -1,5 +1,6 @@
 #include "longi/link_long_command.h"
 
+#include <map>
 #include <set>
 #include <vector>
 
@@ -22,8 +23,16 @@ const double kFootGap = 0.01;
 
 enum class Step { kDone, kCancel, kHandled };
 
-// The sections of model space that cross the landing curve.
-ZcDbObjectIdArray crossingSections(ZcDbObjectId curveId)
+// A section of the set whose record was read; the others (xdata no layout reads among them)
+// take no part in the foot check and are not written.
+struct LoadedSection {
+    ZcDbObjectId id;
+    CLongData record;
+};
+
+// The sections of model space that cross the landing curve, and the records of those among
+// them that read, taken while the walk has each open.
+ZcDbObjectIdArray crossingSections(ZcDbObjectId curveId, std::map<ZcDbObjectId, CLongData>& records)
 {
     ZcDbObjectIdArray set;
     ZcDbObjectPointer<ZcDbCurve> curve(curveId, ZcDb::kForRead);
@@ -31,10 +40,14 @@ ZcDbObjectIdArray crossingSections(ZcDbObjectId curveId)
     CModelSpaceWalk walk(zcdbHostApplicationServices()->workingDatabase());
     walk.reportFailure();
     walk.visit([&](const ZcDbEntity& ent) {
-        if (!TrevanComARX_HasXdata(&ent, TREVAN_LONG_APP)) return true;
+        CLongData record;
+        const TrevanLongRead read = TrevanCom_ReadLongRecord(&ent, TREVAN_LONG_APP, record);
+        if (read == TrevanLongRead::kNone && !TrevanComARX_HasXdata(&ent, TREVAN_LONG_APP)) return true;
         ZcGePoint3dArray points;
-        if (curve->intersectWith(&ent, ZcDb::kOnBothOperands, points) == Zcad::eOk && points.length() > 0)
+        if (curve->intersectWith(&ent, ZcDb::kOnBothOperands, points) == Zcad::eOk && points.length() > 0) {
             set.append(ent.objectId());
+            if (read == TrevanLongRead::kRead) records.emplace(ent.objectId(), record);
+        }
         return true;
     });
     return set;
@@ -104,18 +117,17 @@ bool editSet(ZcDbObjectIdArray& set, ZcDbObjectId curveId)
     }
 }
 
-// A section of the set whose record was read; the others (xdata no layout reads among them)
-// take no part in the foot check and are not written.
-struct LoadedSection {
-    ZcDbObjectId id;
-    CLongData record;
-};
-
-std::vector<LoadedSection> loadSet(const ZcDbObjectIdArray& set)
+// The records of the set: those read by the walk, and those of sections the user added.
+std::vector<LoadedSection> loadSet(const ZcDbObjectIdArray& set, const std::map<ZcDbObjectId, CLongData>& records)
 {
     std::vector<LoadedSection> loaded;
     loaded.reserve(static_cast<size_t>(set.length()));
     for (int i = 0; i < set.length(); ++i) {
+        auto found = records.find(set[i]);
+        if (found != records.end()) {
+            loaded.push_back(LoadedSection{set[i], found->second});
+            continue;
+        }
         LoadedSection s{set[i], CLongData()};
         if (TrevanCom_ReadLongRecord(set[i], TREVAN_LONG_APP, s.record) == TrevanLongRead::kRead) loaded.push_back(s);
     }
@@ -142,9 +154,11 @@ void TrevanCom_LinkLong()
 {
     ZcDbObjectId curveId;
     if (!TrevanCom_SelectLandingCurve(curveId)) return;
-    ZcDbObjectIdArray set = crossingSections(curveId);
+    std::map<ZcDbObjectId, CLongData> records;
+    ZcDbObjectIdArray set = crossingSections(curveId, records);
     if (!editSet(set, curveId)) return;
-    std::vector<LoadedSection> loaded = loadSet(set);
+    // Picking changes no record: those the walk read still hold.
+    std::vector<LoadedSection> loaded = loadSet(set, records);
     if (!feetApart(loaded)) {
         AfxMessageBox("同一点でロンジ断面が複数作図されています。", MB_OK);
         return;

@@ -19,6 +19,16 @@ struct CellHash {
     }
 };
 
+// The cells along one axis that can hold a point within the tolerance of v: its own, and
+// the one before or after when v lies that near the side. The slack takes in the rounding
+// of the division; a cell looked at needlessly costs only the look.
+void reach(double v, double size, double tol, double home, int& from, int& to)
+{
+    constexpr double kSlack = 1e-3;
+    from = (v - tol) / size < home + kSlack ? -1 : 0;
+    to = (v + tol) / size > home + 1.0 - kSlack ? 1 : 0;
+}
+
 }  // namespace
 
 bool TrevanCom_HasSharedFoot(const std::vector<ZcGePoint3d>& feet)
@@ -31,9 +41,13 @@ bool TrevanCom_HasSharedFoot(const std::vector<ZcGePoint3d>& feet)
     for (size_t i = 0; i < feet.size(); ++i) {
         const ZcGePoint3d& p = feet[i];
         const Cell home{std::floor(p.x / size), std::floor(p.y / size), std::floor(p.z / size)};
-        for (double dx = -1; dx <= 1; ++dx) {
-            for (double dy = -1; dy <= 1; ++dy) {
-                for (double dz = -1; dz <= 1; ++dz) {
+        int x0 = 0, x1 = 0, y0 = 0, y1 = 0, z0 = 0, z1 = 0;
+        reach(p.x, size, tol.equalPoint(), home.x, x0, x1);
+        reach(p.y, size, tol.equalPoint(), home.y, y0, y1);
+        reach(p.z, size, tol.equalPoint(), home.z, z0, z1);
+        for (int dx = x0; dx <= x1; ++dx) {
+            for (int dy = y0; dy <= y1; ++dy) {
+                for (int dz = z0; dz <= z1; ++dz) {
                     auto found = grid.find(Cell{home.x + dx, home.y + dy, home.z + dz});
                     if (found == grid.end()) continue;
                     for (size_t j : found->second) {

@@ -7,6 +7,7 @@
 #include "records/long_data.h"
 #include "records/long_read.h"
 #include "records/record_items.h"
+#include "records/record_list.h"
 #include "records/record_xdata.h"
 
 namespace {
@@ -25,25 +26,22 @@ bool storedRealsFinite(const CLongData& l)
     return true;
 }
 
-resbuf* buildList(const CLongData& l)
+void buildList(const CLongData& l, CRecordList& list)
 {
-    return zcutBuildList(RTSTR, (LPCTSTR)l.m_strType, RTSTR, (LPCTSTR)l.m_strFType,
-                         RTREAL, l.m_rSize1, RTREAL, l.m_rSize2, RTREAL, l.m_rSize3,
-                         RTREAL, l.m_rSize4, RTREAL, l.m_rSize5, RTREAL, l.m_rSize6,
-                         RTSHORT, TrevanCom_Low16(l.m_nRes1), RTSTR, (LPCTSTR)l.m_strRes1,
-                         RTSTR, (LPCTSTR)l.m_strRes2, RTSTR, (LPCTSTR)l.m_strLandingLine,
-                         RTSHORT, TrevanCom_Low16(l.m_nRes2), RTREAL, l.m_rRes1, RTREAL, l.m_rRes2,
-                         RTREAL, l.m_rRes3, RTREAL, l.m_rWeight,
-                         RTSTR, (LPCTSTR)l.m_strNewRes1, RTSTR, (LPCTSTR)l.m_strNewRes2,
-                         RTSHORT, TrevanCom_Low16(l.m_nNewRes1), RTSHORT, TrevanCom_Low16(l.m_nNewRes2),
-                         RTREAL, l.m_rNewRes1, RTREAL, l.m_rNewRes2, 0);
+    list.str(l.m_strType).str(l.m_strFType);
+    list.real(l.m_rSize1).real(l.m_rSize2).real(l.m_rSize3).real(l.m_rSize4).real(l.m_rSize5).real(l.m_rSize6);
+    list.integer(l.m_nRes1).str(l.m_strRes1).str(l.m_strRes2).str(l.m_strLandingLine).integer(l.m_nRes2);
+    list.real(l.m_rRes1).real(l.m_rRes2).real(l.m_rRes3).real(l.m_rWeight);
+    list.str(l.m_strNewRes1).str(l.m_strNewRes2).integer(l.m_nNewRes1).integer(l.m_nNewRes2);
+    list.real(l.m_rNewRes1).real(l.m_rNewRes2);
 }
 
-// Path and list, the common start of both writes; null list when it cannot go on.
-resbuf* prepareWrite(const CLongData& l, CString& path)
+// Path and list, the common start of both writes; false when it cannot go on.
+bool prepareWrite(const CLongData& l, CString& path, CRecordList& list)
 {
-    if (!storedRealsFinite(l) || !TrevanCom_StdFilePath(kLongEnt, path)) return nullptr;
-    return buildList(l);
+    if (!storedRealsFinite(l) || !TrevanCom_StdFilePath(kLongEnt, path)) return false;
+    buildList(l, list);
+    return true;
 }
 
 // Items 1 to 16 always; 17 to 23 when the list goes on past 16, all of them then.
@@ -66,32 +64,29 @@ bool parseList(const resbuf* list, CLongData& l)
 bool CLongData::getData(ZcDbEntity* pEnt, const char* appName) const
 {
     CString path;
-    resbuf* list = prepareWrite(*this, path);
-    if (list == nullptr) return false;
-    const bool written = TrevanCom_WriteRecordList(pEnt, appName, list, path);
-    zcutRelRb(list);
-    return written;
+    CRecordList list;
+    return prepareWrite(*this, path, list) && TrevanCom_WriteRecordList(pEnt, appName, list.chain(), path);
 }
 
 bool CLongData::getData(ZcDbObjectId objId, const char* appName) const
 {
     CString path;
-    resbuf* list = prepareWrite(*this, path);
-    if (list == nullptr) return false;
-    const bool written = TrevanCom_WriteRecordList(objId, appName, list, path);
-    zcutRelRb(list);
-    return written;
+    CRecordList list;
+    return prepareWrite(*this, path, list) && TrevanCom_WriteRecordList(objId, appName, list.chain(), path);
 }
 
-TrevanLongRead TrevanCom_ReadLongRecord(ZcDbEntity* pEnt, const char* appName, CLongData& record)
+TrevanLongRead TrevanCom_ReadLongRecord(const ZcDbEntity* pEnt, const char* appName, CLongData& record)
 {
     if (pEnt == nullptr) return TrevanLongRead::kNone;
     CString path;
     if (!TrevanCom_StdFilePath(kLongEnt, path)) return TrevanLongRead::kNone;
     resbuf* list = QorComARX_Getxdata_List(pEnt, appName, path);
-    if (list == nullptr && TrevanCom_StdFilePath(kLongOld, path)) list = QorComARX_Getxdata_List(pEnt, appName, path);
-    if (list == nullptr)
-        return TrevanComARX_HasXdata(pEnt, appName) ? TrevanLongRead::kUnreadable : TrevanLongRead::kNone;
+    if (list == nullptr) {
+        // Most entities a walk meets carry no record at all.
+        if (!TrevanComARX_HasXdata(pEnt, appName)) return TrevanLongRead::kNone;
+        if (TrevanCom_StdFilePath(kLongOld, path)) list = QorComARX_Getxdata_List(pEnt, appName, path);
+        if (list == nullptr) return TrevanLongRead::kUnreadable;
+    }
     const bool parsed = parseList(list, record);
     zcutRelRb(list);
     if (!parsed) return TrevanLongRead::kNone;

@@ -14,5 +14,5 @@ enum class TrevanLongRead {
 
 // What CLongData::setData does, with the answer told apart: a command that changes one
 // field of stored records must not write back a record it never read.
-TrevanLongRead TrevanCom_ReadLongRecord(ZcDbEntity* pEnt, const char* appName, CLongData& record);
+TrevanLongRead TrevanCom_ReadLongRecord(const ZcDbEntity* pEnt, const char* appName, CLongData& record);
 TrevanLongRead TrevanCom_ReadLongRecord(ZcDbObjectId objId, const char* appName, CLongData& record);

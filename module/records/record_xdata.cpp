@@ -1,7 +1,5 @@
 #include "records/record_xdata.h"
 
-#include <optional>
-
 #include "core/single_xdata.h"
 #include "core/xdata_presence.h"
 #include "core/xdata_snapshot.h"
@@ -18,17 +16,8 @@ bool TrevanCom_StdFilePath(const char* stdFile, CString& path)
 bool TrevanCom_WriteRecordList(ZcDbObjectId objId, const char* appName, const resbuf* list, const CString& entPath)
 {
     if (list == nullptr) return false;
-    std::optional<CXdataSnapshot> before;
-    {
-        ZcDbObjectPointer<ZcDbEntity> ent(objId, ZcDb::kForWrite);
-        if (ent.openStatus() != Zcad::eOk) return false;
-        before.emplace(ent.object());
-        TrevanComARX_ClearXdata(ent.object(), appName);
-    }
-    if (QorComARX_Setxdata_List(objId, appName, list, entPath)) return true;
-    // A refused record must not cost the member the one it had.
-    before->restore(objId);
-    return false;
+    ZcDbObjectPointer<ZcDbEntity> ent(objId, ZcDb::kForWrite);
+    return ent.openStatus() == Zcad::eOk && TrevanCom_WriteRecordList(ent.object(), appName, list, entPath);
 }
 
 bool TrevanCom_WriteRecordList(ZcDbEntity* pEnt, const char* appName, const resbuf* list, const CString& entPath)

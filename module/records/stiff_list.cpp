@@ -1,13 +1,8 @@
 #include "records/stiff_list.h"
 
-#include <cstdint>
-
 #include "core/rb_readers.h"
 
 namespace {
-
-// xdata integers hold 16 bits; the wider record value keeps only its low half.
-int low16(int value) { return static_cast<int16_t>(value); }
 
 // Walks the list one item per field: a required item must be there with its type, an
 // optional one falls back to its default but still takes its place.
@@ -43,20 +38,15 @@ private:
 
 }  // namespace
 
-resbuf* TrevanCom_BuildStiffList(const CStiffData& s)
+void TrevanCom_BuildStiffList(const CStiffData& s, CRecordList& list)
 {
-    return zcutBuildList(RTSTR, (LPCTSTR)s.m_strType, RTSTR, (LPCTSTR)s.m_strFType,
-                         RTSTR, (LPCTSTR)s.m_strName, RTSTR, (LPCTSTR)s.m_strCode,
-                         RTREAL, s.m_rWebWidth, RTREAL, s.m_rWebThick, RTREAL, s.m_rFaceWidth,
-                         RTREAL, s.m_rFaceThck, RTREAL, s.m_rCornerR1, RTREAL, s.m_rCornerR2,
-                         RTSTR, (LPCTSTR)s.m_strEndTypeS, RTSTR, (LPCTSTR)s.m_strEndTypeE,
-                         RTSTR, (LPCTSTR)s.m_strItanige, RTSTR, (LPCTSTR)s.m_strRes1,
-                         RTSTR, (LPCTSTR)s.m_strRes2, RTSHORT, low16(s.m_nRes1), RTSHORT, low16(s.m_nRes2),
-                         RTREAL, s.m_rRes1, RTREAL, s.m_rRes2,
-                         RTSTR, (LPCTSTR)s.m_strMaterial, RTREAL, s.m_rWeight,
-                         RTSTR, (LPCTSTR)s.m_strNewRes1, RTSTR, (LPCTSTR)s.m_strNewRes2,
-                         RTSHORT, low16(s.m_nNewRes1), RTSHORT, low16(s.m_nNewRes2),
-                         RTREAL, s.m_rNewRes1, RTREAL, s.m_rNewRes2, 0);
+    list.str(s.m_strType).str(s.m_strFType).str(s.m_strName).str(s.m_strCode);
+    list.real(s.m_rWebWidth).real(s.m_rWebThick).real(s.m_rFaceWidth).real(s.m_rFaceThck);
+    list.real(s.m_rCornerR1).real(s.m_rCornerR2);
+    list.str(s.m_strEndTypeS).str(s.m_strEndTypeE).str(s.m_strItanige).str(s.m_strRes1).str(s.m_strRes2);
+    list.integer(s.m_nRes1).integer(s.m_nRes2).real(s.m_rRes1).real(s.m_rRes2);
+    list.str(s.m_strMaterial).real(s.m_rWeight).str(s.m_strNewRes1).str(s.m_strNewRes2);
+    list.integer(s.m_nNewRes1).integer(s.m_nNewRes2).real(s.m_rNewRes1).real(s.m_rNewRes2);
 }
 
 bool TrevanCom_ParseStiffList(const resbuf* list, CStiffData& s)

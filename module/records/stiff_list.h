@@ -4,11 +4,12 @@
 
 #include "zrx.h"
 
+#include "records/record_list.h"
 #include "records/stiff_data.h"
 
-// A new chain the caller releases with zcutRelRb; null when the host cannot build it.
-// Integers go out as their low 16 bits.
-resbuf* TrevanCom_BuildStiffList(const CStiffData& stiff);
+// Adds the items to the list, whose strings are the record's own. Integers go out as their
+// low 16 bits.
+void TrevanCom_BuildStiffList(const CStiffData& stiff, CRecordList& list);
 
 // Fills the attribute fields from a list in that order. False when one of the first 19
 // items is missing or of another type; the fields read before it keep their new values.

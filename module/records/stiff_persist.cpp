@@ -45,13 +45,14 @@ bool storedRealsFinite(const CStiffData& s)
     return true;
 }
 
-// Path, sides and list, the common start of both writes; null list when it cannot go on.
-resbuf* prepareWrite(CStiffData& stiff, CString& path)
+// Path, sides and list, the common start of both writes; false when it cannot go on.
+bool prepareWrite(CStiffData& stiff, CString& path, CRecordList& list)
 {
-    if (!storedRealsFinite(stiff) || !TrevanComARX_GetSysDirFunc(path)) return nullptr;
+    if (!storedRealsFinite(stiff) || !TrevanComARX_GetSysDirFunc(path)) return false;
     path += kStiffEnt;
     completeSides(stiff);
-    return TrevanCom_BuildStiffList(stiff);
+    TrevanCom_BuildStiffList(stiff, list);
+    return true;
 }
 
 }  // namespace
@@ -59,24 +60,20 @@ resbuf* prepareWrite(CStiffData& stiff, CString& path)
 bool CStiffData::setStiffdata(ZcDbObjectId objId, const char* appName)
 {
     CString path;
-    resbuf* list = prepareWrite(*this, path);
-    if (list == nullptr) return false;
+    CRecordList list;
+    if (!prepareWrite(*this, path, list)) return false;
     // A LISP caller finds the record as the pending result.
-    zcedRetList(list);
+    zcedRetList(list.chain());
     refreshScreen();
     std::optional<CXdataSnapshot> before;
     {
         ZcDbObjectPointer<ZcDbEntity> ent(objId, ZcDb::kForWrite);
-        if (ent.openStatus() != Zcad::eOk) {
-            zcutRelRb(list);
-            return false;
-        }
+        if (ent.openStatus() != Zcad::eOk) return false;
         before.emplace(ent.object());
         TrevanComARX_ClearXdata(ent.object(), appName);
     }
     refreshScreen();
-    const bool written = QorComARX_Setxdata_List(objId, appName, list, path);
-    zcutRelRb(list);
+    const bool written = QorComARX_Setxdata_List(objId, appName, list.chain(), path);
     if (!written) {
         // A refused record must not cost the stiffener the one it had.
         before->restore(objId);
@@ -90,29 +87,31 @@ bool CStiffData::setStiffdata(ZcDbEntity* pEnt, const char* appName)
 {
     if (pEnt == nullptr) return false;
     CString path;
-    resbuf* list = prepareWrite(*this, path);
-    if (list == nullptr) return false;
+    CRecordList list;
+    if (!prepareWrite(*this, path, list)) return false;
     const CXdataSnapshot before(pEnt);
     TrevanComARX_ClearXdata(pEnt, appName);
-    const bool written = QorComARX_Setxdata_List_NewVer(pEnt, appName, list, path);
-    zcutRelRb(list);
+    const bool written = QorComARX_Setxdata_List_NewVer(pEnt, appName, list.chain(), path);
     if (!written) before.restore(pEnt);
     return written;
 }
 
-TrevanStiffRead TrevanCom_ReadStiffRecord(ZcDbEntity* pEnt, const char* appName, CStiffData& stiff)
+TrevanStiffRead TrevanCom_ReadStiffRecord(const ZcDbEntity* pEnt, const char* appName, CStiffData& stiff, bool geometry)
 {
     if (pEnt == nullptr) return TrevanStiffRead::kNone;
     CString sysDir;
     if (!TrevanComARX_GetSysDirFunc(sysDir)) return TrevanStiffRead::kNone;
     resbuf* list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffEnt);
-    if (list == nullptr) list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffOld);
-    if (list == nullptr)
-        return TrevanComARX_HasXdata(pEnt, appName) ? TrevanStiffRead::kUnreadable : TrevanStiffRead::kNone;
+    if (list == nullptr) {
+        // Most entities a walk meets carry no record at all.
+        if (!TrevanComARX_HasXdata(pEnt, appName)) return TrevanStiffRead::kNone;
+        list = QorComARX_Getxdata_List(pEnt, appName, sysDir + kStiffOld);
+        if (list == nullptr) return TrevanStiffRead::kUnreadable;
+    }
     const bool parsed = TrevanCom_ParseStiffList(list, stiff);
     zcutRelRb(list);
     if (!parsed) return TrevanStiffRead::kNone;
-    TrevanCom_ReadStiffGeometry(pEnt, stiff);
+    if (geometry) TrevanCom_ReadStiffGeometry(pEnt, stiff);
     return TrevanStiffRead::kRead;
 }
 

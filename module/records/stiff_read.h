@@ -12,5 +12,8 @@ enum class TrevanStiffRead {
 };
 
 // What CStiffData::getStiffdata does, with the answer told apart: a writer that changes one
-// field of a stored record must not write a record it never read.
-TrevanStiffRead TrevanCom_ReadStiffRecord(ZcDbEntity* pEnt, const char* appName, CStiffData& stiff);
+// field of a stored record must not write a record it never read. Without `geometry` the
+// points, normal and arrow size are left as they were, for a caller after the stored fields
+// only.
+TrevanStiffRead TrevanCom_ReadStiffRecord(const ZcDbEntity* pEnt, const char* appName, CStiffData& stiff,
+                                          bool geometry = true);

@@ -6,7 +6,7 @@
 
 #include "core/trevancom_export.h"
 
-// The folders without a trailing "\"; looked up again on every call.
+// The folders without a trailing "\"; the folder file is read again after it changed.
 TREVANCOM_API bool TrevanComARX_GetSysDirFunc(CString& folder);
 TREVANCOM_API bool TrevanComARX_GetDataDirFunc(CString& folder);
 // The data folder's "ENDTYPE"; a missing data folder is reported on the command line.

@@ -2,29 +2,73 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
-#include "core/all_stiffeners.h"
 #include "core/handle_names.h"
 #include "core/lisp_args.h"
+#include "core/model_space_walk.h"
 #include "core/single_xdata.h"
+#include "core/xdata_presence.h"
 #include "records/stiff_exports.h"
+#include "records/stiff_read.h"
 #include "settings/dim_style_update.h"
 
 namespace {
 
 const char* const kMarkLinks[] = {"STIFF_SYMARK_HDNAME", "STIFF_EYMARK_HDNAME"};
 
+// What sizing needs of one stiffener, taken while the walk has it open.
+struct StiffToSize {
+    ZcDbObjectId id;
+    bool dimension = false;
+    CString marks[2];  // handle names as the links hold them; empty when there is no link
+};
+
 // Marks that are gone or cannot be written are left alone.
-void scaleMarks(ZcDbObjectId stiffId, double size)
+void scaleMarks(const CString (&marks)[2], double size)
 {
-    for (const char* link : kMarkLinks) {
-        CString strHandle;
-        if (TrevanComARX_GetXdataStr(stiffId, link, strHandle) != 1) continue;
-        const ZcDbObjectId markId = TrevanComARX_GetObjid(strHandle);
+    for (const CString& handle : marks) {
+        if (handle.IsEmpty()) continue;
+        const ZcDbObjectId markId = TrevanComARX_GetObjid(handle);
         if (markId.isNull()) continue;
         ZcDbObjectPointer<ZcDbBlockReference> pMark(markId, ZcDb::kForWrite);
         if (pMark.openStatus() == Zcad::eOk) pMark->setScaleFactors(ZcGeScale3d(size));
     }
+}
+
+void scaleMarks(ZcDbObjectId stiffId, double size)
+{
+    CString marks[2];
+    for (int i = 0; i < 2; ++i) {
+        if (TrevanComARX_GetXdataStr(stiffId, kMarkLinks[i], marks[i]) != 1) marks[i].Empty();
+    }
+    scaleMarks(marks, size);
+}
+
+// Every stiffener of model space, read in one pass, and the shortest length among those whose
+// record reads (xdata no layout reads counts as length 0, as the record then has no points).
+bool collectStiffeners(std::vector<StiffToSize>& stiffs, double& shortest)
+{
+    CModelSpaceWalk walk(zcdbHostApplicationServices()->workingDatabase());
+    if (walk.failure() != CModelSpaceWalk::kNone) {
+        walk.reportFailure();
+        return false;
+    }
+    walk.visit([&](const ZcDbEntity& ent) {
+        CStiffData stiff;
+        const TrevanStiffRead read = TrevanCom_ReadStiffRecord(&ent, TREVANCOM_STIFF_APP, stiff);
+        if (read == TrevanStiffRead::kNone && !TrevanComARX_HasXdata(&ent, TREVANCOM_STIFF_APP)) return true;
+        if (read != TrevanStiffRead::kNone) shortest = std::min(shortest, stiff.m_ptStart.distanceTo(stiff.m_ptEnd));
+        StiffToSize one;
+        one.id = ent.objectId();
+        one.dimension = ZcDbDimension::cast(&ent) != nullptr;
+        for (int i = 0; i < 2; ++i) {
+            if (TrevanComARX_GetXdataStr(&ent, kMarkLinks[i], one.marks[i]) != 1) one.marks[i].Empty();
+        }
+        stiffs.push_back(one);
+        return true;
+    });
+    return true;
 }
 
 // DIMSCALE 0 asks the platform to fit paper space, which a model-space size ignores.
@@ -89,23 +133,17 @@ double styleArrowSize(const ZcDbDimension* pDim, double fallback)
 
 void TrevanCom_SetSitiffAsz()
 {
-    ZcDbObjectIdArray stiffIds;
-    if (!TrevanCom_GetAllStiffObjectIdArray(stiffIds)) return;
+    std::vector<StiffToSize> stiffs;
     double shortest = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < stiffIds.length(); ++i) {
-        CStiffData stiff;
-        if (TrevanComARX_GetStiffdata(stiffIds[i], stiff))
-            shortest = std::min(shortest, stiff.m_ptStart.distanceTo(stiff.m_ptEnd));
-    }
-    if (shortest == std::numeric_limits<double>::infinity()) return;
+    if (!collectStiffeners(stiffs, shortest) || shortest == std::numeric_limits<double>::infinity()) return;
     const double size = shortest / 50.0;
     sizeStyles(size);
-    for (int i = 0; i < stiffIds.length(); ++i) {
-        {
-            ZcDbObjectPointer<ZcDbDimension> pDim(stiffIds[i], ZcDb::kForWrite);
+    for (const StiffToSize& stiff : stiffs) {
+        if (stiff.dimension) {
+            ZcDbObjectPointer<ZcDbDimension> pDim(stiff.id, ZcDb::kForWrite);
             if (pDim.openStatus() == Zcad::eOk) pDim->setDimasz(ownArrowSize(pDim.object(), size));
         }
-        scaleMarks(stiffIds[i], size);
+        scaleMarks(stiff.marks, size);
     }
 }
 

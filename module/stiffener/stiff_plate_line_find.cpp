@@ -7,6 +7,7 @@
 #include "core/single_xdata.h"
 #include "core/str_split.h"
 #include "records/stiff_exports.h"
+#include "records/stiff_read.h"
 #include "stiffener/stiff_plate_lines.h"
 
 namespace {
@@ -31,24 +32,36 @@ bool openableLines(const CStiffData& stiff, ZcDbObjectIdArray& lineIds)
     return true;
 }
 
+// The stored fields only: a display switch reads every stiffener's record for its lines.
+bool readFields(const ZcDbEntity* pStiff, CStiffData& stiff)
+{
+    return TrevanCom_ReadStiffRecord(pStiff, TREVANCOM_STIFF_APP, stiff, false) != TrevanStiffRead::kNone;
+}
+
+bool readFields(ZcDbObjectId stiffId, CStiffData& stiff)
+{
+    ZcDbObjectPointer<ZcDbEntity> ent(stiffId, ZcDb::kForRead);
+    return ent.openStatus() == Zcad::eOk && readFields(ent.object(), stiff);
+}
+
 }  // namespace
 
 bool TrevanCom_CheckStiffLine(ZcDbObjectId stiffId, CStringArray& handles)
 {
     CStiffData stiff;
-    return TrevanComARX_GetStiffdata(stiffId, stiff) && listedHandles(stiff, handles);
+    return readFields(stiffId, stiff) && listedHandles(stiff, handles);
 }
 
 bool TrevanCom_CheckStiffLine(ZcDbEntity* pStiff, ZcDbObjectIdArray& lineIds)
 {
     CStiffData stiff;
-    return pStiff != nullptr && TrevanComARX_GetStiffdata(pStiff, stiff) && openableLines(stiff, lineIds);
+    return pStiff != nullptr && readFields(pStiff, stiff) && openableLines(stiff, lineIds);
 }
 
 bool TrevanCom_CheckStiffLine(ZcDbObjectId stiffId, ZcDbObjectIdArray& lineIds)
 {
     CStiffData stiff;
-    return TrevanComARX_GetStiffdata(stiffId, stiff) && openableLines(stiff, lineIds);
+    return readFields(stiffId, stiff) && openableLines(stiff, lineIds);
 }
 
 // Whole entries only: a handle inside a longer one (1A in 21A) belongs to another line.

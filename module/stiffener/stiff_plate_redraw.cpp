@@ -38,11 +38,12 @@ bool showWholeLines(ZcDbObjectId stiffId)
     return true;
 }
 
+// A line that no longer opens is passed over.
 void showLines(ZcDbObjectId stiffId, bool bVisible)
 {
-    ZcDbObjectIdArray lineIds;
-    TrevanCom_CheckStiffLine(stiffId, lineIds);
-    for (int i = 0; i < lineIds.length(); ++i) TrevanCom_ObjectVisibility(lineIds[i], bVisible);
+    CStringArray handles;
+    TrevanCom_CheckStiffLine(stiffId, handles);
+    for (int i = 0; i < handles.GetSize(); ++i) TrevanCom_ObjectVisibility(TrevanComARX_GetObjid(handles[i]), bVisible);
 }
 
 }  // namespace

@@ -7,11 +7,20 @@
 
 void TrevanComARX_StiffVisibility(ZcDbObjectId stiffId, bool bVisible)
 {
-    TrevanCom_ObjectVisibility(stiffId, bVisible);
-    for (const char* link : {"STIFF_SYMARK_HDNAME", "STIFF_EYMARK_HDNAME"}) {
-        CString strHandle;
-        if (TrevanComARX_GetXdataStr(stiffId, link, strHandle) != 1) continue;
-        TrevanCom_ObjectVisibility(TrevanComARX_GetObjid(strHandle), bVisible);
+    // One open for the links and the stiffener's own visibility; the marks are shown or
+    // hidden even when the stiffener cannot be written (a locked layer).
+    CString marks[2];
+    {
+        ZcDbObjectPointer<ZcDbEntity> pStiff(stiffId, ZcDb::kForRead);
+        if (pStiff.openStatus() == Zcad::eOk) {
+            TrevanComARX_GetXdataStr(pStiff.object(), "STIFF_SYMARK_HDNAME", marks[0]);
+            TrevanComARX_GetXdataStr(pStiff.object(), "STIFF_EYMARK_HDNAME", marks[1]);
+            if (pStiff->upgradeOpen() == Zcad::eOk)
+                pStiff->setVisibility(bVisible ? ZcDb::kVisible : ZcDb::kInvisible);
+        }
+    }
+    for (const CString& mark : marks) {
+        if (!mark.IsEmpty()) TrevanCom_ObjectVisibility(TrevanComARX_GetObjid(mark), bVisible);
     }
 }
 

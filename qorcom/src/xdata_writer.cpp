@@ -2,6 +2,7 @@
 // touched, so a list that does not fit leaves the entity as it was.
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "QorComStd2002.h"
 #include "ent_definition.h"
@@ -30,38 +31,44 @@ void reportMisfit(Misfit why, const char* appName, size_t position, const char* 
     }
 }
 
-// The application's xdata for the list (its 1001 group first), or null with a message
-// when the list does not fit the definition.
-resbuf* buildXdata(const char* appName, const resbuf* list, const EntDefinition& def, const char* path)
+// The application's xdata for the list (its 1001 group first) in `groups`, whose strings
+// are the list's own: the platform copies what it stores. False, with a message, when the
+// list does not fit the definition.
+bool buildXdata(const char* appName, const resbuf* list, const EntDefinition& def, const char* path,
+                std::vector<resbuf>& groups)
 {
-    resbuf* head = zcutBuildList(1001, appName, 0);
-    resbuf* tail = head;
+    groups.assign(def.items.size() + 1, resbuf{});
+    groups[0].restype = 1001;
+    groups[0].resval.rstring = const_cast<char*>(appName);
     size_t position = 0;
     Misfit why = Misfit::kNone;
-    for (const resbuf* rb = list; rb != nullptr && head != nullptr; rb = rb->rbnext, ++position) {
+    for (const resbuf* rb = list; rb != nullptr; rb = rb->rbnext, ++position) {
         const unsigned type = entTypeOfListCode(rb->restype);
-        resbuf* one = nullptr;
         if (position >= def.items.size() || (type & def.items[position].types) == 0) {
             why = Misfit::kOrder;
-        } else if (type == kEntString) {
-            const char* text = rb->resval.rstring != nullptr ? rb->resval.rstring : "";
-            if (std::strlen(text) > kMaxXdataString) why = Misfit::kLongString;
-            else one = zcutBuildList(1000, text, 0);
-        } else if (type == kEntReal) {
-            if (!std::isfinite(rb->resval.rreal)) why = Misfit::kNotFinite;
-            else one = zcutBuildList(1040, rb->resval.rreal, 0);
-        } else {
-            one = zcutBuildList(1070, static_cast<int>(rb->resval.rint), 0);
+            break;
         }
-        if (one == nullptr) break;
-        tail->rbnext = one;
-        tail = one;
+        resbuf& one = groups[position + 1];
+        one.restype = static_cast<short>(xdataCodeOf(type));
+        if (type == kEntString) {
+            static char empty[] = "";
+            one.resval.rstring = rb->resval.rstring != nullptr ? rb->resval.rstring : empty;
+            if (std::strlen(one.resval.rstring) > kMaxXdataString) why = Misfit::kLongString;
+        } else if (type == kEntReal) {
+            one.resval.rreal = rb->resval.rreal;
+            if (!std::isfinite(one.resval.rreal)) why = Misfit::kNotFinite;
+        } else {
+            one.resval.rint = rb->resval.rint;
+        }
+        if (why != Misfit::kNone) break;
     }
     if (why == Misfit::kNone && position != def.items.size()) why = Misfit::kOrder;
-    if (why == Misfit::kNone && head != nullptr) return head;
-    zcutRelRb(head);
-    reportMisfit(why, appName, position + 1, path);
-    return nullptr;
+    if (why != Misfit::kNone) {
+        reportMisfit(why, appName, position + 1, path);
+        return false;
+    }
+    for (size_t i = 0; i + 1 < groups.size(); ++i) groups[i].rbnext = &groups[i + 1];
+    return true;
 }
 
 // The writers' callers register the application first; an entity of another drawing, or a
@@ -93,13 +100,12 @@ bool QorComARX_Setxdata_List_NewVer(ZcDbEntity* pEnt, const char* appName, const
         return false;
     }
     if (def->status != EntDefinition::Status::kOk) return false;
-    resbuf* xdata = buildXdata(appName, list, *def, entFilePath);
-    if (xdata == nullptr) return false;
+    std::vector<resbuf> xdata;
+    if (!buildXdata(appName, list, *def, entFilePath, xdata)) return false;
 
     Zcad::ErrorStatus es = ensureRegApp(pEnt->database(), appName) ? Zcad::eOk : Zcad::eRegappIdNotFound;
     if (es == Zcad::eOk && !pEnt->isWriteEnabled()) es = pEnt->upgradeOpen();
-    if (es == Zcad::eOk) es = pEnt->setXData(xdata);
-    zcutRelRb(xdata);
+    if (es == Zcad::eOk) es = pEnt->setXData(xdata.data());
     if (es != Zcad::eOk) zcutPrintf("\n[%s]の拡張データを書き込めませんでした。", appName);
     return es == Zcad::eOk;
 }

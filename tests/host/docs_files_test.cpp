@@ -213,6 +213,31 @@ TEST_F(DrawingFiles, SaveasNamesTheDocumentAndQsaveKeepsToIt)
     EXPECT_EQ(headerValue(file("plan.dwg"), "$ACADVER"), "AC1032");
 }
 
+TEST_F(DrawingFiles, ADrawingThatIsNotCurrentSavesAsDxfUnderItsWindowsName)
+{
+    fs::create_directories(dir / "Trevan" / "EndType" / "S1234");
+    zrxhost::setDrive('C', dir.string());
+    ZcApDocument* plan = curDoc();
+    ASSERT_EQ(zcDocManager->appContextNewDocument(""), Zcad::eOk);
+    ZcApDocument* detail = curDoc();
+    EXPECT_TRUE(play({"LINE", "0,0", "5,5", ""}));
+    ASSERT_EQ(zcDocManager->setCurDocument(plan), Zcad::eOk);
+    transcript();
+    ASSERT_EQ(detail->database()->saveAs("C:\\TREVAN\\ENDTYPE\\S1234\\LF-LF\\A1.dwg"), Zcad::eFileAccessErr);
+    fs::create_directories(dir / "Trevan" / "EndType" / "S1234" / "LF-LF");
+    ASSERT_EQ(detail->database()->saveAs("C:\\TREVAN\\ENDTYPE\\S1234\\LF-LF\\A1.dwg"), Zcad::eOk);
+    fs::path written = dir / "Trevan" / "EndType" / "S1234" / "LF-LF" / "A1.dwg";
+    EXPECT_EQ(readAll(written).rfind("  0\nSECTION", 0), 0u);
+    // The command line names the file as the caller did.
+    EXPECT_NE(transcript().find("C:\\TREVAN\\ENDTYPE\\S1234\\LF-LF\\A1.dwg is written as DXF"), std::string::npos);
+    EXPECT_STREQ(detail->fileName(), "C:\\Trevan\\EndType\\S1234\\LF-LF\\A1.dwg");
+    EXPECT_STREQ(plan->fileName(), "");
+    EXPECT_EQ(curDoc(), plan);
+    ZcDbDatabase back(false, true);
+    ASSERT_EQ(back.readDwgFile(written.c_str()), Zcad::eOk);
+    EXPECT_EQ(count(zrxhost::modelSpaceId(&back)), 1);
+}
+
 TEST_F(DrawingFiles, DxfoutWritesTheVersionAsked)
 {
     play({"LINE", "0,0", "5,5", ""});

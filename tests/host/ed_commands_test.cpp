@@ -1,8 +1,15 @@
 // The command stack, the command loop with its checks, host commands run from a plug-in,
 // and the documents the commands run in.
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "support/editor_fixture.h"
+#include "zrxhost/drive_map.h"
 #include "zrxhost/spaces.h"
 #include "db/access.h"
 
@@ -313,6 +320,142 @@ TEST_F(AppTest, DocumentsHaveTheirOwnDatabasesAndCountedLocks)
     EXPECT_EQ(zcDocManager->closeDocument(first), Zcad::eOk);
     EXPECT_EQ(curDoc(), second);
     EXPECT_EQ(zcdbHostApplicationServices()->workingDatabase(), second->database());
+}
+
+TEST_F(AppTest, ANewDocumentHasItsOwnDrawingLocksAndCommandLine)
+{
+    ZcApDocument* first = curDoc();
+    play({"LINE", "0,0", "1,1", ""});
+    ASSERT_EQ(zcDocManager->appContextNewDocument(""), Zcad::eOk);
+    ZcApDocument* second = curDoc();
+    ASSERT_NE(second, first);
+    EXPECT_NE(second->database(), first->database());
+    EXPECT_EQ(zcdbHostApplicationServices()->workingDatabase(), second->database());
+    // A write lock on one drawing does not hold up another.
+    EXPECT_EQ(zcDocManager->lockDocument(first, ZcAp::kWrite), Zcad::eOk);
+    EXPECT_EQ(zcDocManager->lockDocument(second, ZcAp::kWrite), Zcad::eOk);
+    EXPECT_EQ(second->lockMode(), ZcAp::kWrite);
+    EXPECT_EQ(zcDocManager->unlockDocument(first), Zcad::eOk);
+    EXPECT_EQ(first->lockMode(), ZcAp::kNotLocked);
+    EXPECT_EQ(second->lockMode(), ZcAp::kWrite);
+    EXPECT_EQ(zcDocManager->unlockDocument(second), Zcad::eOk);
+    // Enter repeats the last command of the drawing it is pressed in.
+    play({""});
+    EXPECT_EQ(modelSpaceCount(), 0);
+    EXPECT_EQ(zcDocManager->setCurDocument(first), Zcad::eOk);
+    play({"", "1,1", "5,1", ""});
+    EXPECT_EQ(modelSpaceCount(), 2);
+}
+
+TEST_F(AppTest, AStringSentToADrawingThatIsNotCurrentWaitsForIt)
+{
+    static std::vector<std::string> ranIn;
+    ranIn.clear();
+    zcedRegCmds->addCommand("TEST", "WHERE", "WHERE", ZCRX_CMD_MODAL, [] { ranIn.push_back(curDoc()->docTitle()); });
+    zcedRegCmds->addCommand("TEST", "SENDFIRST", "SENDFIRST", ZCRX_CMD_MODAL, [] {
+        std::unique_ptr<ZcApDocumentIterator> it(zcDocManager->newZcApDocumentIterator());
+        zcDocManager->sendStringToExecute(it->document(), "WHERE\n", false, true, false);
+    });
+    ASSERT_EQ(zcDocManager->appContextNewDocument(""), Zcad::eOk);
+    play({"SENDFIRST", "WHERE"});
+    EXPECT_EQ(ranIn, std::vector<std::string>({"Drawing2.dwg"}));
+    play({"DOCUMENTS", "1"});
+    EXPECT_EQ(ranIn, std::vector<std::string>({"Drawing2.dwg", "Drawing1.dwg"}));
+    EXPECT_STREQ(curDoc()->docTitle(), "Drawing1.dwg");
+}
+
+TEST_F(AppTest, ACommandThatMovesToANewDrawingIsHeldToTheLocksItTookInEach)
+{
+    static ZcApDocument* made = nullptr;
+    zcedRegCmds->addCommand("TEST", "DETAIL", "DETAIL", ZCRX_CMD_MODAL, [] {
+        zcDocManager->appContextNewDocument("");
+        made = curDoc();
+        zcDocManager->lockDocument(made, ZcAp::kWrite);
+    });
+    ZcApDocument* plan = curDoc();
+    play({"DETAIL"});
+    ASSERT_EQ(zrxhost::checkFailures().size(), 1u);
+    EXPECT_EQ(zrxhost::checkFailures()[0], "DETAIL left 1 document lock(s) taken in Drawing2.dwg");
+    EXPECT_EQ(made->lockMode(), ZcAp::kNotLocked);
+    // The drawing the command started in has its lock back and is idle again.
+    EXPECT_EQ(plan->lockMode(), ZcAp::kNotLocked);
+    EXPECT_TRUE(plan->isQuiescent());
+    EXPECT_EQ(curDoc(), made);
+}
+
+// The copy-out of a detail drawing as a plug-in does it: the picked entities written into
+// a drawing of their own, a new document made current, the copy inserted there, saved
+// under a Windows name, and a regeneration sent to it for when the command is over.
+void copyOut()
+{
+    ZcApDocument* plan = curDoc();
+    ZcDbDatabase* planDb = plan->database();
+    zcDocManager->lockDocument(plan, ZcAp::kWrite);
+    ZcDbObjectIdArray ids;
+    {
+        ZcDbBlockTable* table = nullptr;
+        planDb->getBlockTable(table, ZcDb::kForRead);
+        ZcDbBlockTableRecord* space = nullptr;
+        table->getAt(ZCDB_MODEL_SPACE, space, ZcDb::kForWrite);
+        table->close();
+        auto* temporary = new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(0, 100, 0));
+        space->appendZcDbEntity(temporary);
+        ids.append(temporary->objectId());
+        temporary->close();
+        space->close();
+    }
+    ZcDbDatabase* copied = new ZcDbDatabase(false);
+    g_runs = planDb->wblock(copied, ids, ZcGePoint3d::kOrigin, ZcDb::kDrcIgnore) == Zcad::eOk ? 1 : 0;
+    zcDocManager->unlockDocument(plan);
+    zcDocManager->appContextNewDocument("");
+    ZcApDocument* detail = curDoc();
+    zcDocManager->lockDocument(detail, ZcAp::kWrite);
+    ZcGeMatrix3d ucs = ZcGeMatrix3d::translation(ZcGeVector3d(50, 0, 0));
+    if (detail->database()->insert(ucs, copied, true) == Zcad::eOk) ++g_runs;
+    delete copied;
+    // The plan's temporaries go again while the detail is current.
+    zcDocManager->unlockDocument(detail);
+    zcDocManager->lockDocument(plan, ZcAp::kWrite);
+    ZcDbEntity* temporary = nullptr;
+    if (zcdbOpenObject(temporary, ids[0], ZcDb::kForWrite) == Zcad::eOk) {
+        temporary->erase();
+        temporary->close();
+    }
+    zcDocManager->unlockDocument(plan);
+    zcDocManager->lockDocument(detail, ZcAp::kWrite);
+    if (detail->database()->saveAs((g_scriptPath + "\\A1.dwg").c_str()) == Zcad::eOk) ++g_runs;
+    zcDocManager->unlockDocument(detail);
+    zcDocManager->sendStringToExecute(detail, "REGEN\n", false, true, false);
+}
+
+TEST_F(AppTest, ADetailIsCopiedOutIntoANewDrawingAsACommandDoesIt)
+{
+    std::string folder = ::testing::TempDir() + "/copy-out-" + std::to_string(getpid());
+    std::filesystem::create_directories(folder + "/EndType");
+    zrxhost::setDrive('C', folder);
+    g_scriptPath = "C:\\ENDTYPE";
+    zcedRegCmds->addCommand("TEST", "COPYOUT", "COPYOUT", ZCRX_CMD_MODAL, copyOut);
+    ZcApDocument* plan = curDoc();
+    EXPECT_TRUE(play({"COPYOUT"}));
+    EXPECT_EQ(g_runs, 3);
+    EXPECT_TRUE(zrxhost::checkFailures().empty());
+    ASSERT_NE(curDoc(), plan);
+    EXPECT_EQ(plan->lockMode(), ZcAp::kNotLocked);
+    EXPECT_EQ(curDoc()->lockMode(), ZcAp::kNotLocked);
+    {
+        ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(plan->database()), ZcDb::kForRead);
+        for (ZcDbObjectId id : zrxhost::entityIds(ms.object())) EXPECT_TRUE(id.isErased());
+    }
+    ZcDbObjectPointer<ZcDbBlockTableRecord> ms(zrxhost::modelSpaceId(curDoc()->database()), ZcDb::kForRead);
+    ASSERT_EQ(zrxhost::entityIds(ms.object()).length(), 1);
+    ZcDbObjectPointer<ZcDbLine> line(zrxhost::entityIds(ms.object())[0], ZcDb::kForRead);
+    EXPECT_TRUE(line->startPoint().isEqualTo(ZcGePoint3d(50, 0, 0)));
+    EXPECT_TRUE(std::filesystem::exists(folder + "/EndType/A1.dwg"));
+    // The regeneration ran in the detail once the command was over.
+    std::string t = transcript();
+    EXPECT_LT(t.find("is written as DXF"), t.find("Command: REGEN"));
+    zrxhost::clearDrives();
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(AppTest, CloseEndsTheDocumentAndNewStartsOne)

@@ -29,7 +29,7 @@ protected:
     SampleInstall install;
 };
 
-TEST_F(InstallFolders, TheFolderFileNamesTheFoldersAndIsReadAgainOnEveryCall)
+TEST_F(InstallFolders, TheFolderFileNamesTheFoldersAndEveryChangeToItIsSeen)
 {
     CString sys, data, endtype;
     ASSERT_TRUE(TrevanComARX_GetSysDirFunc(sys));
@@ -46,6 +46,25 @@ TEST_F(InstallFolders, TheFolderFileNamesTheFoldersAndIsReadAgainOnEveryCall)
     EXPECT_FALSE(TrevanComARX_GetEndtypeFolder(endtype));
     EXPECT_EQ(endtype, "kept");
     EXPECT_NE(transcript().find("Trevanシステムフォルダの取得に失敗しました"), std::string::npos);
+}
+
+TEST_F(InstallFolders, AFolderFileAnotherProgramRewritesIsSeenAtTheNextCall)
+{
+    CString sys;
+    ASSERT_TRUE(TrevanComARX_GetSysDirFunc(sys));
+    ASSERT_EQ(sys, "C:\\TREVAN\\SYSTEM");
+    for (const char* folder : {"E:\\SHIP\\SYSTEM", "F:\\SYS"}) {
+        install.put("WINDOWS/TrevanAcad.ini", std::string("[DIR]\r\nTrevanAcadSysDir=") + folder + "\r\n");
+        ASSERT_TRUE(TrevanComARX_GetSysDirFunc(sys));
+        EXPECT_EQ(sys, folder);
+    }
+    // Another Windows folder names another file.
+    const fs::path other = install.at("WINNT");
+    fs::create_directories(other);
+    std::ofstream(other / "TrevanAcad.ini", std::ios::binary) << "[DIR]\r\nTrevanAcadSysDir=G:\\S\r\n";
+    setenv("windir", "C:\\WINNT", 1);
+    ASSERT_TRUE(TrevanComARX_GetSysDirFunc(sys));
+    EXPECT_EQ(sys, "G:\\S");
 }
 
 TEST_F(InstallFolders, WithoutWindirTheFolderFileIsAtTheRootOfTheCurrentDrive)

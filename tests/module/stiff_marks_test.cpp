@@ -94,6 +94,20 @@ TEST_F(StiffMarks, AHiddenStiffenerHidesItsMarksAndShowsThemAgain)
     EXPECT_TRUE(TrevanCom_CheckVisibility(endMark));
 }
 
+TEST_F(StiffMarks, TheMarksFollowEvenWhenTheStiffenersLayerIsLocked)
+{
+    TrevanComARX_MakeLayer("HULL", 3, "CONTINUOUS", -3, "", db.get());
+    {
+        ZcDbObjectPointer<ZcDbEntity> e(stiff, ZcDb::kForWrite);
+        ASSERT_EQ(e->setLayer("HULL"), Zcad::eOk);
+    }
+    ASSERT_TRUE(TrevanComARX_SetLayerStatus("HULL", CLayerStatus{false, true, false, true}));
+    TrevanComARX_StiffVisibility(stiff, false);
+    EXPECT_TRUE(TrevanCom_CheckVisibility(stiff));
+    EXPECT_FALSE(TrevanCom_CheckVisibility(startMark));
+    EXPECT_FALSE(TrevanCom_CheckVisibility(endMark));
+}
+
 TEST_F(StiffMarks, TheMarkLayerIsLeftAsItWas)
 {
     const CLayerStatus closed{true, true, false, true};

@@ -3,6 +3,7 @@
 // printing what the host answered.
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "zrx.h"
@@ -145,6 +146,20 @@ void later()
     zcutPrintf("\nqueued HELLO\n");
 }
 
+// Queues an expression for the first drawing while another one is current: it waits for
+// the first drawing to be the active one again.
+void sendToFirst()
+{
+    std::unique_ptr<ZcApDocumentIterator> it(zcDocManager->newZcApDocumentIterator());
+    ZcApDocument* first = it->document();
+    zcDocManager->sendStringToExecute(first, "(getvar \"DWGNAME\")\n", false, true, false);
+    zcutPrintf("\nqueued for %s\n", first->docTitle());
+}
+
+int g_drawingsSetUp = 0;
+
+void drawingsSetUp() { zcutPrintf("\ndrawings set up: %d\n", g_drawingsSetUp); }
+
 // A command that forgets to close what it opened.
 void leak()
 {
@@ -280,11 +295,14 @@ extern "C" __attribute__((visibility("default"))) ZcRx::AppRetCode acrxEntryPoin
         zcedRegCmds->addCommand(kGroup, "TAGGED", "TAGGED", ZCRX_CMD_MODAL, tagged);
         zcedRegCmds->addCommand(kGroup, "EVERYTHING", "EVERYTHING", ZCRX_CMD_MODAL, everything);
         zcedRegCmds->addCommand(kGroup, "LATER", "LATER", ZCRX_CMD_MODAL, later);
+        zcedRegCmds->addCommand(kGroup, "SENDFIRST", "SENDFIRST", ZCRX_CMD_MODAL, sendToFirst);
+        zcedRegCmds->addCommand(kGroup, "SETUPS", "SETUPS", ZCRX_CMD_MODAL, drawingsSetUp);
         zcedRegCmds->addCommand(kGroup, "LEAK", "LEAK", ZCRX_CMD_MODAL, leak);
         zcedRegCmds->addCommand(kGroup, "SAMPLER", "SAMPLER", ZCRX_CMD_MODAL, sampler);
         zcutPrintf("\ntest plug-in: init, instance %s\n", _hdllInstance != nullptr ? "set" : "missing");
         break;
     case ZcRx::kLoadDwgMsg:
+        ++g_drawingsSetUp;
         zcedDefun("showargs", 1);
         zcedDefun("odbcfirst", 2);
         break;

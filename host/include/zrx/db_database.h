@@ -75,8 +75,8 @@ public:
     // Drawing files (ASCII DXF; a .dwg path holds the same text). Reading replaces the
     // database's content only when the whole file was read; on failure the content is
     // unchanged.
-    // Saving writes a temporary file and renames it over the target. readDwgFile takes a
-    // Windows path (drive letter or backslashes) through the drive map.
+    // Saving writes a temporary file and renames it over the target. readDwgFile, saveAs and
+    // dxfOut take a Windows path (drive letter or backslashes) through the drive map.
     Zcad::ErrorStatus readDwgFile(const char* fileName, int shareMode = 0, bool allowCPConversion = false,
                                   const char* password = nullptr);
     Zcad::ErrorStatus dxfIn(const char* fileName, const char* logFilename = nullptr);
@@ -100,6 +100,29 @@ public:
     // eDuplicateRecordName when the block exists. The source is left as it was.
     Zcad::ErrorStatus insert(ZcDbObjectId& blockId, const char* blockName, ZcDbDatabase* source,
                              bool preserveSourceDatabase = true);
+    // The source's model-space entities, transformed by xform, into this drawing's model
+    // space; the source's symbol tables and named blocks are merged into this drawing's
+    // (this drawing's own records of the same name win). The
+    // source is only read, whatever preserveSourceDatabase says; the caller deletes it.
+    // eNullObjectPointer without a source, eSelfReference for this database itself.
+    Zcad::ErrorStatus insert(const ZcGeMatrix3d& xform, ZcDbDatabase* source, bool preserveSourceDatabase = true);
+
+    // Copies of the entities (of this database, not erased) into output, a database made
+    // without a default drawing and still empty: it gets what a new drawing holds, the
+    // records the entities use and their xdata's applications, and basePoint as its
+    // insertion base (INSBASE); the entities keep their coordinates and get new handles.
+    // drc: kDrcIgnore (or kDrcNotApplicable) keeps the output's own record of a name,
+    // kDrcReplace gives it the source's settings; the name-mangling kinds are refused
+    // (eNotApplicable). eWrongDatabase, eWasErased, eNullObjectId, eIllegalEntityType for
+    // a bad id; eInvalidInput for an output that is not empty.
+    Zcad::ErrorStatus wblock(ZcDbDatabase* output, const ZcDbObjectIdArray& outObjIds, const ZcGePoint3d& basePoint,
+                             ZcDb::DuplicateRecordCloning drc);
+    // The same into a new database the caller deletes (null on failure).
+    Zcad::ErrorStatus wblock(ZcDbDatabase*& output, const ZcDbObjectIdArray& outObjIds, const ZcGePoint3d& basePoint);
+
+    // Where the drawing is inserted from when it is inserted into another (INSBASE).
+    ZcGePoint3d insbase() const;
+    Zcad::ErrorStatus setInsbase(const ZcGePoint3d& base);
 
 private:
     friend struct zrxhost::Access;

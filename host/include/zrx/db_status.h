@@ -73,6 +73,15 @@ namespace ZcDb {
 enum OpenMode { kNotOpen = -1, kForRead = 0, kForWrite = 1, kForNotify = 2 };
 enum Visibility { kVisible = 0, kInvisible = 1 };
 enum Intersect { kOnBothOperands = 0, kExtendThis = 1, kExtendArg = 2, kExtendBoth = 3 };
+// What copying between drawings does with a record whose name the target has already.
+enum DuplicateRecordCloning {
+    kDrcNotApplicable = 0,
+    kDrcIgnore = 1,
+    kDrcReplace = 2,
+    kDrcXrefMangleName = 3,
+    kDrcMangleName = 4,
+    kDrcUnmangleName = 5
+};
 enum LineWeight {
     kLnWt000 = 0, kLnWt005 = 5, kLnWt009 = 9, kLnWt013 = 13, kLnWt015 = 15, kLnWt018 = 18,
     kLnWt020 = 20, kLnWt025 = 25, kLnWt030 = 30, kLnWt035 = 35, kLnWt040 = 40, kLnWt050 = 50,

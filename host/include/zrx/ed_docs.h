@@ -39,8 +39,8 @@ public:
     ZcApDocument& operator=(const ZcApDocument&) = delete;
 
     ZcDbDatabase* database() const;
-    // The drawing's path ("" until it is saved or when it was made new); a file on a mapped
-    // drive in its Windows form.
+    // The drawing's full path ("" until it is saved or when it was made new); a file on a
+    // mapped drive in its Windows form.
     const char* fileName() const;
     // "Drawing1.dwg" for a new drawing; the file's name otherwise.
     const char* docTitle() const;

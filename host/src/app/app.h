@@ -41,6 +41,8 @@ void removeCommandsOf(void* appId);
 struct BuiltinCommand {
     const char* name;
     std::function<void()> run;
+    // Runs in application context, with no document locked for it.
+    bool session = false;
 };
 const BuiltinCommand* findBuiltin(const std::string& name);
 void registerBuiltins();

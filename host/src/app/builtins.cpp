@@ -26,7 +26,8 @@ void registerBuiltins()
                              BuiltinCommand{"SCRIPT", scriptCommand}, BuiltinCommand{"NEW", newCommand},
                              BuiltinCommand{"CLOSE", closeCommand}, BuiltinCommand{"OPEN", openCommand},
                              BuiltinCommand{"SAVEAS", saveasCommand}, BuiltinCommand{"QSAVE", qsaveCommand},
-                             BuiltinCommand{"DXFOUT", dxfoutCommand}})
+                             BuiltinCommand{"DXFOUT", dxfoutCommand},
+                             BuiltinCommand{"DOCUMENTS", documentsCommand, true}})
         table()[c.name] = c;
 }
 

@@ -1,5 +1,7 @@
 // The command loop: the command prompt, commands with their document locks, LISP at the
 // prompt, transparent commands, and the checks after each command.
+#include <map>
+#include <memory>
 #include <set>
 
 #include "app/app.h"
@@ -24,7 +26,13 @@ std::vector<std::string>& failures()
     return f;
 }
 
-std::string g_lastCommand;
+// Each drawing has its own command line: Enter repeats the last command of that drawing.
+std::string& lastCommand()
+{
+    static std::string none;
+    ZcApDocument* doc = docs::current();
+    return doc != nullptr ? stateOf(doc)->lastCommand : none;
+}
 int g_depth = 0;  // commands running, nested ones included
 
 // What a command line names: a registered command, a host command or a LISP command.
@@ -87,7 +95,18 @@ void closeLeftOpen()
     }
 }
 
-void check(const std::string& name, int locksBefore, const std::vector<int64_t>& setsBefore)
+// The locks each open document holds, so that a command that moved to another document
+// (a new drawing it made) is still held to the locks it took in every one.
+std::map<ZcApDocument*, int> lockCounts()
+{
+    std::map<ZcApDocument*, int> counts;
+    std::unique_ptr<ZcApDocumentIterator> it(zcDocManager->newZcApDocumentIterator());
+    for (; !it->done(); it->step()) counts[it->document()] = docs::lockCount(it->document());
+    return counts;
+}
+
+void check(const std::string& name, ZcApDocument* commandDoc, const std::map<ZcApDocument*, int>& locksBefore,
+           const std::vector<int64_t>& setsBefore)
 {
     std::vector<std::string> found;
     if (openObjectCount() > 0) {
@@ -96,10 +115,13 @@ void check(const std::string& name, int locksBefore, const std::vector<int64_t>&
         found.push_back(name + " left " + std::to_string(openObjectCount()) + " object(s) open: " + report);
         closeLeftOpen();
     }
-    int locks = docs::lockCount(docs::current());
-    if (locks > locksBefore) {
-        found.push_back(name + " left " + std::to_string(locks - locksBefore) + " document lock(s) taken");
-        while (docs::lockCount(docs::current()) > locksBefore) zcDocManager->unlockDocument(docs::current());
+    for (const auto& [doc, locks] : lockCounts()) {
+        auto before = locksBefore.find(doc);
+        int allowed = before != locksBefore.end() ? before->second : 0;
+        if (locks <= allowed) continue;
+        std::string where = doc == commandDoc ? "" : std::string(" in ") + doc->docTitle();
+        found.push_back(name + " left " + std::to_string(locks - allowed) + " document lock(s) taken" + where);
+        while (docs::lockCount(doc) > allowed) zcDocManager->unlockDocument(doc);
     }
     std::set<int64_t> before(setsBefore.begin(), setsBefore.end());
     int leaked = 0;
@@ -119,19 +141,21 @@ void check(const std::string& name, int locksBefore, const std::vector<int64_t>&
 // A top-level command: the document lock its context asks for, and the checks after it.
 void runChecked(const Resolved& r)
 {
-    g_lastCommand = r.name;
-    bool session = r.registered != nullptr && (r.registered->commandFlags() & ZCRX_CMD_SESSION) != 0;
+    lastCommand() = r.name;
+    bool session = (r.registered != nullptr && (r.registered->commandFlags() & ZCRX_CMD_SESSION) != 0) ||
+                   (r.builtin != nullptr && r.builtin->session);
     ZcApDocument* doc = docs::current();
     bool hostLocked = !session && doc != nullptr &&
                       zcDocManager->lockDocument(doc, ZcAp::kAutoWrite, nullptr, nullptr, false) == Zcad::eOk;
-    int locksBefore = docs::lockCount(doc);
+    std::map<ZcApDocument*, int> locksBefore = lockCounts();
     std::vector<int64_t> setsBefore = ed::setsHeldByPlugins();
-    docs::setCommandActive(true);
+    docs::setCommandActive(doc, true);
     ++g_depth;
     execute(r);
     --g_depth;
-    docs::setCommandActive(false);
-    check(r.name, locksBefore, setsBefore);
+    // The command ends in the document it started in, wherever it went meanwhile.
+    docs::setCommandActive(doc, false);
+    check(r.name, doc, locksBefore, setsBefore);
     // The document may have gone with the command (CLOSE).
     if (hostLocked && docs::lockCount(doc) > 0) zcDocManager->unlockDocument(doc);
     if (!scriptError().empty()) ed::write("\n*Cancel*\n");
@@ -155,12 +179,12 @@ void runLisp(std::string text)
     ZcApDocument* doc = docs::current();
     bool hostLocked =
         doc != nullptr && zcDocManager->lockDocument(doc, ZcAp::kAutoWrite, nullptr, nullptr, false) == Zcad::eOk;
-    int locksBefore = docs::lockCount(doc);
+    std::map<ZcApDocument*, int> locksBefore = lockCounts();
     std::vector<int64_t> setsBefore = ed::setsHeldByPlugins();
     ++g_depth;
     lisp::evalAndPrint(text);
     --g_depth;
-    check("(" + std::string("LISP") + ")", locksBefore, setsBefore);
+    check("(" + std::string("LISP") + ")", doc, locksBefore, setsBefore);
     if (hostLocked && docs::lockCount(doc) > 0) zcDocManager->unlockDocument(doc);
 }
 
@@ -213,7 +237,7 @@ bool runCommandLoop()
         }
         if (a.kind == ed::Answer::kEnter) {
             // Enter repeats the last command, as on the platform.
-            if (!g_lastCommand.empty()) runCommandLine(g_lastCommand);
+            if (std::string last = lastCommand(); !last.empty()) runCommandLine(last);
             continue;
         }
         runCommandLine(a.text);
@@ -236,7 +260,7 @@ void endApplication()
 {
     app::unloadAllModules();
     docs::closeAllDocuments();
-    g_lastCommand.clear();
+    lastCommand().clear();
 }
 
 }  // namespace zrxhost

@@ -45,9 +45,12 @@ ZcDbDatabase::ZcDbDatabase(bool buildDefaultDrawing, bool /*noDocument*/)
     : m_impl(std::make_unique<zrxhost::DatabaseState>(this))
 {
     zrxhost::registerDatabase(this);
-    if (!buildDefaultDrawing) return;
+    if (buildDefaultDrawing) zrxhost::buildDefaultDrawing(this);
+}
 
-    zrxhost::DatabaseState* d = m_impl.get();
+void zrxhost::buildDefaultDrawing(ZcDbDatabase* db)
+{
+    zrxhost::DatabaseState* d = stateOf(db);
     d->blockTable = addTable<ZcDbBlockTable>(d, kBlockTableHandle);
     d->layerTable = addTable<ZcDbLayerTable>(d, kLayerTableHandle);
     d->textStyleTable = addTable<ZcDbTextStyleTable>(d, kStyleTableHandle);
@@ -87,6 +90,14 @@ ZcDbDatabase::ZcDbDatabase(bool buildDefaultDrawing, bool /*noDocument*/)
     dimStandard->setDimtxsty(d->textstyle);
     d->dimstyle = addRecord<ZcDbDimStyleTable>(d->dimStyleTable, dimStandard, "Standard");
     addRecord<ZcDbRegAppTable>(d->regAppTable, new ZcDbRegAppTableRecord, "ACAD");
+}
+
+ZcGePoint3d ZcDbDatabase::insbase() const { return m_impl->insbase; }
+
+Zcad::ErrorStatus ZcDbDatabase::setInsbase(const ZcGePoint3d& base)
+{
+    m_impl->insbase = base;
+    return Zcad::eOk;
 }
 
 ZcDbDatabase::~ZcDbDatabase()

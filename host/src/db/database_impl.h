@@ -50,6 +50,8 @@ public:
     // The current user coordinate system, UCS to world; a drawing file keeps it in its
     // header ($UCSORG, $UCSXDIR, $UCSYDIR).
     ZcGeMatrix3d ucs;
+    // The insertion base ($INSBASE).
+    ZcGePoint3d insbase;
     // What the drawing-file code keeps beyond the model (header variables, classes,
     // unmodelled pairs); its type is private to host/src/dxf.
     std::shared_ptr<void> fileState;
@@ -69,6 +71,8 @@ const std::deque<ZcDbDatabase*>& liveDatabases();
 ZcDbDatabase* databaseBySerial(int64_t serial);
 void registerDatabase(ZcDbDatabase* db);
 void unregisterDatabase(ZcDbDatabase* db);
+// What a new drawing holds, made in a database that has nothing yet.
+void buildDefaultDrawing(ZcDbDatabase* db);
 // Makes a new object resident under an owner; it stays open for write for the caller.
 ZcDbObjectId adopt(ZcDbDatabase* db, ZcDbObject* obj, ZcDbObjectId owner);
 

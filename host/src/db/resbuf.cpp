@@ -93,8 +93,12 @@ resbuf* zcutNewRb(int restype)
 {
     // Blocks of the C heap, as the SDK promises: a caller may free() what it takes out of a
     // chain, or put in one a string it allocated itself.
-    auto* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    // Not calloc, which passes by the heap's per-thread cache: chains are made and freed a
+    // buffer at a time. Filled field by field, lest the compiler turn it into calloc again.
+    auto* rb = static_cast<resbuf*>(std::malloc(sizeof(resbuf)));
+    rb->rbnext = nullptr;
     rb->restype = static_cast<short>(restype);
+    std::memset(&rb->resval, 0, sizeof rb->resval);
     return rb;
 }
 

@@ -21,6 +21,8 @@ public:
     std::string title;
     std::vector<ZcAp::DocLockMode> locks;
     std::vector<std::string> queuedInput;
+    // What Enter at this drawing's command prompt repeats.
+    std::string lastCommand;
     bool commandActive = false;
     // The format SAVEAS last chose; QSAVE keeps to it.
     ZcDb::ZcDbDwgVersion saveVersion = ZcDb::kDHL_CURRENT;
@@ -48,7 +50,7 @@ void inEachDocument(const std::function<void()>& fn);
 int lockCount(const ZcApDocument* doc);
 // The input queued for the current document by sendStringToExecute, taken out.
 std::vector<std::string> takeQueuedInput();
-void setCommandActive(bool active);
+void setCommandActive(ZcApDocument* doc, bool active);
 // A new default document, made current; the first one is "Drawing1.dwg".
 ZcApDocument* newDefaultDocument();
 void closeAllDocuments();

@@ -39,12 +39,12 @@ const char* ZcApDocument::fileName() const
 {
     const char* name = "";
     m_impl->database->getFilename(name);
-    // The platform names a document's file by its Windows path: a file on a mapped drive is
-    // given in that form, as DWGPREFIX gives its folder.
+    // The platform names a document's file by its full path, a file on a mapped drive in its
+    // Windows form, as DWGPREFIX gives its folder.
     std::error_code ec;
     std::string full = *name != '\0' ? std::filesystem::absolute(name, ec).lexically_normal().string() : std::string();
     std::optional<std::string> win = full.empty() ? std::nullopt : zrxhost::windowsPath(full);
-    m_impl->shownFileName = win ? *win : std::string(name);
+    m_impl->shownFileName = win ? *win : ec ? std::string(name) : full;
     return m_impl->shownFileName.c_str();
 }
 
@@ -336,9 +336,9 @@ std::vector<std::string> takeQueuedInput()
     return std::exchange(zrxhost::stateOf(doc)->queuedInput, {});
 }
 
-void setCommandActive(bool active)
+void setCommandActive(ZcApDocument* doc, bool active)
 {
-    if (ZcApDocument* doc = manager().curDocument()) zrxhost::stateOf(doc)->commandActive = active;
+    if (manager().isOpen(doc)) zrxhost::stateOf(doc)->commandActive = active;
 }
 
 ZcApDocument* newDefaultDocument() { return manager().newDocument(std::make_unique<ZcDbDatabase>(), ""); }

@@ -147,7 +147,9 @@ Zcad::ErrorStatus failWith(const DxfError& e)
     return e.status();
 }
 
-Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, ZcDb::ZcDbDwgVersion version)
+// shownName is the file as the caller named it (a Windows path, say), for the command line.
+Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, ZcDb::ZcDbDwgVersion version,
+                       const char* shownName)
 {
     zrxhost::t_lastError.clear();
     zrxhost::t_leftOut.clear();
@@ -198,7 +200,7 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
             throw DxfError(Zcad::eFileAccessErr, path, 0, std::string("cannot replace: ") + std::strerror(errno));
         }
         for (const auto& [kind, count] : doc.droppedEntities()) zrxhost::t_leftOut.push_back({kind, count});
-        tellDxfContent(path, version);
+        tellDxfContent(shownName != nullptr ? shownName : path, version);
     } catch (const DxfError& e) {
         if (out != nullptr) std::fclose(out);
         std::remove(temp.c_str());
@@ -207,17 +209,20 @@ Zcad::ErrorStatus save(ZcDbDatabase* db, const char* fileName, int precision, Zc
     return Zcad::eOk;
 }
 
+// Plug-ins name drawings by their Windows paths (C:\SHIP\A.dwg): the drive map says
+// where such a file is.
+std::optional<std::string> mappedWindowsPath(const char* fileName)
+{
+    bool windows = fileName != nullptr && (std::strchr(fileName, '\\') != nullptr ||
+                                           (std::isalpha(static_cast<unsigned char>(fileName[0])) && fileName[1] == ':'));
+    return windows ? zrxhost::hostPath(fileName) : std::nullopt;
+}
+
 }  // namespace
 
 Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const char* fileName, int, bool, const char*)
 {
-    // Plug-ins name drawings by their Windows paths (C:\SHIP\A.dwg): the drive map says
-    // where such a file is.
-    bool windows = fileName != nullptr && (std::strchr(fileName, '\\') != nullptr ||
-                                           (std::isalpha(static_cast<unsigned char>(fileName[0])) && fileName[1] == ':'));
-    if (windows) {
-        if (std::optional<std::string> host = zrxhost::hostPath(fileName)) return dxfIn(host->c_str(), nullptr);
-    }
+    if (std::optional<std::string> host = mappedWindowsPath(fileName)) return dxfIn(host->c_str(), nullptr);
     return dxfIn(fileName, nullptr);
 }
 
@@ -285,12 +290,15 @@ Zcad::ErrorStatus ZcDbDatabase::dxfIn(const char* fileName, const char*)
 
 Zcad::ErrorStatus ZcDbDatabase::saveAs(const char* fileName, bool, ZcDb::ZcDbDwgVersion version)
 {
-    Zcad::ErrorStatus es = save(this, fileName, 16, version);
-    if (es == Zcad::eOk) m_impl->filename = fileName;
+    std::optional<std::string> host = mappedWindowsPath(fileName);
+    const char* target = host ? host->c_str() : fileName;
+    Zcad::ErrorStatus es = save(this, target, 16, version, fileName);
+    if (es == Zcad::eOk) m_impl->filename = target;
     return es;
 }
 
 Zcad::ErrorStatus ZcDbDatabase::dxfOut(const char* fileName, int precision, ZcDb::ZcDbDwgVersion version, bool)
 {
-    return save(this, fileName, precision, version);
+    std::optional<std::string> host = mappedWindowsPath(fileName);
+    return save(this, host ? host->c_str() : fileName, precision, version, fileName);
 }

@@ -205,8 +205,8 @@ void DocumentReader::applyHeader()
     applyUcs();
 }
 
-// The drawing's current UCS; a header without one, or with axes that make no coordinate
-// system, leaves the world.
+// The drawing's insertion base and current UCS; a header without a UCS, or with axes that
+// make no coordinate system, leaves the world.
 void DocumentReader::applyUcs()
 {
     auto point = [this](const char* var, ZcGePoint3d& p) {
@@ -220,6 +220,8 @@ void DocumentReader::applyUcs()
         }
         return found == 7;
     };
+    ZcGePoint3d base;
+    if (point("$INSBASE", base)) zrxhost::stateOf(c.db)->insbase = base;
     ZcGePoint3d origin, x, y;
     if (!point("$UCSORG", origin) || !point("$UCSXDIR", x) || !point("$UCSYDIR", y)) return;
     ZcGeVector3d xAxis = x.asVector(), yAxis = y.asVector();

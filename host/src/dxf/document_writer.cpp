@@ -183,7 +183,7 @@ void DocumentWriter::header()
     w.text(3, m_state.codePage);
     static const std::set<std::string> modelled = {"$ACADVER", "$DWGCODEPAGE", "$HANDSEED", "$CLAYER",
                                                    "$CELTYPE", "$TEXTSTYLE",   "$DIMSTYLE", "$UCSORG",
-                                                   "$UCSXDIR", "$UCSYDIR"};
+                                                   "$UCSXDIR", "$UCSYDIR",     "$INSBASE"};
     bool handling = false;
     for (const HeaderVariable& v : m_state.header) {
         if (modelled.count(v.name) != 0) continue;
@@ -201,6 +201,9 @@ void DocumentWriter::header()
         w.plain(9, "$HANDLING");
         w.integer(70, 1);
     }
+    const ZcGePoint3d base = zrxhost::stateOf(m_db)->insbase;
+    w.plain(9, "$INSBASE");
+    w.point(10, base.x, base.y, base.z);
     w.plain(9, "$HANDSEED");
     w.handle(5, std::max<uint64_t>(zrxhost::stateOf(m_db)->nextHandle(), m_fileHandleEnd));
     w.plain(9, "$CLAYER");

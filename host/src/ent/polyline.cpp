@@ -63,8 +63,7 @@ Zcad::ErrorStatus ZcDbPolyline::getPointAt(unsigned int index, ZcGePoint3d& pt) 
 {
     assertReadEnabled();
     if (index >= m_vertices.size()) return Zcad::eInvalidIndex;
-    geom::Polyline path({}, false, m_elevation, m_normal);
-    pt = path.toWorld(m_vertices[index].point);
+    pt = geom::Polyline::toWorld(m_vertices[index].point, m_elevation, m_normal);
     return Zcad::eOk;
 }
 

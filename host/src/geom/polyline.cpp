@@ -98,6 +98,12 @@ Polyline::Polyline(std::vector<PolylineVertex> vertices, bool closed, double ele
 
 ZcGePoint3d Polyline::toWorld(const ZcGePoint2d& p) const { return m_toWorld * ZcGePoint3d(p.x, p.y, m_elevation); }
 
+ZcGePoint3d Polyline::toWorld(const ZcGePoint2d& p, double elevation, const ZcGeVector3d& normal)
+{
+    const ZcGeVector3d n = normal.isZeroLength() ? ZcGeVector3d::kZAxis : normal.normal();
+    return ZcGeMatrix3d::planeToWorld(n) * ZcGePoint3d(p.x, p.y, elevation);
+}
+
 ZcGePoint2d Polyline::toPlane(const ZcGePoint3d& p) const
 {
     const ZcGePoint3d local = m_toPlane * p;

@@ -55,6 +55,9 @@ public:
     double length() const { return m_cumulative.empty() ? 0.0 : m_cumulative.back(); }
 
     ZcGePoint3d toWorld(const ZcGePoint2d& p) const;
+    // The same for a plane given by its elevation and normal (zero for the world Z axis),
+    // without making a path.
+    static ZcGePoint3d toWorld(const ZcGePoint2d& p, double elevation, const ZcGeVector3d& normal);
     // Plane coordinates of a point's projection.
     ZcGePoint2d toPlane(const ZcGePoint3d& p) const;
     // Evaluation for a parameter already known to be in range.

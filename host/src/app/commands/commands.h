@@ -4,6 +4,7 @@
 namespace zrxhost::app {
 
 void closeCommand();
+void documentsCommand();  // host-only: lists the open drawings and switches between them
 void dxfoutCommand();
 void insertCommand();      // -INSERT
 void leaderCommand();
