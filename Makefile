@@ -43,6 +43,8 @@ sanitize: deps
 # zoomed to the two crossings shows them, to $(BUILD)/cross-trim.png.
 # Intersection points of that plan's detail SPB1, their brackets on the floors' webs, one
 # pair turned onto the plate side: $(BUILD)/cross-points.png.
+# The detail drawing TRV_MakeCrossDraw files for a longitudinal of that plan and the floor and
+# web frame meeting it, drawn to $(BUILD)/cross-detail.png.
 demo: build
 	$(BUILD)/host/cli/trevan run --svg $(BUILD)/demo.svg
 	rsvg-convert -b white -w 1400 $(BUILD)/demo.svg -o $(BUILD)/demo.png
@@ -69,6 +71,9 @@ demo: build
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
 	  --load examples/demo/plan_texts.lsp --script examples/demo/cross_points.scr --svg $(BUILD)/cross-points.svg --svg-view
 	rsvg-convert -b white -w 1400 $(BUILD)/cross-points.svg -o $(BUILD)/cross-points.png
+	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \
+	  --load examples/demo/plan_texts.lsp --script examples/demo/cross_detail.scr --svg $(BUILD)/cross-detail.svg
+	rsvg-convert -b white -w 1400 $(BUILD)/cross-detail.svg -o $(BUILD)/cross-detail.png
 	$(BUILD)/host/cli/trevan convert tests/data/dwg $(BUILD)/demo-dxf --version R2000
 	$(BUILD)/host/cli/trevan render tests/data/dwg/r14_v.dwg -o $(BUILD)/dwg.svg
 	$(BUILD)/host/cli/trevan run --install $(BUILD)/demo-install --drawing examples/drawings/plan.dxf \

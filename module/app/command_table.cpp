@@ -8,6 +8,7 @@
 #include "longi/link_long_check_command.h"
 #include "longi/link_long_command.h"
 #include "convert/dwg_to_dxf_command.h"
+#include "cross/make_cross_draw.h"
 #include "settings/test0522_command.h"
 #include "stiffener/stiff_arrow_size.h"
 
@@ -40,12 +41,16 @@ const TrevanCommandEntry kDwgToDxfEntry = {TREVANCOM_CMD_GROUP, "_TRV_DWGTODXF",
 const TrevanCommandEntry kSetSitiffAszEntry = {TREVANCOM_CMD_GROUP, "_TRV_SetSitiffAsz", "TRV_SetSitiffAsz",
                                               ZCRX_CMD_TRANSPARENT, TrevanCom_SetSitiffAsz, nullptr, 0xFFFFFFFFu};
 
+const TrevanCommandEntry kMakeCrossDrawEntry = {TREVANCOM_CMD_GROUP, "_TRV_MakeCrossDraw", "TRV_MakeCrossDraw",
+                                               ZCRX_CMD_TRANSPARENT, TrevanCom_MakeCrossDraw, nullptr, 0xFFFFFFFFu};
+
 // Each command joins the table when its worker is built.
 const TrevanCommandEntry* const kCommands[] = {
     &kTestEntry,
     &kDefLongLineEntry,
     &kLinkLongEntry,
     &kLinkLongCheckEntry,
+    &kMakeCrossDrawEntry,
     &kSetSitiffAszEntry,
     &kTest0522Entry,
     &kDwgToDxfEntry,

@@ -116,6 +116,7 @@
 #include "cross/detail_centre_lines.h"
 #include "cross/detail_frame.h"
 #include "cross/section_texts.h"
+#include "cross/make_cross_draw.h"
 #include "cross/cross_member_picks.h"
 #include "cross/cross_region_pick.h"
 #include "cross/detail_naming.h"
