@@ -90,7 +90,9 @@ public:
     virtual Zcad::ErrorStatus activateDocument(ZcApDocument* doc, bool bPassScript = false) = 0;
 
     // Queues text as typed input for the document: it runs once the current command has
-    // ended. A space or a newline ends one answer, except inside a LISP expression.
+    // ended, at that document's command prompt, so text for a document that is not current
+    // waits until it is current again. A space or a newline ends one answer, except inside
+    // a LISP expression.
     virtual Zcad::ErrorStatus sendStringToExecute(ZcApDocument* doc, const char* text, bool activate = true,
                                                   bool wrapUpInactiveDoc = false, bool echoString = true) = 0;
 
