@@ -2,6 +2,7 @@
 
 #include "core/handle_names.h"
 #include "core/highlight.h"
+#include "core/screen_refresh.h"
 #include "core/select_entities.h"
 #include "core/single_xdata.h"
 #include "core/ucs_points.h"
@@ -13,21 +14,10 @@
 
 namespace {
 
-void flushGraphics()
-{
-    if (ZcApDocument* pDoc = curDoc()) {
-        if (ZcTransactionManager* pTm = pDoc->transactionManager()) {
-            pTm->queueForGraphicsFlush();
-            pTm->flushGraphics();
-        }
-    }
-}
-
 void unhighlight(const ZcDbObjectIdArray& lines)
 {
     TrevanComARX_HighLightObj(lines, 0);
-    flushGraphics();
-    zcedUpdateDisplay();
+    TrevanCom_RefreshScreen();
 }
 
 void setPickStyle(short value)
@@ -144,8 +134,7 @@ CrossPick TrevanCom_CrossPickPartners(CCrossMembers& m)
     CrossPick result = CrossPick::kEnded;
     for (;;) {
         TrevanComARX_HighLightObj(m.throughLines, 1);
-        flushGraphics();
-        zcedUpdateDisplay();
+        TrevanCom_RefreshScreen();
         setPickStyle(1);
         ZcDbObjectIdArray picked;
         m.partnerIds.setLogicalLength(0);

@@ -1,5 +1,6 @@
 #include "cross/make_cross_draw.h"
 
+#include "core/screen_refresh.h"
 #include "core/zoom.h"
 #include "cross/cross_draw_documents.h"
 #include "cross/cross_member_picks.h"
@@ -17,17 +18,6 @@
 #include "cross/section_texts.h"
 
 namespace {
-
-void showNow()
-{
-    if (ZcApDocument* pDoc = curDoc()) {
-        if (ZcTransactionManager* pTm = pDoc->transactionManager()) {
-            pTm->queueForGraphicsFlush();
-            pTm->flushGraphics();
-        }
-    }
-    zcedUpdateDisplay();
-}
 
 // Ship number, symbol and a free path for them, asked again until the path is free.
 bool askOutputPath(const ZcArray<CStiffData>& records, CString& path)
@@ -78,7 +68,7 @@ void drawDetail(CCrossDrawDocuments& docs, CCrossMembers& m, const ZcGeMatrix3d&
     CString framePath;
     ZcGePoint3d centre;
     if (!TrevanCom_CrossDrawFrame(framePath, centre)) return;
-    showNow();
+    TrevanCom_RefreshScreen();
     TrevanComARX_ZoomCurDwg();
 
     if (!TrevanCom_CrossDragThroughText(m.labels[0], ZcGePoint3d::kOrigin)) return;

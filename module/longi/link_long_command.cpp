@@ -8,6 +8,7 @@
 #include "core/highlight.h"
 #include "core/host_errno.h"
 #include "core/model_space_walk.h"
+#include "core/screen_refresh.h"
 #include "core/single_xdata.h"
 #include "core/xdata_presence.h"
 #include "longi/landing_curve_pick.h"

@@ -25,11 +25,3 @@ bool TrevanCom_SectionsLinkedTo(const CString& handleName, ZcDbObjectIdArray& id
     return true;
 }
 
-void TrevanCom_RefreshScreen()
-{
-    if (ZcTransactionManager* tm = zctrTransactionManager) {
-        tm->queueForGraphicsFlush();
-        tm->flushGraphics();
-    }
-    zcedUpdateDisplay();
-}

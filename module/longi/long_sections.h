@@ -16,5 +16,3 @@
 bool TrevanCom_SectionsLinkedTo(const CString& handleName, ZcDbObjectIdArray& ids,
                                 const std::set<ZcDbObjectId>& skip = {});
 
-// Flushes the drawing's queued graphics and updates the display.
-void TrevanCom_RefreshScreen();

@@ -3,12 +3,11 @@
 // a real SQLite connection that never sees the clause.
 #include <gtest/gtest.h>
 
-#include <glob.h>
-
 #include <cstdlib>
 
 #include "odbc/odbc_session.h"
 #include "odbc/order_by.h"
+#include "support/sqlite_driver.h"
 #include "win_fixture.h"
 
 namespace {
@@ -40,15 +39,6 @@ TEST(OrderBySplit, QuotedTextsAndOtherOrdersAreLeftToTheDriver)
     EXPECT_EQ(keysOf("select * from T order by 2"), "none");
     EXPECT_EQ(keysOf("select * from T order by A,"), "none");
     EXPECT_EQ(keysOf("select * from REORDER by_name"), "none");
-}
-
-std::string sqliteDriver()
-{
-    glob_t g{};
-    std::string found;
-    if (::glob("/usr/lib/*/odbc/libsqlite3odbc.so", 0, nullptr, &g) == 0 && g.gl_pathc > 0) found = g.gl_pathv[0];
-    ::globfree(&g);
-    return found;
 }
 
 class HostOrderedRows : public wintest::DriveTest {

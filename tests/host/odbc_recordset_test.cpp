@@ -3,24 +3,14 @@
 // odbcinst.ini, which serves the whole test process (support/odbc_drivers.cpp).
 #include <gtest/gtest.h>
 
-#include <glob.h>
-
 #include <cstdlib>
 
 #include "odbc/access_connect.h"
+#include "support/sqlite_driver.h"
 #include "win_fixture.h"
 #include "zrx.h"
 
 namespace {
-
-std::string sqliteDriver()
-{
-    glob_t g{};
-    std::string found;
-    if (::glob("/usr/lib/*/odbc/libsqlite3odbc.so", 0, nullptr, &g) == 0 && g.gl_pathc > 0) found = g.gl_pathv[0];
-    ::globfree(&g);
-    return found;
-}
 
 const char* const kConnect =
     "ODBC;DBQ=C:\\Trevan\\SYS\\QXPRO\\system.mdb;"
