@@ -56,6 +56,35 @@ bool makeDimStyle(ZcDbDatabase* db, ZcDbObjectId& id)
     return true;
 }
 
+// The metric drawing's own style, as a plan started from the ISO template has it; the
+// module derives its stiffener dimension styles from it. Made after everything else, so that
+// the handles of the plan's entities do not depend on it.
+bool makeIsoDimStyle(ZcDbDatabase* db)
+{
+    ZcDbObjectPointer<ZcDbDimStyleTable> table(db->dimStyleTableId(), ZcDb::kForWrite);
+    if (table.openStatus() != Zcad::eOk) return false;
+    if (table->has("ISO-25")) return true;
+    auto* style = new ZcDbDimStyleTableRecord;
+    style->setName("ISO-25");
+    style->setDimasz(2.5);
+    style->setDimcen(2.5);
+    style->setDimdec(2);
+    style->setDimdli(3.75);
+    style->setDimexe(1.25);
+    style->setDimexo(0.625);
+    style->setDimgap(0.625);
+    style->setDimtad(1);
+    style->setDimtxt(2.5);
+    style->setDimdsep(',');
+    ZcDbObjectId id;
+    if (table->add(id, style) != Zcad::eOk) {
+        delete style;
+        return false;
+    }
+    style->close();
+    return true;
+}
+
 // The Y mark, one unit long from its base along +Y: a stem and two arms.
 bool makeYMarkBlock(ZcDbDatabase* db, ZcDbObjectId& id)
 {
@@ -319,6 +348,10 @@ bool drawHullPlan(ZcDbDatabase* db, const HullPlanOptions& options, HullPlanSumm
         const int here = static_cast<int>(std::min<long>(left, kStiffenersPerTank));
         if (!writer.drawTank(t, here, foreEnd, error)) return false;
         left -= here;
+    }
+    if (!makeIsoDimStyle(db)) {
+        error = "the dimension style ISO-25 cannot be made";
+        return false;
     }
     return true;
 }
