@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -108,18 +107,14 @@ int main()
     useSampleInstallation();
     zcedRegCmds->addCommand("TREVAN_BENCH", "BENCHARROWS", "BENCHARROWS", ZCRX_CMD_MODAL, TrevanCom_SetSitiffAsz);
     zcedRegCmds->addCommand("TREVAN_BENCH", "BENCHRECORDS", "BENCHRECORDS", ZCRX_CMD_MODAL, readRecordsCommand);
-    std::vector<long> sizes = {1000, 10000, 100000};
-    if (const char* quick = std::getenv("TREVAN_BENCH_QUICK"); quick != nullptr && *quick != '\0' && *quick != '0')
-        sizes.pop_back();
     std::vector<Result> results;
-    for (long size : sizes) {
+    for (long size : ratioBenchSizes()) {
         Result r;
         if (!measure(size, r)) return 1;
         results.push_back(r);
     }
     zcedRegCmds->removeGroup("TREVAN_BENCH");
-    // The host's messages (the plans have no "ISO-25" to make the styles from) end mid-line.
-    std::printf("\n%-10s %10s %12s %12s %12s %12s %12s\n", "stiffeners", "entities", "us/stiffener", "vs smallest",
+    std::printf("%-10s %10s %12s %12s %12s %12s %12s\n", "stiffeners", "entities", "us/stiffener", "vs smallest",
                 "scan ms", "cmd/scan", "records/scan");
     double worst = 1.0, worstScan = 0.0;
     const double base = results.front().command / results.front().stiffeners;

@@ -80,3 +80,11 @@ long scanModelSpace(ZcDbDatabase* db)
     }
     return visible;
 }
+
+std::vector<long> ratioBenchSizes()
+{
+    std::vector<long> sizes = {1000, 10000, 100000};
+    if (const char* quick = std::getenv("TREVAN_BENCH_QUICK"); quick != nullptr && *quick != '\0' && *quick != '0')
+        sizes.pop_back();
+    return sizes;
+}

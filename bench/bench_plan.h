@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "hull_plan.h"
 
@@ -30,3 +31,7 @@ inline double secondsSince(Clock::time_point start) { return std::chrono::durati
 // Every entity of model space opened for read and closed, as any walk of the drawing does:
 // the bare scan the commands are measured against. Gives the number of visible entities.
 long scanModelSpace(ZcDbDatabase* db);
+
+// The plan sizes a ratio benchmark runs over: 10^3, 10^4 and 10^5 stiffeners, without 10^5
+// when TREVAN_BENCH_QUICK is set to anything but 0.
+std::vector<long> ratioBenchSizes();

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -111,11 +110,8 @@ int main()
     useSampleInstallation();
     zcedRegCmds->addCommand("TREVAN_BENCH", "BENCHANNOTATE", "BENCHANNOTATE", ZCRX_CMD_MODAL, annotateCommand);
     zcedRegCmds->addCommand("TREVAN_BENCH", "BENCHSWITCH", "BENCHSWITCH", ZCRX_CMD_MODAL, switchCommand);
-    std::vector<long> sizes = {1000, 10000, 100000};
-    if (const char* quick = std::getenv("TREVAN_BENCH_QUICK"); quick != nullptr && *quick != '\0' && *quick != '0')
-        sizes.pop_back();
     std::vector<Result> results;
-    for (long size : sizes) {
+    for (long size : ratioBenchSizes()) {
         Result r;
         if (!measure(size, r)) return 1;
         results.push_back(r);
